@@ -1,0 +1,74 @@
+#pragma once
+// The converter window's handlers as plain logic over its interfaces.
+#include "converter/Interfaces.h"
+#include "data/RecordCursor.h"
+
+#include <functional>
+#include <string>
+
+namespace quorvane {
+
+// The chart grid's start-up layout, in twips.
+struct GridLayout {
+    static constexpr int kRows = 21;
+    static constexpr int kCols = 4;
+    static constexpr int kColWidth = 1530;
+    static constexpr int kHeaderHeight = 425;
+    static constexpr int kRowHeight = 220;
+    static constexpr int kWidth = 6120;
+    static constexpr int kHeight = 4950;
+};
+
+class Converter {
+public:
+    Converter(ConverterView& view, GridOps& grid, RecordCursor& data1, RecordCursor& data2, UiServices& ui,
+              Printers& printers, NumberFormat format = {});
+
+    // Window load. makeProgramFolderCurrent is step 1; a step that fails is skipped.
+    void startup(const std::function<void()>& makeProgramFolderCurrent);
+
+    // The grid's start-up layout (also restored after printing).
+    static void applyStartupLayout(GridOps& grid);
+
+    // Country selection.
+    void originChosen(const std::string& name);
+    void destinationChosen(const std::string& name);
+
+    // Rate boxes gaining and losing the keyboard focus.
+    void rateBoxFocusIn(RateBox box);
+    void rateBoxFocusOut(RateBox box);
+
+    // Calculate.
+    void calculate();
+
+    const std::string& savedOriginRate() const { return savedOrigin_; }
+    const std::string& savedDestinationRate() const { return savedDestination_; }
+    bool originBoxFlag() const { return originFlag_; }
+    bool destinationBoxFlag() const { return destinationFlag_; }
+    // Print tells from the origin box being shown whether an origin was chosen.
+    bool originChosenYet() const { return view_.rateBoxVisible(RateBox::Origin); }
+
+    const NumberFormat& numberFormat() const { return format_; }
+
+private:
+    void fillList(RecordCursor& cursor, ListId list);
+    void writeHeader(int col, const std::string& name);
+    void clearColumn(int col);
+    void updatePrintMenu();
+    void rateCheckFailed();
+
+    ConverterView& view_;
+    GridOps& grid_;
+    RecordCursor& data1_;
+    RecordCursor& data2_;
+    UiServices& ui_;
+    Printers& printers_;
+    NumberFormat format_;
+
+    std::string savedOrigin_;
+    std::string savedDestination_;
+    bool originFlag_ = false;
+    bool destinationFlag_ = false;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,343 @@
+#include "converter/FrmConvert.h"
+
+#include "converter/RateText.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StatusPanels.h"
+#include "platform/Twips.h"
+#include "resources/AppIcon.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace quorvane {
+
+void RateEdit::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    // Switching windows or opening a menu leaves the box the focused control.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit focusGained();
+}
+
+void RateEdit::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit focusLost();
+}
+
+namespace {
+
+QFont arial(double points, bool bold = false) {
+    QFont f("Arial");
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// A label with the given colours and border; colours as style sheet values.
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geo, const QString& text, const QString& fg,
+                  const QString& bg, const QFont& font, bool bordered, Qt::Alignment align) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(geo);
+    l->setFont(font);
+    l->setAlignment(align);
+    l->setStyleSheet(QString("QLabel { color: %1; background-color: %2; %3 }")
+                         .arg(fg, bg, bordered ? "border: 1px solid black;" : "border: none;"));
+    l->setFocusPolicy(Qt::NoFocus);
+    l->setAccessibleName(text);
+    return l;
+}
+
+const QString kGreen = "rgb(0,128,0)";
+const QString kRed = "rgb(192,0,0)";
+const QString kLightGrey = "rgb(192,192,192)";
+const QString kButtonFace = "palette(button)";
+
+NumberFormat systemNumberFormat() {
+    QLocale loc = QLocale::system();
+    return NumberFormat{loc.decimalPoint().toStdString(), loc.groupSeparator().toStdString(),
+                        loc.negativeSign().toStdString()};
+}
+
+}  // namespace
+
+FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers, QWidget* parent)
+    : QMainWindow(parent), programFolder_(std::move(programFolder)) {
+    setObjectName("frmconvert");
+    if (!ui) {
+        ownUi_ = std::make_unique<QtUiServices>(this);
+        ui = ownUi_.get();
+    }
+    if (!printers) {
+        ownPrinters_ = std::make_unique<QtPrinters>();
+        printers = ownPrinters_.get();
+    }
+    ui_ = ui;
+    printers_ = printers;
+
+    NumberFormat format = systemNumberFormat();
+    // Both cursors name the file without a folder: it is found in the current
+    // folder, which start-up makes the program's folder.
+    auto parse = [format](const std::string& text) { return numericValue(text, format); };
+    Data1 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
+    Data2 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
+    Data1->setMovedHandler([this] { bindSide(ListId::Origin); });
+    Data2->setMovedHandler([this] { bindSide(ListId::Destination); });
+
+    setWindowTitle("Quorvane");
+    setWindowIcon(appIcon());
+    buildControls();
+    buildMenu();
+    installHints();
+
+    converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format);
+    converter_->startup([this] { makeFolderCurrent(programFolder_); });
+
+    // Centred on the screen at opening.
+    resize(twipsToPixels(9510), twipsToPixels(6225) + menuBar()->sizeHint().height());
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        QRect avail = s->availableGeometry();
+        move(avail.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+FrmConvert::~FrmConvert() = default;
+
+void FrmConvert::buildControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    client_->setAutoFillBackground(true);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    client_->setPalette(pal);
+    client_->setMinimumSize(1, 1);
+    client_->setMouseTracking(true);
+    setCentralWidget(client_);
+    setMouseTracking(true);
+
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto centre = Qt::AlignCenter;
+    lblList1 = makeLabel(client_, "lblList1", twipsRect(0, 105, 2670, 270), "Select Country to convert from:",
+                         "white", kGreen, arial(8.25, true), true, left);
+    lblCodeFrom = makeLabel(client_, "lblCodeFrom", twipsRect(2650, 105, 540, 270), "", kGreen, kButtonFace,
+                            arial(8.25, true), true, centre);
+    lblList2 = makeLabel(client_, "lblList2", twipsRect(-30, 2985, 2670, 285), "Select Country to convert to:",
+                         "white", kRed, arial(8.25, true), true, left);
+    lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, kButtonFace,
+                          arial(8.25, true), true, centre);
+    for (ListId id : {ListId::Origin, ListId::Destination}) {
+        auto* l = new QListWidget(client_);
+        l->setObjectName(id == ListId::Origin ? "List1" : "List2");
+        l->setGeometry(id == ListId::Origin ? twipsRect(0, 375, 3195, 2580) : twipsRect(0, 3255, 3195, 2580));
+        l->setFont(arial(8.25));
+        l->setStyleSheet("QListWidget { background-color: rgb(192,192,192); }");
+        l->setUniformItemSizes(true);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setAccessibleName(id == ListId::Origin ? "Origin country" : "Destination country");
+        l->setMouseTracking(true);
+        (id == ListId::Origin ? List1 : List2) = l;
+        connect(l, &QListWidget::itemSelectionChanged, this, [this, id] {
+            auto sel = list(id)->selectedItems();
+            if (sel.isEmpty()) return;
+            std::string name = sel.front()->text().toStdString();
+            if (id == ListId::Origin)
+                converter_->originChosen(name);
+            else
+                converter_->destinationChosen(name);
+        });
+    }
+
+    Frame1 = new QFrame(client_);
+    Frame1->setObjectName("Frame1");
+    Frame1->setGeometry(twipsRect(3210, 0, 6255, 855));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Frame1->setStyleSheet("QFrame#Frame1 { background-color: palette(button); border: 1px solid gray; }");
+    lblTitle1 = makeLabel(Frame1, "lblTitle1", twipsRect(10, 120, 3127, 250), "", "white", kGreen, arial(8.25),
+                          true, centre);
+    lblTitle2 = makeLabel(Frame1, "lblTitle2", twipsRect(3125, 120, 3127, 250), "", "white", kRed, arial(8.25),
+                          true, centre);
+    lblUSD1 = makeLabel(Frame1, "lblUSD1", twipsRect(45, 465, 660, 285), "1 USD =", "black", kLightGrey,
+                        arial(8.25), false, left);
+    Label1 = makeLabel(Frame1, "Label1", twipsRect(1695, 390, 1380, 420), "", "black", kLightGrey, arial(8.25),
+                       false, centre);
+    lblUSD2 = makeLabel(Frame1, "lblUSD2", twipsRect(3120, 465, 615, 285), "1 USD =", "black", kLightGrey,
+                        arial(8.25), false, left);
+    Label2 = makeLabel(Frame1, "Label2", twipsRect(4785, 390, 1380, 420), "", "black", kLightGrey, arial(8.25),
+                       false, centre);
+    Label1->setWordWrap(true);
+    Label2->setWordWrap(true);
+    for (RateBox b : {RateBox::Origin, RateBox::Destination}) {
+        bool origin = b == RateBox::Origin;
+        auto* e = new RateEdit(Frame1);
+        e->setObjectName(origin ? "MaskEntry" : "MaskEntry2");
+        e->setGeometry(origin ? twipsRect(690, 390, 990, 345) : twipsRect(3750, 390, 990, 345));
+        e->setFont(arial(9, true));
+        e->setMaxLength(64);
+        e->setStyleSheet(QString("QLineEdit { color: %1; background-color: rgb(192,192,192); }")
+                             .arg(origin ? kGreen : kRed));
+        e->setToolTip(origin ? "Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here."
+                             : "Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.");
+        e->setAccessibleName(origin ? "Origin rate" : "Destination rate");
+        (origin ? MaskEntry : MaskEntry2) = e;
+        ListId side = origin ? ListId::Origin : ListId::Destination;
+        // What the user types is the cursor's pending edit, written when it moves.
+        connect(e, &QLineEdit::textEdited, this, [this, side](const QString& t) {
+            flushBinding(side);
+            cursor(side).setPendingRate(t.toStdString());
+        });
+        connect(e, &RateEdit::focusGained, this, [this, b] { converter_->rateBoxFocusIn(b); });
+        connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
+    }
+
+    Text1 = new QLineEdit(client_);
+    Text1->setObjectName("Text1");
+    Text1->hide();
+    Text2 = new QLineEdit("Text2", client_);
+    Text2->setObjectName("Text2");
+    Text2->hide();
+
+    grid_ = new ChartGrid(client_);
+    grid_->move(twipsToPixels(3270), twipsToPixels(870));
+    grid_->setAccessibleName("Conversion chart");
+    grid_->setMouseTracking(true);
+
+    StatusBar1 = new StatusPanels(client_);
+    StatusBar1->setGeometry(twipsRect(0, 5850, 9510, 375));
+
+    // Only the lists, the grid and the rate boxes take the focus, in this order.
+    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(StatusBar1)})
+        w->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(List1, List2);
+    setTabOrder(List2, grid_);
+    setTabOrder(grid_, MaskEntry2);
+    setTabOrder(MaskEntry2, MaskEntry);
+    for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) w->setFocusPolicy(Qt::NoFocus);
+
+    client_->installEventFilter(this);
+}
+
+void FrmConvert::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("menuBar");
+    auto add = [&](QMenu* into, const char* name, const char* caption, void (FrmConvert::*slot)()) {
+        QAction* a = into ? into->addAction(caption) : bar->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    mnuCalculate = add(nullptr, "mnuCalculate", "&Calculate", &FrmConvert::mnuCalculate_Click);
+    mnuDatabank = add(nullptr, "mnuDatabank", "Internet &Databank", &FrmConvert::mnuDatabank_Click);
+    mnuPrint = add(nullptr, "mnuPrint", "&Print", &FrmConvert::mnuPrint_Click);
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    mnuZelvikHelp = add(help, "mnuZelvikHelp", "&Help Topics", &FrmConvert::mnuZelvikHelp_Click);
+    mnuAbout = add(help, "mnuAbout", "&About", &FrmConvert::mnuAbout_Click);
+    mnuExit = add(nullptr, "mnuExit", "E&xit", &FrmConvert::mnuExit_Click);
+}
+
+bool FrmConvert::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        // The status bar follows the bottom edge and the window's width; nothing else moves.
+        StatusBar1->setGeometry(0, client_->height() - twipsToPixels(375), client_->width(), twipsToPixels(375));
+    }
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate)
+        StatusBar1->updateNumLock();
+    return hintEventFilter(watched, event) || QMainWindow::eventFilter(watched, event);
+}
+
+void FrmConvert::mouseMoveEvent(QMouseEvent* e) { QMainWindow::mouseMoveEvent(e); }
+
+QString FrmConvert::hintText() const { return StatusBar1->hint(); }
+void FrmConvert::setHint(const QString& text) { StatusBar1->setHint(text); }
+
+// Bound controls show the cursor's current record. A walk over the table moves
+// the cursor thousands of times, so the labels are refreshed once control comes
+// back to the event loop; whatever the logic reads is brought up to date first.
+void FrmConvert::bindSide(ListId side) {
+    bool& dirty = bindDirty_[side == ListId::Origin ? 0 : 1];
+    if (dirty) return;
+    dirty = true;
+    QMetaObject::invokeMethod(this, [this, side] { flushBinding(side); }, Qt::QueuedConnection);
+}
+
+void FrmConvert::flushBinding(ListId side) const {
+    bool& dirty = bindDirty_[side == ListId::Origin ? 0 : 1];
+    if (!dirty) return;
+    dirty = false;
+    auto rec = cursor(side).current();
+    bool origin = side == ListId::Origin;
+    auto show = [](QWidget* w, const std::string& s) {
+        QString t = QString::fromStdString(s);
+        if (auto* l = qobject_cast<QLabel*>(w)) l->setText(t);
+        else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(t);
+    };
+    show(origin ? Text1 : Text2, rec ? rec->country : "");
+    show(origin ? lblTitle1 : lblTitle2, rec ? rec->currency : "");
+    show(origin ? Label1 : Label2, rec ? rec->description : "");
+    show(origin ? lblCodeFrom : lblCodeTo, rec ? rec->code : "");
+    show(origin ? MaskEntry : MaskEntry2, rec ? rateToBoxText(rec->roe) : "");
+}
+
+// ---- ConverterView ----
+
+void FrmConvert::addListItem(ListId l, const std::string& text) {
+    pendingItems_[l == ListId::Origin ? 0 : 1].append(QString::fromStdString(text));
+}
+
+void FrmConvert::finishList(ListId l) {
+    // One sort after the fill: the list shows its entries in alphabetical order.
+    QStringList& items = pendingItems_[l == ListId::Origin ? 0 : 1];
+    QCollator collator(QLocale::system());
+    std::stable_sort(items.begin(), items.end(),
+                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    list(l)->addItems(items);
+    items.clear();
+}
+
+std::string FrmConvert::selectedCountry(ListId l) const {
+    auto sel = list(l)->selectedItems();
+    return sel.isEmpty() ? std::string() : sel.front()->text().toStdString();
+}
+
+// Text1 / Text2 always show the cursor's Country; read it at the source.
+std::string FrmConvert::boundCountry(ListId l) const {
+    auto rec = cursor(l).current();
+    return rec ? rec->country : std::string();
+}
+
+std::string FrmConvert::rateText(RateBox b) const {
+    flushBinding(b == RateBox::Origin ? ListId::Origin : ListId::Destination);
+    return box(b)->text().toStdString();
+}
+
+void FrmConvert::setRateText(RateBox b, const std::string& text) {
+    ListId side = b == RateBox::Origin ? ListId::Origin : ListId::Destination;
+    flushBinding(side);
+    box(b)->setText(QString::fromStdString(text));
+    // A text put into a rate box is written back like one the user typed.
+    cursor(side).setPendingRate(text);
+}
+
+void FrmConvert::setRateBoxVisible(RateBox b, bool visible) { box(b)->setVisible(visible); }
+bool FrmConvert::rateBoxVisible(RateBox b) const { return !box(b)->isHidden(); }
+void FrmConvert::setRateBoxTabStop(RateBox b, bool inTabOrder) {
+    box(b)->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
+}
+void FrmConvert::setMenuEnabled(Menu m, bool enabled) {
+    (m == Menu::Calculate ? mnuCalculate : mnuPrint)->setEnabled(enabled);
+}
+void FrmConvert::setTitlesOpaque() {
+    lblTitle1->setAutoFillBackground(true);
+    lblTitle2->setAutoFillBackground(true);
+}
+void FrmConvert::focusOriginList() { List1->setFocus(Qt::OtherFocusReason); }
+
+void FrmConvert::mnuCalculate_Click() { converter_->calculate(); }
+
+}  // namespace quorvane

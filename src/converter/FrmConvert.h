@@ -1,0 +1,115 @@
+#pragma once
+// The converter window: its controls, menu and status bar, forwarding events to
+// the converter's logic.
+#include "converter/Converter.h"
+#include "data/SqliteRateTable.h"
+#include "platform/ChartGrid.h"
+#include "platform/QtServices.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QFrame;
+class QTimer;
+
+namespace quorvane {
+
+// A rate box: an edit box that reports gaining and losing the keyboard focus.
+class RateEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+signals:
+    void focusGained();
+    void focusLost();
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+class StatusPanels;
+
+class FrmConvert : public QMainWindow, private ConverterView {
+    Q_OBJECT
+public:
+    // programFolder holds the program and its rate table. ui and printers default
+    // to the real message boxes and printer list; tests pass their own.
+    explicit FrmConvert(QString programFolder, UiServices* ui = nullptr, Printers* printers = nullptr,
+                        QWidget* parent = nullptr);
+    ~FrmConvert() override;
+
+    Converter& converter() { return *converter_; }
+    ChartGrid* grid() const { return grid_; }
+    QString hintText() const;
+    const QString& programFolder() const { return programFolder_; }
+
+public slots:
+    void mnuCalculate_Click();
+    void mnuDatabank_Click();
+    void mnuPrint_Click();
+    void mnuZelvikHelp_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    // ConverterView
+    void addListItem(ListId list, const std::string& text) override;
+    void finishList(ListId list) override;
+    std::string selectedCountry(ListId list) const override;
+    std::string boundCountry(ListId list) const override;
+    std::string rateText(RateBox box) const override;
+    void setRateText(RateBox box, const std::string& text) override;
+    void setRateBoxVisible(RateBox box, bool visible) override;
+    bool rateBoxVisible(RateBox box) const override;
+    void setRateBoxTabStop(RateBox box, bool inTabOrder) override;
+    void setMenuEnabled(Menu menu, bool enabled) override;
+    void setTitlesOpaque() override;
+    void focusOriginList() override;
+
+    void buildControls();
+    void buildMenu();
+    void installHints();
+    bool hintEventFilter(QObject* watched, QEvent* event);
+    void setHint(const QString& text);
+    void bindSide(ListId side);   // shows the cursor's current record
+    void flushBinding(ListId side) const;
+    RateEdit* box(RateBox b) const { return b == RateBox::Origin ? MaskEntry : MaskEntry2; }
+    QListWidget* list(ListId l) const { return l == ListId::Origin ? List1 : List2; }
+    SqliteCursor& cursor(ListId l) const { return l == ListId::Origin ? *Data1 : *Data2; }
+
+    QString programFolder_;
+    std::unique_ptr<QtUiServices> ownUi_;
+    std::unique_ptr<QtPrinters> ownPrinters_;
+    UiServices* ui_;
+    Printers* printers_;
+    std::unique_ptr<SqliteCursor> Data1, Data2;
+    std::unique_ptr<Converter> converter_;
+    mutable bool bindDirty_[2] = {false, false};
+    QStringList pendingItems_[2];
+
+    QWidget* client_ = nullptr;
+    QLabel *lblList1 = nullptr, *lblCodeFrom = nullptr, *lblList2 = nullptr, *lblCodeTo = nullptr;
+    QListWidget *List1 = nullptr, *List2 = nullptr;
+    QFrame* Frame1 = nullptr;
+    QLabel *lblTitle1 = nullptr, *lblTitle2 = nullptr, *lblUSD1 = nullptr, *lblUSD2 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr;
+    RateEdit *MaskEntry = nullptr, *MaskEntry2 = nullptr;
+    QLineEdit *Text1 = nullptr, *Text2 = nullptr;
+    ChartGrid* grid_ = nullptr;
+    StatusPanels* StatusBar1 = nullptr;
+    QAction *mnuCalculate = nullptr, *mnuDatabank = nullptr, *mnuPrint = nullptr, *mnuZelvikHelp = nullptr,
+            *mnuAbout = nullptr, *mnuExit = nullptr;
+
+    friend class FrmConvertTest;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,75 @@
+#pragma once
+// A position in the rate table with its bound fields and a pending rate edit.
+// The converter's logic talks only to this interface; the SQLite cursor and the
+// in-memory test cursor implement it.
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace quorvane {
+
+struct RateRecord {
+    std::string country;
+    std::string currency;     // unit information, e.g. "1 Euro = 100 Cent"
+    std::string description;  // the currency's name
+    std::string code;         // ISO 4217 code
+    double roe = 0.0;         // units of the currency for 1 US dollar
+};
+
+// A failure of the record store: a number and a description a person can act on.
+class StoreError : public std::runtime_error {
+public:
+    StoreError(int number, const std::string& description)
+        : std::runtime_error(description), number_(number) {}
+    int number() const { return number_; }
+private:
+    int number_;
+};
+
+// Error numbers, kept stable so that messages can be looked up in the help file.
+enum StoreErrorNumber {
+    kErrNotOpen = 3420,        // the table could not be opened / is not open
+    kErrConversion = 3421,     // a rate text that is not a number
+    kErrNoCurrentRecord = 3021,
+    kErrStore = 3043,          // the database file could not be read or written
+    kErrNotFound = 3026,       // a lookup that found no record
+};
+
+class RecordCursor {
+public:
+    virtual ~RecordCursor() = default;
+
+    virtual void refresh() = 0;                              // Refresh
+    virtual void moveFirst() = 0;                            // MoveFirst
+    virtual void moveNext() = 0;                             // MoveNext
+    virtual void movePrevious() = 0;                         // MovePrevious
+    virtual bool eof() const = 0;                            // EOF
+    virtual void findFirst(const std::string& country) = 0;  // FindFirst "Country = '...'"
+
+    // The current record, or nothing at end of table / when not open.
+    virtual std::optional<RateRecord> current() const = 0;
+
+    // The text the rate box typed since the cursor arrived on its record.
+    virtual void setPendingRate(const std::string& text) = 0;
+    virtual bool hasPendingEdit() const = 0;
+
+    // Called after every move that changed the current record, so bound controls
+    // can show it.
+    void setMovedHandler(std::function<void()> handler) { moved_ = std::move(handler); }
+
+protected:
+    void notifyMoved() const { if (moved_) moved_(); }
+
+private:
+    std::function<void()> moved_;
+};
+
+// The text a rate box shows for a stored rate: "." as decimal point, the shortest
+// form that reads back as exactly the same double.
+std::string rateToBoxText(double roe);
+
+// Parses a rate text the way the store accepts it for ROE; nothing if it is not a number.
+std::optional<double> parseStoredRate(const std::string& text);
+
+}  // namespace quorvane

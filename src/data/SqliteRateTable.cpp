@@ -1,0 +1,349 @@
+#include "data/SqliteRateTable.h"
+
+#include <sqlite3.h>
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+constexpr int kAheadBatch = 256;
+constexpr const char* kColumns = "rowid, Country, Currency, Description, CODE, ROE";
+
+std::string sqliteMessage(sqlite3* db) {
+    return db ? sqlite3_errmsg(db) : "out of memory";
+}
+
+[[noreturn]] void failStore(sqlite3* db, const std::string& what) {
+    throw StoreError(kErrStore, what + ": " + sqliteMessage(db));
+}
+
+sqlite3_stmt* prepare(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        failStore(db, "The rate table could not be read");
+    return st;
+}
+
+void finalize(sqlite3_stmt*& st) {
+    sqlite3_finalize(st);
+    st = nullptr;
+}
+
+std::string columnText(sqlite3_stmt* st, int col) {
+    const unsigned char* t = sqlite3_column_text(st, col);
+    return t ? reinterpret_cast<const char*>(t) : std::string();
+}
+
+void exec(sqlite3* db, const char* sql) {
+    char* err = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        std::string msg = err ? err : sqliteMessage(db);
+        sqlite3_free(err);
+        throw StoreError(kErrStore, std::string("The rate table could not be written: ") + msg);
+    }
+}
+
+// Splits RFC 4180 CSV into rows of fields.
+std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row;
+    std::string field;
+    bool quoted = false, any = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') { field += '"'; ++i; }
+            else if (c == '"') quoted = false;
+            else field += c;
+            continue;
+        }
+        if (c == '"') { quoted = true; any = true; }
+        else if (c == ',') { row.push_back(std::move(field)); field.clear(); any = true; }
+        else if (c == '\n' || c == '\r') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (any || !field.empty()) { row.push_back(std::move(field)); rows.push_back(std::move(row)); }
+            row.clear(); field.clear(); any = false;
+        } else { field += c; any = true; }
+    }
+    if (any || !field.empty()) { row.push_back(std::move(field)); rows.push_back(std::move(row)); }
+    return rows;
+}
+
+}  // namespace
+
+std::string rateToBoxText(double roe) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, roe);
+    return std::string(buf, res.ptr);
+}
+
+std::optional<double> parseStoredRate(const std::string& text) {
+    size_t b = text.find_first_not_of(" \t");
+    if (b == std::string::npos) return std::nullopt;
+    size_t e = text.find_last_not_of(" \t");
+    std::string_view s(text.data() + b, e - b + 1);
+    bool negative = false;
+    if (s.front() == '+' || s.front() == '-') { negative = s.front() == '-'; s.remove_prefix(1); }
+    if (s.empty() || s.front() == '+' || s.front() == '-') return std::nullopt;
+    double v = 0;
+    auto res = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != s.data() + s.size()) return std::nullopt;
+    // from_chars also takes "inf" and "nan", which no rate is.
+    if (!(s.front() == '.' || (s.front() >= '0' && s.front() <= '9'))) return std::nullopt;
+    return negative ? -v : v;
+}
+
+RateDatabase::RateDatabase(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
+    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        std::string msg = sqliteMessage(db_);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
+    }
+    sqlite3_busy_timeout(db_, 2000);
+    // Checks that RATES has every field the program reads; a damaged file or a
+    // file that is not a database fails here too.
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db_, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1",
+                                -1, &st, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_step(st);
+    sqlite3_finalize(st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        std::string msg = sqliteMessage(db_);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw StoreError(kErrNotOpen, "'" + path + "' holds no usable rate table RATES: " + msg);
+    }
+    // Lookups by country must not scan; older files may lack the index. A
+    // read-only file simply goes without it.
+    sqlite3_exec(db_, "CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)", nullptr, nullptr, nullptr);
+}
+
+RateDatabase::~RateDatabase() { sqlite3_close(db_); }
+
+void RateDatabase::createFromCsv(const std::string& path, const std::string& csvText) {
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec))
+        throw StoreError(kErrStore, "'" + path + "' already exists; an existing rate table is never replaced.");
+    auto rows = parseCsv(csvText);
+    if (rows.empty()) throw StoreError(kErrStore, "The rate data is empty.");
+    sqlite3* db = nullptr;
+    std::string tmp = path + ".part";
+    std::filesystem::remove(tmp, ec);
+    if (sqlite3_open_v2(tmp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::string msg = sqliteMessage(db);
+        sqlite3_close(db);
+        throw StoreError(kErrStore, "'" + tmp + "' could not be created: " + msg);
+    }
+    try {
+        exec(db, "BEGIN");
+        exec(db, "CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
+        sqlite3_stmt* ins = prepare(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (size_t i = 1; i < rows.size(); ++i) {
+            const auto& r = rows[i];
+            if (r.size() != 5) {
+                finalize(ins);
+                throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) + " does not have 5 fields.");
+            }
+            auto roe = parseStoredRate(r[4]);
+            if (!roe) {
+                finalize(ins);
+                throw StoreError(kErrConversion, "Rate data line " + std::to_string(i + 1) + ": '" + r[4] + "' is not a number.");
+            }
+            for (int f = 0; f < 4; ++f)
+                sqlite3_bind_text(ins, f + 1, r[f].c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_double(ins, 5, *roe);
+            if (sqlite3_step(ins) != SQLITE_DONE) { finalize(ins); failStore(db, "A rate could not be stored"); }
+            sqlite3_reset(ins);
+        }
+        finalize(ins);
+        exec(db, "CREATE INDEX RATES_Country ON RATES(Country)");
+        exec(db, "COMMIT");
+    } catch (...) {
+        sqlite3_close(db);
+        std::filesystem::remove(tmp, ec);
+        throw;
+    }
+    sqlite3_close(db);
+    std::filesystem::rename(tmp, path);
+}
+
+SqliteCursor::SqliteCursor(std::string path, RateParser parser)
+    : path_(std::move(path)), parser_(parser ? parser : &parseStoredRate) {}
+
+SqliteCursor::~SqliteCursor() {
+    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_}) finalize(*st);
+}
+
+void SqliteCursor::requireOpen() const {
+    if (!open_) throw StoreError(kErrNotOpen, "The rate table '" + path_ + "' is not open.");
+}
+
+void SqliteCursor::refresh() {
+    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_}) finalize(*st);
+    open_ = false;
+    cur_.reset();
+    aheadValid_ = false;
+    pending_.reset();
+    if (!db_) {
+        // Both cursors name the same file; they share one connection to it.
+        static std::map<std::string, std::weak_ptr<RateDatabase>> openFiles;
+        std::error_code ec;
+        std::string key = std::filesystem::weakly_canonical(std::filesystem::absolute(path_, ec), ec).string();
+        db_ = openFiles[key].lock();
+        if (!db_) {
+            db_ = std::make_shared<RateDatabase>(path_);
+            openFiles[key] = db_;
+        }
+    }
+    sqlite3* db = db_->handle();
+    std::string cols = kColumns;
+    stFirst_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid LIMIT 1");
+    stNextBatch_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
+                                   std::to_string(kAheadBatch));
+    stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
+    stLast_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid DESC LIMIT 1");
+    stFind_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1");
+    open_ = true;
+    arrive(fetchOne(stFirst_));
+}
+
+std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(sqlite3_stmt* st) {
+    int rc = sqlite3_step(st);
+    std::optional<Row> row;
+    if (rc == SQLITE_ROW) {
+        row = Row{sqlite3_column_int64(st, 0),
+                  {columnText(st, 1), columnText(st, 2), columnText(st, 3), columnText(st, 4),
+                   sqlite3_column_double(st, 5)}};
+    } else if (rc != SQLITE_DONE) {
+        sqlite3_reset(st);
+        failStore(db_->handle(), "The rate table could not be read");
+    }
+    sqlite3_reset(st);
+    sqlite3_clear_bindings(st);
+    return row;
+}
+
+void SqliteCursor::arrive(std::optional<Row> row) {
+    cur_ = std::move(row);
+    pending_.reset();
+    notifyMoved();
+}
+
+void SqliteCursor::commitPending() {
+    if (!pending_) return;
+    if (!cur_) { pending_.reset(); return; }
+    auto value = parser_(*pending_);
+    if (!value)
+        throw StoreError(kErrConversion, "'" + *pending_ + "' is not a number; the rate of " + cur_->rec.country +
+                                             " was left as it was.");
+    sqlite3* db = db_->handle();
+    sqlite3_stmt* up = nullptr;
+    try {
+        exec(db, "BEGIN IMMEDIATE");
+        up = prepare(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2");
+        sqlite3_bind_double(up, 1, *value);
+        sqlite3_bind_int64(up, 2, cur_->rowid);
+        if (sqlite3_step(up) != SQLITE_DONE) failStore(db, "The rate of " + cur_->rec.country + " could not be saved");
+        finalize(up);
+        exec(db, "COMMIT");
+    } catch (...) {
+        finalize(up);
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    db_->wrote();
+    cur_->rec.roe = *value;
+    pending_.reset();
+}
+
+void SqliteCursor::refillAhead() {
+    ahead_.clear();
+    aheadValid_ = false;
+    aheadGen_ = db_->generation();
+    sqlite3_stmt* st = stNextBatch_;
+    sqlite3_bind_int64(st, 1, cur_ ? cur_->rowid : 0);
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        ahead_.push_back(Row{sqlite3_column_int64(st, 0),
+                             {columnText(st, 1), columnText(st, 2), columnText(st, 3), columnText(st, 4),
+                              sqlite3_column_double(st, 5)}});
+    }
+    sqlite3_reset(st);
+    if (rc != SQLITE_DONE) { ahead_.clear(); failStore(db_->handle(), "The rate table could not be read"); }
+    aheadReachesEnd_ = ahead_.size() < static_cast<size_t>(kAheadBatch);
+    aheadValid_ = true;
+}
+
+void SqliteCursor::moveFirst() {
+    requireOpen();
+    commitPending();
+    aheadValid_ = false;
+    arrive(fetchOne(stFirst_));
+}
+
+void SqliteCursor::moveNext() {
+    requireOpen();
+    if (!cur_) throw StoreError(kErrNoCurrentRecord, "There is no current record: the cursor is past the last rate.");
+    commitPending();
+    // Read ahead in batches so that walking the whole table costs one query per
+    // batch; any write drops what was read.
+    if (!aheadValid_ || aheadGen_ != db_->generation()) refillAhead();
+    if (ahead_.empty()) { aheadValid_ = false; arrive(std::nullopt); return; }
+    Row next = std::move(ahead_.front());
+    ahead_.pop_front();
+    if (ahead_.empty() && !aheadReachesEnd_) aheadValid_ = false;
+    arrive(std::move(next));
+}
+
+void SqliteCursor::movePrevious() {
+    requireOpen();
+    commitPending();
+    aheadValid_ = false;
+    if (!cur_) { arrive(fetchOne(stLast_)); return; }
+    sqlite3_bind_int64(stPrev_, 1, cur_->rowid);
+    auto prev = fetchOne(stPrev_);
+    if (!prev) throw StoreError(kErrNoCurrentRecord, "There is no record before the first rate.");
+    arrive(std::move(prev));
+}
+
+bool SqliteCursor::eof() const {
+    requireOpen();
+    return !cur_;
+}
+
+void SqliteCursor::findFirst(const std::string& country) {
+    requireOpen();
+    try {
+        commitPending();
+    } catch (const StoreError& e) {
+        // A typed text that is no number is dropped when the user moves on to
+        // another country: that record keeps its rate, as it would on any failure.
+        if (e.number() != kErrConversion) throw;
+        pending_.reset();
+    }
+    sqlite3_bind_text(stFind_, 1, country.c_str(), -1, SQLITE_TRANSIENT);
+    auto row = fetchOne(stFind_);
+    if (!row) throw StoreError(kErrNotFound, "No country named \"" + country + "\" is in the rate table.");
+    aheadValid_ = false;
+    arrive(std::move(row));
+}
+
+std::optional<RateRecord> SqliteCursor::current() const {
+    if (!cur_) return std::nullopt;
+    return cur_->rec;
+}
+
+void SqliteCursor::setPendingRate(const std::string& text) {
+    if (cur_) pending_ = text;
+}
+
+}  // namespace quorvane

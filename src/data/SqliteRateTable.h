@@ -1,0 +1,88 @@
+#pragma once
+// The rate table RATES in an SQLite file, and record cursors over it that walk it
+// in table order (rowid) without scanning.
+#include "data/RecordCursor.h"
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace quorvane {
+
+// One open database file shared by the cursors over it.
+class RateDatabase {
+public:
+    // Opens an existing file; throws StoreError when it is missing, not a database,
+    // or has no usable RATES table. Never creates or writes the file while opening.
+    explicit RateDatabase(const std::string& path);
+    ~RateDatabase();
+    RateDatabase(const RateDatabase&) = delete;
+    RateDatabase& operator=(const RateDatabase&) = delete;
+
+    sqlite3* handle() const { return db_; }
+    // Bumped by every write, so cursors drop the rows they read ahead.
+    unsigned long generation() const { return generation_; }
+    void wrote() { ++generation_; }
+
+    // Creates a new rate table file from CSV text (header line, then
+    // Country,Currency,Description,CODE,ROE rows). Used by the build.
+    static void createFromCsv(const std::string& path, const std::string& csvText);
+
+private:
+    sqlite3* db_ = nullptr;
+    unsigned long generation_ = 0;
+};
+
+class SqliteCursor final : public RecordCursor {
+public:
+    using RateParser = std::function<std::optional<double>(const std::string&)>;
+
+    // path: the database file, as the cursor's database name (relative to the
+    // current folder). parser reads a typed rate for write-back.
+    explicit SqliteCursor(std::string path, RateParser parser = &parseStoredRate);
+    ~SqliteCursor() override;
+
+    void refresh() override;
+    void moveFirst() override;
+    void moveNext() override;
+    void movePrevious() override;
+    bool eof() const override;
+    void findFirst(const std::string& country) override;
+    std::optional<RateRecord> current() const override;
+    void setPendingRate(const std::string& text) override;
+    bool hasPendingEdit() const override { return pending_.has_value(); }
+
+    // Lets two cursors share one open file, as both name the same database.
+    void shareDatabase(std::shared_ptr<RateDatabase> db) { db_ = std::move(db); }
+    std::shared_ptr<RateDatabase> database() const { return db_; }
+
+private:
+    struct Row { long long rowid; RateRecord rec; };
+    void requireOpen() const;
+    void commitPending();
+    void arrive(std::optional<Row> row);
+    std::optional<Row> fetchOne(sqlite3_stmt* st);
+    void refillAhead();
+
+    std::string path_;
+    RateParser parser_;
+    std::shared_ptr<RateDatabase> db_;
+    sqlite3_stmt* stFirst_ = nullptr;
+    sqlite3_stmt* stNextBatch_ = nullptr;
+    sqlite3_stmt* stPrev_ = nullptr;
+    sqlite3_stmt* stLast_ = nullptr;
+    sqlite3_stmt* stFind_ = nullptr;
+    std::optional<Row> cur_;
+    bool open_ = false;
+    std::optional<std::string> pending_;
+    std::deque<Row> ahead_;   // rows after cur_, read in one batch
+    unsigned long aheadGen_ = 0;
+    bool aheadReachesEnd_ = false;
+    bool aheadValid_ = false;
+};
+
+}  // namespace quorvane

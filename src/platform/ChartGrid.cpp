@@ -1,0 +1,153 @@
+#include "platform/ChartGrid.h"
+
+#include "platform/Twips.h"
+
+#include <QHeaderView>
+
+namespace quorvane {
+namespace {
+Qt::Alignment toQt(Align a) {
+    return a == Align::CenterTop ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignBottom);
+}
+const QColor kHeaderBack(224, 224, 224);
+const QColor kOuterBack(192, 192, 192);
+}  // namespace
+
+ChartGrid::ChartGrid(QWidget* parent) : QTableWidget(parent) {
+    setObjectName("GridConvert");
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    setShowGrid(true);
+    setFont(QFont("Arial", 8));
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    setFont(f);
+    setStyleSheet("QTableWidget { background-color: rgb(192,192,192); gridline-color: rgb(192,192,192);"
+                  " border: 1px solid black; }");
+    setRows(21);
+    setCols(4);
+    setWidth(6120);
+    setHeight(4995);
+}
+
+void ChartGrid::styleCell(int r, int c) {
+    QTableWidgetItem* it = item(r, c);
+    if (!it) {
+        it = new QTableWidgetItem();
+        setItem(r, c, it);
+    }
+    if (r == 0) {
+        it->setBackground(kHeaderBack);
+        it->setForeground(palette().color(QPalette::ButtonText));
+        it->setFlags(Qt::ItemIsEnabled);
+    } else {
+        it->setBackground(palette().color(QPalette::Base));
+        it->setForeground(palette().color(QPalette::Text));
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    if (it->textAlignment() == 0 && static_cast<size_t>(c) < colAlign_.size())
+        it->setTextAlignment(toQt(colAlign_[c]));
+}
+
+void ChartGrid::setRows(int n) {
+    if (n < 1) throw GridError("A chart needs at least one row.");
+    setRowCount(n);
+    rowTwips_.resize(n, 240);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < columnCount(); ++c) styleCell(r, c);
+    if (row_ >= n) row_ = n - 1;
+}
+
+void ChartGrid::setCols(int n) {
+    if (n < 1) throw GridError("A chart needs at least one column.");
+    setColumnCount(n);
+    colTwips_.resize(n, 960);
+    colAlign_.resize(n, Align::LeftBottom);
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < n; ++c) styleCell(r, c);
+    if (col_ >= n) col_ = n - 1;
+}
+
+void ChartGrid::checkRow(int r) const {
+    if (r < 0 || r >= rowCount()) throw GridError("Row " + std::to_string(r) + " is outside the chart.");
+}
+void ChartGrid::checkCol(int c) const {
+    if (c < 0 || c >= columnCount()) throw GridError("Column " + std::to_string(c) + " is outside the chart.");
+}
+
+void ChartGrid::setColWidth(int c, int twips) {
+    checkCol(c);
+    colTwips_[c] = twips;
+    setColumnWidth(c, twipsToPixels(twips));
+}
+int ChartGrid::colWidth(int c) const {
+    checkCol(c);
+    return colTwips_[c];
+}
+void ChartGrid::setRowHeight(int r, int twips) {
+    checkRow(r);
+    rowTwips_[r] = twips;
+    QTableWidget::setRowHeight(r, twipsToPixels(twips));
+}
+int ChartGrid::rowHeight(int r) const {
+    checkRow(r);
+    return rowTwips_[r];
+}
+
+void ChartGrid::setColAlignment(int c, Align a) {
+    checkCol(c);
+    colAlign_[c] = a;
+    // The column's alignment applies to its body cells; header cells keep their own.
+    for (int r = 1; r < rowCount(); ++r) item(r, c)->setTextAlignment(toQt(a));
+    if (item(0, c)->textAlignment() == 0) item(0, c)->setTextAlignment(toQt(a));
+}
+
+void ChartGrid::setWidth(int twips) {
+    widthTwips_ = twips;
+    resize(twipsToPixels(twips), QTableWidget::height());
+}
+void ChartGrid::setHeight(int twips) {
+    heightTwips_ = twips;
+    resize(QTableWidget::width(), twipsToPixels(twips));
+}
+
+void ChartGrid::setRow(int r) {
+    checkRow(r);
+    row_ = r;
+}
+void ChartGrid::setCol(int c) {
+    checkCol(c);
+    col_ = c;
+}
+
+QTableWidgetItem* ChartGrid::cell(int r, int c) const {
+    checkRow(r);
+    checkCol(c);
+    return item(r, c);
+}
+
+void ChartGrid::setText(const std::string& text) { cell(row_, col_)->setText(QString::fromStdString(text)); }
+std::string ChartGrid::text() const { return cell(row_, col_)->text().toStdString(); }
+void ChartGrid::setCellAlignment(Align a) { cell(row_, col_)->setTextAlignment(toQt(a)); }
+
+QString ChartGrid::cellText(int r, int c) const { return cell(r, c)->text(); }
+
+int ChartGrid::topRow() const {
+    int r = rowAt(0);
+    return r < fixedRows() ? fixedRows() : r;
+}
+int ChartGrid::leftCol() const {
+    int c = columnAt(0);
+    return c < 0 ? 0 : c;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,59 @@
+#pragma once
+// The chart grid: a table of text cells with a current cell, sized in twips.
+#include "converter/Interfaces.h"
+
+#include <QTableWidget>
+
+#include <vector>
+
+namespace quorvane {
+
+class ChartGrid : public QTableWidget, public GridOps {
+    Q_OBJECT
+public:
+    explicit ChartGrid(QWidget* parent = nullptr);
+
+    void setRows(int n) override;
+    int rows() const override { return rowCount(); }
+    void setCols(int n) override;
+    int cols() const override { return columnCount(); }
+    void setColWidth(int col, int twips) override;
+    int colWidth(int col) const override;
+    void setRowHeight(int row, int twips) override;
+    int rowHeight(int row) const override;
+    void setColAlignment(int col, Align a) override;
+    void setWidth(int twips) override;
+    int width() const override { return widthTwips_; }
+    void setHeight(int twips) override;
+    int height() const override { return heightTwips_; }
+    void setWordWrap(bool on) override { QTableWidget::setWordWrap(on); }
+    void setRow(int row) override;
+    int row() const override { return row_; }
+    void setCol(int col) override;
+    int col() const override { return col_; }
+    void setText(const std::string& text) override;
+    std::string text() const override;
+    void setCellAlignment(Align a) override;
+    int fixedRows() const override { return 1; }
+    int fixedCols() const override { return 0; }
+    int topRow() const override;
+    int leftCol() const override;
+    int gridLines() const override { return showGrid() ? 1 : 0; }
+    int borderStyle() const override { return frameShape() == QFrame::NoFrame ? 0 : 1; }
+
+    // Text of any cell, for tests and screenshots.
+    QString cellText(int row, int col) const;
+
+private:
+    QTableWidgetItem* cell(int row, int col) const;
+    void styleCell(int row, int col);
+    void checkRow(int row) const;
+    void checkCol(int col) const;
+
+    int row_ = 0, col_ = 0;
+    int widthTwips_ = 6120, heightTwips_ = 4995;
+    std::vector<int> colTwips_, rowTwips_;
+    std::vector<Align> colAlign_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,112 @@
+#include "platform/StatusPanels.h"
+
+#include "platform/Twips.h"
+#include "resources/AppIcon.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+#include <X11/XKBlib.h>
+#undef Bool
+#undef None
+#undef Status
+
+namespace quorvane {
+
+std::optional<bool> numLockState() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->display()) return std::nullopt;
+    Display* dpy = x11->display();
+    Atom numLock = XInternAtom(dpy, "Num Lock", False);
+    int index = -1;
+    if (!XkbGetNamedIndicator(dpy, numLock, &index, nullptr, nullptr, nullptr) || index < 0) return std::nullopt;
+    unsigned int state = 0;
+    if (XkbGetIndicatorState(dpy, XkbUseCoreKbd, &state) != Success) return std::nullopt;
+    return (state & (1u << index)) != 0;
+}
+
+namespace {
+QLabel* panel(QWidget* parent, int widthTwips) {
+    auto* l = new QLabel(parent);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setFixedWidth(twipsToPixels(widthTwips));
+    l->setContentsMargins(2, 0, 2, 0);
+    return l;
+}
+}  // namespace
+
+StatusPanels::StatusPanels(QWidget* parent) : QFrame(parent) {
+    setObjectName("StatusBar1");
+    QFont f("Arial");
+    f.setPointSizeF(8.25);
+    setFont(f);
+    auto* lay = new QHBoxLayout(this);
+    lay->setContentsMargins(1, 2, 1, 1);
+    lay->setSpacing(2);
+    num_ = panel(this, 1440);
+    num_->setObjectName("panelNum");
+    num_->setText("NUM");
+    num_->setAlignment(Qt::AlignCenter);
+    num_->setToolTip("Indicates if Num Lock key is on or off");
+    date_ = panel(this, 1440);
+    date_->setObjectName("panelDate");
+    date_->setAlignment(Qt::AlignCenter);
+    // The hint panel: the application icon, then the hint text. 111.48 mm.
+    auto* hintBox = new QFrame(this);
+    hintBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    hintBox->setFixedWidth(twipsToPixels(6320));
+    auto* hl = new QHBoxLayout(hintBox);
+    hl->setContentsMargins(2, 0, 2, 0);
+    hl->setSpacing(3);
+    hintIcon_ = new QLabel(hintBox);
+    hintIcon_->setPixmap(appIcon().pixmap(16, 16));
+    hint_ = new QLabel(hintBox);
+    hint_->setObjectName("panelHint");
+    hl->addWidget(hintIcon_);
+    hl->addWidget(hint_, 1);
+    lay->addWidget(num_);
+    lay->addWidget(date_);
+    lay->addWidget(hintBox);
+    lay->addStretch(1);
+
+    midnight_ = new QTimer(this);
+    midnight_->setSingleShot(true);
+    connect(midnight_, &QTimer::timeout, this, &StatusPanels::updateDate);
+    updateDate();
+    updateNumLock();
+}
+
+void StatusPanels::setHint(const QString& text) { hint_->setText(text); }
+QString StatusPanels::hint() const { return hint_->text(); }
+QString StatusPanels::dateText() const { return date_->text(); }
+QString StatusPanels::numText() const { return num_->text(); }
+
+void StatusPanels::updateDate() {
+    QDateTime now = QDateTime::currentDateTime();
+    date_->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+    // Wakes just after the next midnight, so the date is never a day behind.
+    QDateTime next(now.date().addDays(1), QTime(0, 0, 1));
+    midnight_->start(static_cast<int>(std::min<qint64>(now.msecsTo(next), 3600 * 1000)));
+}
+
+void StatusPanels::updateNumLock() {
+    auto on = numLockState();
+    // Off shows the label greyed; where the state is unknown it stays readable, as if on.
+    num_->setStyleSheet(on.value_or(true) ? "QLabel { color: black; }" : "QLabel { color: gray; }");
+}
+
+bool StatusPanels::event(QEvent* e) {
+    if (e->type() == QEvent::Show) {
+        updateNumLock();
+        updateDate();
+    }
+    return QFrame::event(e);
+}
+
+}  // namespace quorvane
