@@ -7,7 +7,6 @@ namespace quorvane {
 
 void FrmConvert::mnuDatabank_Click() {}
 void FrmConvert::mnuZelvikHelp_Click() {}
-void FrmConvert::mnuAbout_Click() {}
 
 void FrmConvert::mnuExit_Click() {
     unsetCursor();

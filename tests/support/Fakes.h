@@ -1,0 +1,223 @@
+#pragma once
+// In-memory fakes of the converter's interfaces, for fast and exact logic tests.
+#include "converter/Interfaces.h"
+#include "data/RecordCursor.h"
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvane::test {
+
+class FakeGrid : public GridOps {
+public:
+    FakeGrid() { setRows(21); setCols(4); }
+    void setRows(int n) override { rows_ = n; heights_.resize(n, 240); calls.push_back("rows"); }
+    int rows() const override { return rows_; }
+    void setCols(int n) override { cols_ = n; widths_.resize(n, 960); aligns_.resize(n, Align::CenterTop); }
+    int cols() const override { return cols_; }
+    void setColWidth(int c, int tw) override { check(0, c); widths_[c] = tw; }
+    int colWidth(int c) const override { check(0, c); return widths_[c]; }
+    void setRowHeight(int r, int tw) override { check(r, 0); heights_[r] = tw; }
+    int rowHeight(int r) const override { check(r, 0); return heights_[r]; }
+    void setColAlignment(int c, Align a) override { check(0, c); aligns_[c] = a; }
+    Align colAlignment(int c) const { return aligns_[c]; }
+    void setWidth(int tw) override { width_ = tw; }
+    int width() const override { return width_; }
+    void setHeight(int tw) override { height_ = tw; }
+    int height() const override { return height_; }
+    void setWordWrap(bool on) override { wordWrap = on; }
+    void setRow(int r) override { check(r, 0); row_ = r; }
+    int row() const override { return row_; }
+    void setCol(int c) override { check(0, c); col_ = c; }
+    int col() const override { return col_; }
+    void setText(const std::string& t) override {
+        if (failWrites) throw GridError("grid write failed");
+        cells_[{row_, col_}] = t;
+    }
+    std::string text() const override {
+        auto it = cells_.find({row_, col_});
+        return it == cells_.end() ? std::string() : it->second;
+    }
+    void setCellAlignment(Align a) override { cellAlign_[{row_, col_}] = a; }
+    int fixedRows() const override { return fixedRowsV; }
+    int fixedCols() const override { return fixedColsV; }
+    int topRow() const override { return topRowV; }
+    int leftCol() const override { return leftColV; }
+    int gridLines() const override { return gridLinesV; }
+    int borderStyle() const override { return borderStyleV; }
+
+    std::string cell(int r, int c) const {
+        auto it = cells_.find({r, c});
+        return it == cells_.end() ? std::string() : it->second;
+    }
+    void setCell(int r, int c, const std::string& t) { cells_[{r, c}] = t; }
+    std::optional<Align> cellAlignment(int r, int c) const {
+        auto it = cellAlign_.find({r, c});
+        if (it == cellAlign_.end()) return std::nullopt;
+        return it->second;
+    }
+    std::vector<std::string> column(int c) const {
+        std::vector<std::string> v;
+        for (int r = 1; r <= 20; ++r) v.push_back(cell(r, c));
+        return v;
+    }
+
+    bool wordWrap = false;
+    bool failWrites = false;
+    int fixedRowsV = 1, fixedColsV = 0, topRowV = 1, leftColV = 0, gridLinesV = 1, borderStyleV = 1;
+    std::vector<std::string> calls;
+
+private:
+    void check(int r, int c) const {
+        if (r < 0 || r >= rows_ || c < 0 || c >= cols_) throw GridError("cell out of range");
+    }
+    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0, width_ = 6120, height_ = 4995;
+    std::vector<int> widths_, heights_;
+    std::vector<Align> aligns_;
+    std::map<std::pair<int, int>, std::string> cells_;
+    std::map<std::pair<int, int>, Align> cellAlign_;
+};
+
+struct Message {
+    std::string text, title;
+    MsgIcon icon;
+};
+
+class FakeUi : public UiServices {
+public:
+    void message(const std::string& text, const std::string& title, MsgIcon icon) override {
+        messages.push_back({text, title, icon});
+        busyDuringMessage.push_back(busy);
+    }
+    void setBusy(bool b) override { busy = b; ++busyCalls; }
+    std::vector<Message> messages;
+    std::vector<bool> busyDuringMessage;
+    bool busy = false;
+    int busyCalls = 0;
+};
+
+class FakePrinters : public Printers {
+public:
+    int count() const override { return n; }
+    int n = 1;
+};
+
+// A record cursor over an in-memory table, with the write-back rules of the real one.
+class MemoryCursor : public RecordCursor {
+public:
+    explicit MemoryCursor(std::vector<RateRecord>* table) : table_(table) {}
+    void refresh() override {
+        if (failOpen) throw StoreError(kErrNotOpen, "not open");
+        open_ = true;
+        pos_ = 0;
+        pending_.reset();
+        notifyMoved();
+    }
+    void moveFirst() override { commit(); pos_ = 0; notifyMoved(); ++moves; }
+    void moveNext() override {
+        need();
+        if (eof()) throw StoreError(kErrNoCurrentRecord, "no current record");
+        commit();
+        ++pos_;
+        ++moves;
+        notifyMoved();
+    }
+    void movePrevious() override {
+        need();
+        commit();
+        if (pos_ == 0) throw StoreError(kErrNoCurrentRecord, "before first");
+        --pos_;
+        ++moves;
+        notifyMoved();
+    }
+    bool eof() const override {
+        if (!open_) throw StoreError(kErrNotOpen, "not open");
+        return pos_ >= table_->size();
+    }
+    void findFirst(const std::string& country) override {
+        need();
+        if (failFind) throw StoreError(kErrStore, "lookup failed");
+        try { commit(); } catch (const StoreError&) { pending_.reset(); }
+        for (size_t i = 0; i < table_->size(); ++i)
+            if ((*table_)[i].country == country) { pos_ = i; ++moves; notifyMoved(); return; }
+        throw StoreError(kErrNotFound, "not found");
+    }
+    std::optional<RateRecord> current() const override {
+        if (!open_ || pos_ >= table_->size()) return std::nullopt;
+        return (*table_)[pos_];
+    }
+    void setPendingRate(const std::string& t) override { if (current()) pending_ = t; }
+    bool hasPendingEdit() const override { return pending_.has_value(); }
+
+    bool failOpen = false, failFind = false;
+    int moves = 0, writes = 0;
+
+private:
+    void need() const { if (!open_) throw StoreError(kErrNotOpen, "not open"); }
+    void commit() {
+        if (!pending_) return;
+        auto v = parseStoredRate(*pending_);
+        if (!v) throw StoreError(kErrConversion, "not a number");
+        (*table_)[pos_].roe = *v;
+        ++writes;
+        pending_.reset();
+    }
+    std::vector<RateRecord>* table_;
+    size_t pos_ = 0;
+    bool open_ = false;
+    std::optional<std::string> pending_;
+};
+
+// The converter window's controls, with bound rate boxes like the real window.
+class FakeView : public ConverterView {
+public:
+    FakeView(RecordCursor& d1, RecordCursor& d2) : d1_(d1), d2_(d2) {
+        d1.setMovedHandler([this] { bind(RateBox::Origin); });
+        d2.setMovedHandler([this] { bind(RateBox::Destination); });
+    }
+    void addListItem(ListId l, const std::string& t) override { lists[idx(l)].push_back(t); }
+    void finishList(ListId l) override { finished[idx(l)]++; }
+    std::string selectedCountry(ListId l) const override { return selected[idx(l)]; }
+    std::string boundCountry(ListId l) const override {
+        auto r = (l == ListId::Origin ? d1_ : d2_).current();
+        return r ? r->country : "";
+    }
+    std::string rateText(RateBox b) const override { return rate[bi(b)]; }
+    void setRateText(RateBox b, const std::string& t) override {
+        rate[bi(b)] = t;
+        (b == RateBox::Origin ? d1_ : d2_).setPendingRate(t);
+    }
+    // What the user does: types into a box (a pending edit).
+    void type(RateBox b, const std::string& t) { setRateText(b, t); }
+    void setRateBoxVisible(RateBox b, bool v) override { visible[bi(b)] = v; }
+    bool rateBoxVisible(RateBox b) const override { return visible[bi(b)]; }
+    void setRateBoxTabStop(RateBox b, bool s) override { tabStop[bi(b)] = s; }
+    void setMenuEnabled(Menu m, bool e) override { (m == Menu::Calculate ? calculateEnabled : printEnabled) = e; }
+    void setTitlesOpaque() override { titlesOpaque = true; }
+    void focusOriginList() override { ++focusedOriginList; }
+
+    std::vector<std::string> lists[2];
+    int finished[2] = {0, 0};
+    std::string selected[2];
+    std::string rate[2];
+    bool visible[2] = {true, true};
+    bool tabStop[2] = {true, true};
+    bool calculateEnabled = true, printEnabled = true, titlesOpaque = false;
+    int focusedOriginList = 0;
+
+private:
+    static int idx(ListId l) { return l == ListId::Origin ? 0 : 1; }
+    static int bi(RateBox b) { return b == RateBox::Origin ? 0 : 1; }
+    void bind(RateBox b) {
+        auto r = (b == RateBox::Origin ? d1_ : d2_).current();
+        rate[bi(b)] = r ? rateToBoxText(r->roe) : "";
+    }
+    RecordCursor& d1_;
+    RecordCursor& d2_;
+};
+
+}  // namespace quorvane::test
