@@ -19,6 +19,9 @@ struct GridLayout {
     static constexpr int kHeight = 4950;
 };
 
+// The ladder unit of a rate's band: 1, 10, ... 100000; 0 for 1000000 or more.
+int ladderUnit(double rate);
+
 class Converter {
 public:
     Converter(ConverterView& view, GridOps& grid, RecordCursor& data1, RecordCursor& data2, UiServices& ui,
@@ -54,6 +57,8 @@ private:
     void fillList(RecordCursor& cursor, ListId list);
     void writeHeader(int col, const std::string& name);
     void clearColumn(int col);
+    void writeLadder(int unit);
+    double rateValue(RateBox box, bool& numeric) const;
     void updatePrintMenu();
     void rateCheckFailed();
 

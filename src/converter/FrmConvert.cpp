@@ -187,10 +187,8 @@ void FrmConvert::buildControls() {
         (origin ? MaskEntry : MaskEntry2) = e;
         ListId side = origin ? ListId::Origin : ListId::Destination;
         // What the user types is the cursor's pending edit, written when it moves.
-        connect(e, &QLineEdit::textEdited, this, [this, side](const QString& t) {
-            flushBinding(side);
-            cursor(side).setPendingRate(t.toStdString());
-        });
+        connect(e, &QLineEdit::textEdited, this,
+                [this, side](const QString& t) { cursor(side).setPendingRate(t.toStdString()); });
         connect(e, &RateEdit::focusGained, this, [this, b] { converter_->rateBoxFocusIn(b); });
         connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
     }

@@ -1,13 +1,134 @@
-// Country selection, the amount ladder, and the rate boxes' focus handlers.
+// Country selection with the amount ladder, and the rate boxes' focus handlers.
 #include "converter/Converter.h"
 #include "converter/RateText.h"
 
+#include <exception>
+
 namespace quorvane {
 
-void Converter::originChosen(const std::string&) {}
-void Converter::destinationChosen(const std::string&) {}
-void Converter::rateBoxFocusIn(RateBox) {}
-void Converter::rateBoxFocusOut(RateBox) {}
-void Converter::calculate() {}
+namespace {
+// Restores the ordinary pointer on every way out of a handler.
+struct BusyPointer {
+    explicit BusyPointer(UiServices& ui) : ui_(ui) { ui_.setBusy(true); }
+    ~BusyPointer() {
+        try {
+            ui_.setBusy(false);
+        } catch (...) {
+        }
+    }
+    UiServices& ui_;
+};
+
+void showWhoops(UiServices& ui, int number, const std::string& description) {
+    ui.message("Error Number " + std::to_string(number) + "\r\n" + description, "Whoops!", MsgIcon::Exclamation);
+}
+
+// Runs a selection handler's steps; a failure ends them and is reported.
+template <typename F>
+void guardedSelection(UiServices& ui, F&& steps) {
+    BusyPointer busy(ui);
+    try {
+        steps();
+    } catch (const StoreError& e) {
+        showWhoops(ui, e.number(), e.what());
+    } catch (const GridError& e) {
+        showWhoops(ui, 30009, e.what());
+    } catch (const std::exception& e) {
+        showWhoops(ui, 5, e.what());
+    }
+}
+}  // namespace
+
+int ladderUnit(double rate) {
+    // From the highest band down; a rate of 1000000 or more has no band.
+    if (rate >= 1000000) return 0;
+    if (rate >= 100000) return 100000;
+    if (rate >= 10000) return 10000;
+    if (rate >= 1000) return 1000;
+    if (rate >= 100) return 100;
+    if (rate >= 10) return 10;
+    return 1;
+}
+
+void Converter::writeHeader(int col, const std::string& name) {
+    grid_.setCol(col);
+    grid_.setCellAlignment(Align::CenterTop);
+    grid_.setText(name);
+}
+
+void Converter::clearColumn(int col) {
+    grid_.setRow(0);
+    for (int k = 1; k <= 20; ++k) {
+        grid_.setCol(col);
+        grid_.setRow(grid_.row() + 1);
+        grid_.setText("");
+    }
+}
+
+void Converter::writeLadder(int unit) {
+    for (int half = 0; half < 2; ++half) {
+        grid_.setRow(0);
+        for (int k = 1; k <= 20; ++k) {
+            grid_.setCol(half == 0 ? 0 : 2);
+            grid_.setRow(grid_.row() + 1);
+            grid_.setText(formatWhole(static_cast<double>(half == 0 ? k : 5 * k) * unit, format_));
+        }
+    }
+}
+
+void Converter::updatePrintMenu() { view_.setMenuEnabled(Menu::Print, printers_.count() > 0); }
+
+void Converter::originChosen(const std::string& name) {
+    guardedSelection(ui_, [&] {
+        view_.setRateBoxTabStop(RateBox::Origin, true);
+        grid_.setCol(0);
+        grid_.setRow(0);
+        grid_.setWordWrap(true);
+        writeHeader(0, name);
+        writeHeader(2, name);
+        clearColumn(1);
+        clearColumn(3);
+        data1_.findFirst(name);
+        double r = leadingNumber(view_.rateText(RateBox::Origin));
+        if (int unit = ladderUnit(r)) writeLadder(unit);
+        savedOrigin_ = generalNumber(leadingNumber(view_.rateText(RateBox::Origin)), format_);
+        view_.setRateBoxVisible(RateBox::Origin, true);
+        updatePrintMenu();
+    });
+}
+
+void Converter::destinationChosen(const std::string& name) {
+    guardedSelection(ui_, [&] {
+        view_.setRateBoxTabStop(RateBox::Destination, true);
+        data2_.findFirst(name);
+        grid_.setCol(1);
+        grid_.setRow(0);
+        grid_.setWordWrap(true);
+        writeHeader(1, name);
+        writeHeader(3, name);
+        clearColumn(1);
+        clearColumn(3);
+        view_.setRateBoxVisible(RateBox::Destination, true);
+        savedDestination_ = generalNumber(leadingNumber(view_.rateText(RateBox::Destination)), format_);
+        updatePrintMenu();
+        view_.setMenuEnabled(Menu::Calculate, true);
+    });
+}
+
+void Converter::rateBoxFocusIn(RateBox box) {
+    originFlag_ = box == RateBox::Origin;
+    destinationFlag_ = box == RateBox::Destination;
+}
+
+void Converter::rateBoxFocusOut(RateBox box) {
+    // Writes the typed rate to the record it was typed for and comes back to it.
+    // A text the table cannot store stays in the box for Calculate to report.
+    RecordCursor& cursor = box == RateBox::Origin ? data1_ : data2_;
+    try {
+        cursor.moveNext();
+        cursor.movePrevious();
+    } catch (...) {
+    }
+}
 
 }  // namespace quorvane

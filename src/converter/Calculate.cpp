@@ -1,0 +1,124 @@
+// Calculate: checks the countries and rates, then fills the chart.
+#include "converter/Converter.h"
+#include "converter/RateText.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+struct RateRejected {};  // the way to the rate-check message
+}  // namespace
+
+// A rate box's value. A text in the form the box itself shows for a stored rate
+// ("." as decimal point) means that number in every locale; anything else the
+// user typed is read by the locale's rules.
+double Converter::rateValue(RateBox box, bool& numeric) const {
+    std::string text = view_.rateText(box);
+    double leading = leadingNumber(text);
+    if (std::isfinite(leading) && text == rateToBoxText(leading)) {
+        numeric = true;
+        return leading;
+    }
+    auto v = numericValue(text, format_);
+    numeric = v.has_value();
+    return v.value_or(0.0);
+}
+
+void Converter::rateCheckFailed() {
+    const bool origin = originFlag_;
+    if (!origin && !destinationFlag_) return;
+    RateBox box = origin ? RateBox::Origin : RateBox::Destination;
+    const std::string& saved = origin ? savedOrigin_ : savedDestination_;
+    ui_.message("Please check the Exchange Rate! You entered \r\n" + view_.rateText(box) + "\r\nOriginal Rate of " +
+                saved + " will be entered.");
+    view_.setRateText(box, saved);
+}
+
+void Converter::calculate() {
+    bool busy = false;
+    try {
+        try {
+            updatePrintMenu();
+            ui_.setBusy(true);
+            busy = true;
+            if (view_.selectedCountry(ListId::Origin) == view_.selectedCountry(ListId::Destination)) {
+                ui_.message("You've picked the same country for Origin and Destination. Please try again.");
+                ui_.setBusy(false);
+                return;
+            }
+            if (view_.rateText(RateBox::Origin).empty()) {
+                ui_.message("You've left the Origin Country Rate Area blank! The Rate of " + savedOrigin_ +
+                            " will be entered for you.");
+                view_.setRateText(RateBox::Origin, savedOrigin_);
+                ui_.setBusy(false);
+                return;
+            }
+            if (view_.rateText(RateBox::Destination).empty()) {
+                ui_.message("You've left the Destination Country Rate Area blank! The Rate of " + savedDestination_ +
+                            " will be entered for you.");
+                view_.setRateText(RateBox::Destination, savedDestination_);
+                ui_.setBusy(false);
+                return;
+            }
+            // A rate below zero is no rate: it is rejected like zero.
+            for (RateBox b : {RateBox::Origin, RateBox::Destination}) {
+                bool numeric = false;
+                double v = rateValue(b, numeric);
+                if (!numeric || v <= 0) throw RateRejected{};
+            }
+            double r = leadingNumber(view_.rateText(RateBox::Origin));
+            if (r >= 1000000) {
+                view_.focusOriginList();
+                throw RateRejected{};
+            }
+            if (r <= 0) {
+                ui_.setBusy(false);
+                return;
+            }
+            const int unit = ladderUnit(r);
+            // Every converted text is worked out before any is written, so a
+            // failure leaves the chart as it was.
+            std::vector<std::string> converted;
+            for (int half = 0; half < 2; ++half) {
+                for (int k = 1; k <= 20; ++k) {
+                    bool okD = false, okO = false;
+                    double d = rateValue(RateBox::Destination, okD);
+                    double o = rateValue(RateBox::Origin, okO);
+                    if (!okD || !okO || o == 0) throw RateRejected{};
+                    double q = d / o;
+                    double amount = static_cast<double>(half == 0 ? k : 5 * k) * unit;
+                    double value = amount * q;
+                    if (!std::isfinite(q) || !std::isfinite(value)) throw RateRejected{};
+                    converted.push_back(formatMoney(value, format_));
+                }
+            }
+            // Each row pairs an amount with its own equivalent: the ladder of the
+            // band converted here is laid again beside it.
+            writeLadder(unit);
+            for (int half = 0; half < 2; ++half) {
+                grid_.setRow(0);
+                for (int k = 1; k <= 20; ++k) {
+                    grid_.setCol(half == 0 ? 1 : 3);
+                    grid_.setRow(grid_.row() + 1);
+                    grid_.setText(converted[half * 20 + (k - 1)]);
+                }
+            }
+            ui_.setBusy(false);
+        } catch (...) {
+            // Every failure of the steps above comes to the rate check.
+            rateCheckFailed();
+            if (busy) ui_.setBusy(false);
+        }
+    } catch (...) {
+        // A failure inside the rate check itself must not end the program.
+        try {
+            ui_.setBusy(false);
+        } catch (...) {
+        }
+    }
+}
+
+}  // namespace quorvane
