@@ -187,8 +187,16 @@ void FrmConvert::buildControls() {
         (origin ? MaskEntry : MaskEntry2) = e;
         ListId side = origin ? ListId::Origin : ListId::Destination;
         // What the user types is the cursor's pending edit, written when it moves.
-        connect(e, &QLineEdit::textEdited, this,
-                [this, side](const QString& t) { cursor(side).setPendingRate(t.toStdString()); });
+        connect(e, &QLineEdit::textEdited, this, [this, side, e](const QString& t) {
+            // A refresh still waiting from the last move must not undo the typing.
+            if (bindDirty_[side == ListId::Origin ? 0 : 1]) {
+                int pos = e->cursorPosition();
+                flushBinding(side);
+                e->setText(t);
+                e->setCursorPosition(pos);
+            }
+            cursor(side).setPendingRate(t.toStdString());
+        });
         connect(e, &RateEdit::focusGained, this, [this, b] { converter_->rateBoxFocusIn(b); });
         connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
     }
