@@ -1,9 +1,63 @@
 // Status-bar hints of the converter window.
 #include "converter/FrmConvert.h"
 
+#include "converter/Hints.h"
+#include "platform/StatusPanels.h"
+
+#include <QAbstractScrollArea>
+#include <QMouseEvent>
+
 namespace quorvane {
 
-void FrmConvert::installHints() {}
-bool FrmConvert::hintEventFilter(QObject*, QEvent*) { return false; }
+namespace {
+// The hint a watched widget writes, kept on the widget itself.
+constexpr const char* kHintProperty = "quorvaneHint";
+}  // namespace
+
+void FrmConvert::installHints() {
+    auto watch = [this](QWidget* w, std::string_view text) {
+        w->setProperty(kHintProperty, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        // Moves arrive without a button held only where tracking is on.
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    };
+    for (const HintRow& row : hintTable()) {
+        if (row.control == "frmconvert") {
+            // The window's background is its client area; the menu bar has no hint.
+            watch(client_, row.text);
+            continue;
+        }
+        auto* w = client_->findChild<QWidget*>(QString::fromUtf8(row.control.data(), row.control.size()));
+        if (!w) continue;
+        watch(w, row.text);
+        // The lists and the grid are scroll areas: the mouse is over their
+        // viewports, scroll bars and headers, which are parts of the same control.
+        if (qobject_cast<QAbstractScrollArea*>(w))
+            for (QWidget* part : w->findChildren<QWidget*>()) watch(part, row.text);
+    }
+    // Controls without a hint keep their moves to themselves, so the background
+    // never takes a move over them for its own.
+    for (QWidget* w : {static_cast<QWidget*>(MaskEntry), static_cast<QWidget*>(MaskEntry2),
+                       static_cast<QWidget*>(StatusBar1), static_cast<QWidget*>(Frame1),
+                       static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)})
+        w->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+bool FrmConvert::hintEventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseMove) return false;
+    QVariant hint = watched->property(kHintProperty);
+    if (!hint.isValid()) return false;
+    // A move that a control below does not take is handed on to the background.
+    // It is only the background's when no control lies under the pointer there:
+    // over the frame, a rate box or the status bar the panel stays as it is.
+    if (watched == client_) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        QPoint at = e->position().toPoint();
+        if (!client_->rect().contains(at) || client_->childAt(at)) return false;
+    }
+    // Written every time, also when the panel already shows it.
+    setHint(hint.toString());
+    return false;
+}
 
 }  // namespace quorvane

@@ -1,0 +1,32 @@
+#include "converter/Hints.h"
+
+namespace quorvane {
+
+namespace {
+constexpr HintRow kHints[] = {
+    {"frmconvert", kNoticeLine},
+    {"GridConvert", "Print the filled Quorvane list and carry it with you"},
+    {"Label1", "Origin Country Currency name."},
+    {"Label2", "Destination Country Currency name."},
+    {"lblCodeFrom", "Origin Country ISO Code."},
+    {"lblCodeTo", "Destination Country ISO Code."},
+    {"lblTitle1", "Currency Unit information for Origin Country."},
+    {"lblTitle2", "Currency Unit information for Destination Country."},
+    {"List1", "Choose origin country from this list"},
+    {"List2", "Choose destination country from this list"},
+    {"lblList1", ""},
+    {"lblList2", ""},
+    {"lblUSD1", ""},
+    {"lblUSD2", ""},
+};
+}  // namespace
+
+std::span<const HintRow> hintTable() { return kHints; }
+
+std::optional<std::string_view> hintFor(std::string_view control) {
+    for (const HintRow& row : hintTable())
+        if (row.control == control) return row.text;
+    return std::nullopt;
+}
+
+}  // namespace quorvane
