@@ -1,0 +1,148 @@
+#include "converter/GridPrint.h"
+
+#include <cfenv>
+#include <cmath>
+#include <stdexcept>
+
+namespace quorvane {
+
+std::int16_t roundPixelSize(double twips) {
+    if (!std::isfinite(twips) || twips < INT16_MIN || twips > INT16_MAX)
+        throw std::range_error("The printer reports an unusable pixel size.");
+    // nearbyint follows the rounding mode; ask for nearest-even explicitly.
+    const int saved = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double r = std::nearbyint(twips);
+    std::fesetround(saved);
+    return static_cast<std::int16_t>(r);
+}
+
+namespace {
+
+void setPrintLayout(GridOps& grid) {
+    grid.setRows(PrintLayout::kRows);
+    for (int c = 0; c <= 3; ++c) grid.setColWidth(c, PrintLayout::kColWidth);
+    grid.setHeight(PrintLayout::kHeight);
+    grid.setWidth(PrintLayout::kWidth);
+}
+
+// The start-up layout, in the order the grid is put back after printing. Each
+// step is tried on its own so one failing setting does not keep the others.
+void restoreStartupLayout(GridOps& grid) {
+    auto attempt = [](auto&& step) {
+        try {
+            step();
+        } catch (...) {
+        }
+    };
+    for (int c = 0; c <= 3; ++c) attempt([&] { grid.setColWidth(c, 1530); });
+    for (int r = 1; r <= 20; ++r) attempt([&] { grid.setRowHeight(r, 220); });
+    attempt([&] { grid.setHeight(4950); });
+    attempt([&] { grid.setRowHeight(0, 425); });
+    attempt([&] { grid.setWidth(6120); });
+}
+
+// Columns or rows scrolled out of view are passed over; fixed ones never are.
+int skipScrolled(int i, int fixed, int firstInView) { return (i >= fixed && i < firstInView) ? firstInView : i; }
+
+void drawChart(GridOps& grid, PrinterSurface& printer) {
+    const double px = roundPixelSize(printer.twipsPerPixelX());
+    const double py = roundPixelSize(printer.twipsPerPixelY());
+
+    setPrintLayout(grid);
+
+    double x0 = printer.currentX();
+    double y0 = printer.currentY();
+    if (grid.borderStyle() != 0) {
+        printer.rectangle(0, 0, grid.width() - px, grid.height() - py);
+        x0 += px;
+        y0 += py;
+    }
+
+    const bool lines = grid.gridLines() != 0;
+    const int fixedCols = grid.fixedCols();
+    const int fixedRows = grid.fixedRows();
+
+    // Text pass: a cell prints only if it lies inside the control's Width and Height.
+    double x = x0, y = 0;
+    for (int c = 0; c <= 3; ++c) {
+        c = skipScrolled(c, fixedCols, grid.leftCol());
+        if (x + grid.colWidth(c) >= grid.width()) break;
+        y = y0;
+        for (int r = 0; r <= 20; ++r) {
+            r = skipScrolled(r, fixedRows, grid.topRow());
+            if (y + grid.rowHeight(r) >= grid.height()) break;
+            printer.setCurrent(x + 2 * px, y + py);
+            grid.setCol(c);
+            grid.setRow(r);
+            const std::string text = grid.text();
+            if (!text.empty()) printer.printText(text);
+            y += grid.rowHeight(r);
+            if (lines) y += py;
+        }
+        x += grid.colWidth(c);
+        if (lines) x += px;
+    }
+    const double xEnd = x, yEnd = y;
+
+    // Line pass: each printed column's right edge and each printed row's bottom
+    // edge, in the one-pixel gaps the text pass left.
+    if (lines) {
+        double xl = x0;
+        for (int c = 0; c <= 3; ++c) {
+            c = skipScrolled(c, fixedCols, grid.leftCol());
+            xl += grid.colWidth(c);
+            if (xl >= grid.width()) break;
+            printer.line(xl, y0, 0, yEnd - py);
+            xl += px;
+        }
+        double yl = y0;
+        for (int r = 0; r <= 20; ++r) {
+            r = skipScrolled(r, fixedRows, grid.topRow());
+            yl += grid.rowHeight(r);
+            if (yl >= grid.height()) break;
+            printer.line(x0, yl, xEnd - px, 0);
+            yl += py;
+        }
+    }
+
+    printer.endDoc();
+}
+
+}  // namespace
+
+void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui) {
+    bool failed = false;
+    try {
+        drawChart(grid, printer);
+    } catch (...) {
+        failed = true;
+    }
+    // Every way out leaves the window with its start-up grid, so a failed print
+    // cannot strand the enlarged chart over the rest of the window.
+    restoreStartupLayout(grid);
+    if (failed) ui.message(kPrinterNotAvailable);
+}
+
+void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printers& printers,
+                  ConverterView& view, bool originChosen) {
+    ui.setBusy(true);
+    try {
+        int count = 0;
+        try {
+            count = printers.count();
+        } catch (...) {
+        }
+        view.setMenuEnabled(Menu::Print, count != 0);
+        if (originChosen)
+            grid_Print(grid, printer, ui);
+        else
+            ui.message(kSelectACountry);
+    } catch (...) {
+        ui.setBusy(false);
+        throw;
+    }
+    ui.setBusy(false);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,56 @@
+#pragma once
+// Printing the chart: the Print command and the routine that draws the grid on
+// the default printer, both as plain logic over the grid and a printer surface.
+#include "converter/Interfaces.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quorvane {
+
+// A printer page as the chart routine sees it. Positions and sizes are twips
+// from the top-left corner of the printable area, x rightwards, y downwards.
+// Any operation may throw when the printer is missing or fails.
+class PrinterSurface {
+public:
+    virtual ~PrinterSurface() = default;
+    // Size of one device pixel in twips, across and down (not rounded).
+    virtual double twipsPerPixelX() = 0;
+    virtual double twipsPerPixelY() = 0;
+    virtual double currentX() = 0;
+    virtual double currentY() = 0;
+    virtual void setCurrent(double x, double y) = 0;
+    // A straight line from (x, y) to (x + dx, y + dy).
+    virtual void line(double x, double y, double dx, double dy) = 0;
+    // An unfilled rectangle with the opposite corners (x1, y1) and (x2, y2).
+    virtual void rectangle(double x1, double y1, double x2, double y2) = 0;
+    // One line of text, its top at the current position; neither clipped nor wrapped.
+    virtual void printText(const std::string& text) = 0;
+    // Ends the document: the page goes to the printer.
+    virtual void endDoc() = 0;
+};
+
+// The grid's size while printing: wide columns so all four fit on a page.
+struct PrintLayout {
+    static constexpr int kRows = 21;
+    static constexpr int kColWidth = 2500;
+    static constexpr int kWidth = 10100;
+    static constexpr int kHeight = 5275;
+};
+
+inline constexpr const char* kPrinterNotAvailable = "Printer is not available";
+inline constexpr const char* kSelectACountry = "Select a country";
+
+// Twips per pixel as a whole number, halves to the even neighbour.
+std::int16_t roundPixelSize(double twips);
+
+// Draws the chart on the printer and puts the grid back into its start-up
+// layout, also when printing fails; failures are reported, never thrown.
+void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui);
+
+// The Print command: the hourglass, the printer count rule, then printing once
+// an origin country has been chosen.
+void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printers& printers,
+                  ConverterView& view, bool originChosen);
+
+}  // namespace quorvane
