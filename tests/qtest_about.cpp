@@ -6,6 +6,7 @@
 #include "support/Fakes.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -41,6 +42,13 @@ void moveOver(QWidget* w, QPointF p) {
     QApplication::sendEvent(w, &ev);
 }
 
+// A picture of the window for a person to look at.
+void saveShot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
+    if (dir.isEmpty() || !QDir().mkpath(dir)) return;
+    w->grab().save(dir + "/" + name);
+}
+
 }  // namespace
 
 class AboutTest : public QObject {
@@ -68,6 +76,7 @@ private slots:
             QVERIFY(!about.findChild<QLabel*>("lblCopyright")->text().isEmpty());
             QCOMPARE(about.findChild<QPushButton*>("cmdSysInfo")->text(), QString("&System Info..."));
             QCOMPARE(about.focusWidget()->objectName(), QString("cmdOK"));
+            saveShot(&about, "about.png");
             QTest::keyClick(about.focusWidget(), key);
             QVERIFY(!about.isVisible());
         }
@@ -105,6 +114,7 @@ private slots:
             lefts << m->marquee().left();
             QTRY_VERIFY(m->marquee().left() <= 435 - 3 * 25);
             QCOMPARE(m->findChild<QLabel*>("Label1")->x(), twipsToPixels(m->marquee().left()));
+            saveShot(m, "credits.png");
             m->close();
         });
 
