@@ -2,6 +2,7 @@
 // The converter window: its controls, menu and status bar, forwarding events to
 // the converter's logic.
 #include "converter/Converter.h"
+#include "converter/MenuCommands.h"
 #include "data/SqliteRateTable.h"
 #include "platform/ChartGrid.h"
 #include "platform/QtServices.h"
@@ -47,6 +48,9 @@ public:
     ChartGrid* grid() const { return grid_; }
     QString hintText() const;
     const QString& programFolder() const { return programFolder_; }
+    // Where Help Topics and Internet Databank go; the real viewer and browser by default.
+    void setHelpLauncher(HelpLauncher* h) { helpLauncher_ = h; }
+    void setUrlOpener(UrlOpener* o) { urlOpener_ = o; }
 
 public slots:
     void mnuCalculate_Click();
@@ -87,6 +91,10 @@ private:
     SqliteCursor& cursor(ListId l) const { return l == ListId::Origin ? *Data1 : *Data2; }
 
     QString programFolder_;
+    std::unique_ptr<HelpLauncher> ownHelpLauncher_;
+    std::unique_ptr<UrlOpener> ownUrlOpener_;
+    HelpLauncher* helpLauncher_ = nullptr;
+    UrlOpener* urlOpener_ = nullptr;
     std::unique_ptr<QtUiServices> ownUi_;
     std::unique_ptr<QtPrinters> ownPrinters_;
     UiServices* ui_;

@@ -1,0 +1,66 @@
+#pragma once
+// The help viewer: a window of its own that opens at the Help Topics view of a
+// help file (a list of topics and an index) and shows one topic at a time.
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QTabWidget;
+class QTextBrowser;
+class QUrl;
+
+namespace quorvane {
+
+// One topic of a help file. The file is HTML; each topic is a
+// <section id="..." title="..." data-index="word;word"> element.
+struct HelpTopic {
+    QString id;
+    QString title;
+    QStringList keywords;
+    QString html;  // the section's content
+};
+
+struct HelpFile {
+    QList<HelpTopic> topics;  // in the file's order
+    QString error;            // empty when the file was read
+};
+
+QList<HelpTopic> parseHelpTopics(const QString& html);
+// Reads and parses the file; a missing, unreadable or empty file gives an error
+// that says what is wrong and what to do.
+HelpFile loadHelpFile(const QString& path);
+
+class HelpViewer : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit HelpViewer(const QString& helpFile, QWidget* parent = nullptr);
+
+    bool hasTopics() const { return !file_.topics.isEmpty(); }
+    QStringList topicTitles() const;
+    QStringList indexEntries() const;  // as the index lists them, sorted
+    QString currentTopicId() const { return current_; }
+    QString pageText() const;          // the text the page shows now
+    bool showTopic(const QString& id);
+    // Narrows the index to the entries that begin with the text.
+    void filterIndex(const QString& text);
+    QTabWidget* topicsView() const { return tabs_; }
+
+private:
+    void showError();
+    void linkClicked(const QUrl& url);
+
+    QString path_;
+    HelpFile file_;
+    QString current_;
+    QTabWidget* tabs_ = nullptr;
+    QListWidget* contents_ = nullptr;
+    QLineEdit* indexFilter_ = nullptr;
+    QListWidget* index_ = nullptr;
+    QTextBrowser* page_ = nullptr;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,123 @@
+// The converter window's Help Topics, Internet Databank and Exit commands.
+#include "converter/FrmConvert.h"
+#include "platform/Launchers.h"
+#include "support/Fakes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace quorvane;
+
+namespace {
+struct RecordingLauncher : HelpLauncher {
+    void showHelpTopics(const QString& helpFile) override { shown << helpFile; }
+    QStringList shown;
+};
+struct RecordingOpener : UrlOpener {
+    void open(const QString& url) override { opened << url; }
+    QStringList opened;
+};
+}  // namespace
+
+class HelpMenusTest : public QObject {
+    Q_OBJECT
+    test::FakeUi ui_;
+    test::FakePrinters printers_;
+
+    static void trigger(FrmConvert& w, const char* name) {
+        auto* a = w.findChild<QAction*>(name);
+        QVERIFY2(a, name);
+        a->trigger();
+    }
+    // Runs the application until it quits, or gives up after a few seconds.
+    static bool programEnds(const std::function<void()>& action) {
+        bool ended = true;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, qApp, [&] {
+            ended = false;
+            qApp->quit();
+        });
+        guard.start(5000);
+        QTimer::singleShot(0, qApp, action);
+        qApp->exec();
+        return ended;
+    }
+
+private slots:
+    void helpTopicsUsesTheProgramFolder() {
+        QTemporaryDir program, elsewhere;
+        FrmConvert w(program.path(), &ui_, &printers_);
+        RecordingLauncher launcher;
+        w.setHelpLauncher(&launcher);
+        w.show();
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        // No help file at all: the path is handed on anyway.
+        trigger(w, "mnuZelvikHelp");
+        QFile(program.filePath("Zelvik.hlp")).open(QIODevice::WriteOnly);
+        trigger(w, "mnuZelvikHelp");
+        QDir::setCurrent(before);
+        QCOMPARE(launcher.shown, (QStringList{program.path() + "/zelvik.hlp", program.path() + "/Zelvik.hlp"}));
+        QVERIFY(w.isVisible());
+        QVERIFY(ui_.messages.empty());
+    }
+
+    void databankOpensTheRatePageQuietly() {
+        QTemporaryDir program;
+        FrmConvert w(program.path(), &ui_, &printers_);
+        RecordingOpener opener;
+        w.setUrlOpener(&opener);
+        trigger(w, "mnuDatabank");
+        QCOMPARE(opener.opened, QStringList{kDatabankUrl});
+        QVERIFY(ui_.messages.empty());
+    }
+
+    // The viewer is started as a program of its own, with the path as its one
+    // argument and no shell in between to mangle it.
+    void viewerIsStartedWithoutWaiting() {
+        QTemporaryDir program;
+        const QString out = program.filePath("args.txt");
+        QFile script(program.filePath(kHelpViewerName));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ProcessHelpLauncher launcher(program.path());
+        const QString odd = program.path() + "/it's $HOME; a `file`.hlp";
+        QElapsedTimer t;
+        t.start();
+        launcher.showHelpTopics(odd);
+        QVERIFY(t.elapsed() < 900);  // did not wait for the viewer's second of sleep
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), odd + "|");
+        // Without a viewer beside the program nothing happens to the caller.
+        ProcessHelpLauncher(program.filePath("nowhere")).showHelpTopics(odd);
+    }
+
+    void exitAndCloseBoxEndTheProgram() {
+        QTemporaryDir program;
+        for (bool viaMenu : {true, false}) {
+            FrmConvert w(program.path(), &ui_, &printers_);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.setCursor(Qt::WaitCursor);
+            QVERIFY(programEnds([&] {
+                if (viaMenu) trigger(w, "mnuExit");
+                else w.close();
+            }));
+            QVERIFY(!w.isVisible());
+            if (viaMenu) QCOMPARE(static_cast<QWidget&>(w).cursor().shape(), Qt::ArrowCursor);
+        }
+    }
+};
+
+QTEST_MAIN(HelpMenusTest)
+#include "qtest_help_menus.moc"
