@@ -1,0 +1,72 @@
+// Time from a click on Print to the job handed to CUPS, on a calculated chart.
+// Needs a scheduler with a default printer, e.g.:
+//   bash tests/cups/private_cupsd.sh build/bench/bench_print build/Quorvane
+#include "converter/FrmConvert.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+class CountingUi : public quorvane::UiServices {
+public:
+    void message(const std::string& text, const std::string&, quorvane::MsgIcon) override {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+        ++messages;
+    }
+    void setBusy(bool) override {}
+    int messages = 0;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString programDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("QUORVANE_PROGRAM_DIR");
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        std::printf("bench_print: no default printer (run it under tests/cups/private_cupsd.sh)\n");
+        return 0;
+    }
+    QTemporaryDir dir;
+    if (!QFile::copy(programDir + "/Zelvik.MDB", dir.filePath("Zelvik.MDB"))) {
+        std::fprintf(stderr, "bench_print: no Zelvik.MDB in '%s'\n", qPrintable(programDir));
+        return 1;
+    }
+    CountingUi ui;
+    quorvane::FrmConvert window(dir.path(), &ui);
+    window.show();
+    app.processEvents();
+    for (auto [name, country] : {std::pair{"List1", "United States"}, std::pair{"List2", "Japan"}}) {
+        auto* list = window.findChild<QListWidget*>(name);
+        auto items = list->findItems(country, Qt::MatchExactly);
+        if (items.isEmpty()) return 1;
+        list->setCurrentItem(items.front());
+    }
+    window.findChild<QAction*>("mnuCalculate")->trigger();
+    QAction* print = window.findChild<QAction*>("mnuPrint");
+
+    const int runs = 20;
+    std::vector<double> ms;
+    for (int i = 0; i <= runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        print->trigger();  // returns once the page is handed to the scheduler
+        double elapsed = t.nsecsElapsed() / 1e6;
+        if (i > 0) ms.push_back(elapsed);  // the first click loads the print plugin
+        else std::printf("first click: %.1f ms\n", elapsed);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("click to job handed to CUPS, %d runs: min %.1f ms, median %.1f ms, max %.1f ms%s\n", runs,
+                ms.front(), ms[ms.size() / 2], ms.back(), ui.messages ? " (with failures)" : "");
+    return ui.messages ? 1 : 0;
+}
