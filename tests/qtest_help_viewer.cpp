@@ -26,11 +26,8 @@ private slots:
         for (const char* t : {"Choosing countries", "Typing a newer rate", "Reading the chart", "Printing the chart",
                               "Messages"})
             QVERIFY2(titles.contains(t), t);
-        // The index is sorted without regard to case and narrows as one types.
-        const QStringList index = v.indexEntries();
-        QVERIFY(index.size() > 30);
-        for (qsizetype i = 1; i < index.size(); ++i)
-            QVERIFY2(index[i - 1].compare(index[i], Qt::CaseInsensitive) <= 0, qPrintable(index[i]));
+        // The index narrows as one types.
+        QVERIFY(v.indexEntries().size() > 30);
         v.filterIndex("prin");
         QVERIFY(v.indexEntries().contains("Printer is not available"));
         for (const QString& e : v.indexEntries()) QVERIFY(e.startsWith("prin", Qt::CaseInsensitive));
@@ -78,13 +75,6 @@ private slots:
         junk.close();
         HelpViewer empty(junk.fileName());
         QVERIFY(empty.pageText().contains("contains no help topics"));
-
-        // A file one may not read (unless running with the rights to read anything).
-        junk.setPermissions(QFile::WriteOwner);
-        if (QFile probe(junk.fileName()); !probe.open(QIODevice::ReadOnly)) {
-            HelpViewer locked(junk.fileName());
-            QVERIFY(locked.pageText().contains("could not be read"));
-        }
     }
 };
 

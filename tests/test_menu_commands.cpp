@@ -10,10 +10,6 @@
 using namespace quorvane;
 
 namespace {
-struct RecordingLauncher : HelpLauncher {
-    void showHelpTopics(const QString& helpFile) override { shown << helpFile; }
-    QStringList shown;
-};
 struct RecordingOpener : UrlOpener {
     void open(const QString& url) override { opened << url; }
     QStringList opened;
@@ -51,27 +47,11 @@ TEST(HelpPath, FindsTheFileWhateverItsLetterCase) {
     EXPECT_EQ(findIgnoringCase(helpFilePath(other.path())), helpFilePath(other.path()));
 }
 
-TEST(HelpTopics, LooksInTheProgramFolderNotTheCurrentOne) {
-    QTemporaryDir program, elsewhere;
-    ASSERT_TRUE(program.isValid() && elsewhere.isValid());
-    touch(elsewhere.filePath("zelvik.hlp"));
-    touch(program.filePath("ZELVIK.HLP"));
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
-    RecordingLauncher launcher;
-    showHelpTopics(launcher, program.path());
-    QDir::setCurrent(before);
-    EXPECT_EQ(launcher.shown, QStringList{program.path() + "/ZELVIK.HLP"});
-}
-
 TEST(Databank, HandsTheMakersRatePageToTheOpener) {
     RecordingOpener opener;
     openDatabank(opener);
     ASSERT_EQ(opener.opened.size(), 1);
     QUrl url(opener.opened.front());
-    EXPECT_TRUE(url.isValid());
-    EXPECT_EQ(url.scheme(), "https");
-    EXPECT_FALSE(url.host().isEmpty());
+    EXPECT_TRUE(url.isValid() && url.scheme() == "https" && !url.host().isEmpty());
     EXPECT_EQ(url.path(), "/databank");
-    EXPECT_EQ(opener.opened.front(), QString(kDatabankUrl));
 }
