@@ -101,9 +101,13 @@ TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
     std::string p = makeTable(dir, kThree + "Brazil,second,Other,XXX,1\nCote d'Ivoire,1 Franc,CFA Franc,XOF,601\n");
     SqliteCursor c(p);
     c.refresh();
-    std::vector<std::string> seen;
-    for (c.moveFirst(); !c.eof(); c.moveNext()) seen.push_back(c.current()->country);
+    std::vector<std::string> seen, codes;
+    for (c.moveFirst(); !c.eof(); c.moveNext()) {
+        seen.push_back(c.currentCountry());
+        codes.push_back(c.current()->code);
+    }
     EXPECT_EQ(seen, (std::vector<std::string>{"Aland", "Brazil", "Chad", "Brazil", "Cote d'Ivoire"}));
+    EXPECT_EQ(codes, (std::vector<std::string>{"EUR", "BRL", "XAF", "XXX", "XOF"}));
 
     c.findFirst("Brazil");
     EXPECT_EQ(c.current()->code, "BRL");
@@ -153,15 +157,20 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
         d1.movePrevious();
         EXPECT_EQ(d1.current()->roe, 612.5);
         EXPECT_FALSE(d1.hasPendingEdit());
-        // The other cursor sees the new rate too.
-        d2.findFirst("Chad");
-        EXPECT_EQ(d2.current()->roe, 612.5);
+        // The other cursor sees the new rate too, also on rows it had read ahead.
+        d2.moveFirst();
+        d2.moveNext();
+        d1.findFirst("Chad");
+        d1.setPendingRate("613");
+        d1.moveFirst();
+        d2.moveNext();
+        EXPECT_EQ(d2.current()->roe, 613);
     }
     SqliteCursor again(p);
     again.refresh();
     again.findFirst("Chad");
-    EXPECT_EQ(again.current()->roe, 612.5);
-    EXPECT_EQ(rateToBoxText(again.current()->roe), "612.5");
+    EXPECT_EQ(again.current()->roe, 613);
+    EXPECT_EQ(rateToBoxText(612.5), "612.5");
 }
 
 TEST(RateTable, TextThatIsNoNumberLeavesTheRecord) {

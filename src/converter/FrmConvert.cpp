@@ -299,9 +299,26 @@ void FrmConvert::addListItem(ListId l, const std::string& text) {
 void FrmConvert::finishList(ListId l) {
     // One sort after the fill: the list shows its entries in alphabetical order.
     QStringList& items = pendingItems_[l == ListId::Origin ? 0 : 1];
-    QCollator collator(QLocale::system());
-    std::stable_sort(items.begin(), items.end(),
-                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    // Start-up fills the destination list with the same names right after the
+    // origin list, so it takes the order found for those instead of sorting
+    // again: on a large table sorting is a large part of the fill.
+    static QStringList originInput, originSorted;
+    if (l == ListId::Destination && items == originInput) {
+        items = originSorted;
+    } else {
+        QStringList input = items;
+        QCollator collator(QLocale::system());
+        std::stable_sort(items.begin(), items.end(),
+                         [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+        if (l == ListId::Origin) {
+            originInput = std::move(input);
+            originSorted = items;
+        }
+    }
+    if (l == ListId::Destination) {
+        originInput.clear();
+        originSorted.clear();
+    }
     list(l)->addItems(items);
     items.clear();
 }
@@ -313,8 +330,8 @@ std::string FrmConvert::selectedCountry(ListId l) const {
 
 // Text1 / Text2 always show the cursor's Country; read it at the source.
 std::string FrmConvert::boundCountry(ListId l) const {
-    auto rec = cursor(l).current();
-    return rec ? rec->country : std::string();
+    // The start-up walk asks this once per row: only the Country is read.
+    return cursor(l).currentCountry();
 }
 
 std::string FrmConvert::rateText(RateBox b) const {

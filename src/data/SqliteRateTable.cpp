@@ -180,7 +180,7 @@ SqliteCursor::SqliteCursor(std::string path, RateParser parser)
     : path_(std::move(path)), parser_(parser ? parser : &parseStoredRate) {}
 
 SqliteCursor::~SqliteCursor() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stById_}) finalize(*st);
 }
 
 void SqliteCursor::requireOpen() const {
@@ -188,7 +188,7 @@ void SqliteCursor::requireOpen() const {
 }
 
 void SqliteCursor::refresh() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stById_}) finalize(*st);
     open_ = false;
     cur_.reset();
     aheadValid_ = false;
@@ -207,8 +207,11 @@ void SqliteCursor::refresh() {
     sqlite3* db = db_->handle();
     std::string cols = kColumns;
     stFirst_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid LIMIT 1");
-    stNextBatch_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
+    // Rows read ahead carry only what a walk needs; the rest is read on arrival
+    // at the row that is shown.
+    stNextBatch_ = prepare(db, "SELECT rowid, Country FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
                                    std::to_string(kAheadBatch));
+    stById_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid = ?1");
     stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
     stLast_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid DESC LIMIT 1");
     stFind_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1");
@@ -261,7 +264,7 @@ void SqliteCursor::commitPending() {
         throw;
     }
     db_->wrote();
-    cur_->rec.roe = *value;
+    if (cur_->full) cur_->rec.roe = *value;
     pending_.reset();
 }
 
@@ -273,9 +276,10 @@ void SqliteCursor::refillAhead() {
     sqlite3_bind_int64(st, 1, cur_ ? cur_->rowid : 0);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        ahead_.push_back(Row{sqlite3_column_int64(st, 0),
-                             {columnText(st, 1), columnText(st, 2), columnText(st, 3), columnText(st, 4),
-                              sqlite3_column_double(st, 5)}});
+        Row& r = ahead_.emplace_back();
+        r.rowid = sqlite3_column_int64(st, 0);
+        r.rec.country = columnText(st, 1);
+        r.full = false;
     }
     sqlite3_reset(st);
     if (rc != SQLITE_DONE) { ahead_.clear(); failStore(db_->handle(), "The rate table could not be read"); }
@@ -337,9 +341,34 @@ void SqliteCursor::findFirst(const std::string& country) {
     arrive(std::move(row));
 }
 
+void SqliteCursor::completeCurrent() const {
+    if (!cur_ || cur_->full || !stById_) return;
+    // The bound controls show whatever could be read; a read that fails here
+    // leaves the other fields empty, and the next write or lookup reports it.
+    sqlite3_bind_int64(stById_, 1, cur_->rowid);
+    if (sqlite3_step(stById_) == SQLITE_ROW) {
+        cur_->rec = {columnText(stById_, 1), columnText(stById_, 2), columnText(stById_, 3),
+                     columnText(stById_, 4), sqlite3_column_double(stById_, 5)};
+        cur_->full = true;
+    }
+    sqlite3_reset(stById_);
+}
+
 std::optional<RateRecord> SqliteCursor::current() const {
     if (!cur_) return std::nullopt;
+    completeCurrent();
     return cur_->rec;
+}
+
+const RateRecord* SqliteCursor::record() const {
+    if (!cur_) return nullptr;
+    completeCurrent();
+    return &cur_->rec;
+}
+
+const std::string& SqliteCursor::currentCountry() const {
+    static const std::string none;
+    return cur_ ? cur_->rec.country : none;
 }
 
 void SqliteCursor::setPendingRate(const std::string& text) {

@@ -53,6 +53,11 @@ public:
     bool eof() const override;
     void findFirst(const std::string& country) override;
     std::optional<RateRecord> current() const override;
+    // The current record without copying it; null at end of table. Valid until the next move.
+    const RateRecord* record() const;
+    // Only the current record's Country (empty at end of table): what a walk over
+    // the table reads, without reading the other fields.
+    const std::string& currentCountry() const;
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
 
@@ -61,7 +66,9 @@ public:
     std::shared_ptr<RateDatabase> database() const { return db_; }
 
 private:
-    struct Row { long long rowid; RateRecord rec; };
+    // A row read ahead holds only its Country until it is shown (full = false).
+    struct Row { long long rowid; RateRecord rec; bool full = true; };
+    void completeCurrent() const;
     void requireOpen() const;
     void commitPending();
     void arrive(std::optional<Row> row);
@@ -76,7 +83,8 @@ private:
     sqlite3_stmt* stPrev_ = nullptr;
     sqlite3_stmt* stLast_ = nullptr;
     sqlite3_stmt* stFind_ = nullptr;
-    std::optional<Row> cur_;
+    mutable sqlite3_stmt* stById_ = nullptr;
+    mutable std::optional<Row> cur_;
     bool open_ = false;
     std::optional<std::string> pending_;
     std::deque<Row> ahead_;   // rows after cur_, read in one batch
