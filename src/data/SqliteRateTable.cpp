@@ -2,8 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -173,7 +177,14 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
         throw;
     }
     sqlite3_close(db);
-    std::filesystem::rename(tmp, path);
+    // link() refuses to replace a file, so a rate table that appeared meanwhile
+    // is kept as well.
+    int rc = ::link(tmp.c_str(), path.c_str());
+    int err = errno;
+    std::filesystem::remove(tmp, ec);
+    if (rc != 0)
+        throw StoreError(kErrStore, "'" + path + "' could not be created: " + std::strerror(err) +
+                                        (err == EEXIST ? "; an existing rate table is never replaced." : "."));
 }
 
 SqliteCursor::SqliteCursor(std::string path, RateParser parser)

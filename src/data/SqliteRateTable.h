@@ -17,7 +17,8 @@ namespace quorvane {
 class RateDatabase {
 public:
     // Opens an existing file; throws StoreError when it is missing, not a database,
-    // or has no usable RATES table. Never creates or writes the file while opening.
+    // or has no usable RATES table. Never creates the file; the only write is the
+    // index on Country that lookups need, added once to a file that lacks it.
     explicit RateDatabase(const std::string& path);
     ~RateDatabase();
     RateDatabase(const RateDatabase&) = delete;
