@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
@@ -39,25 +40,56 @@ QFont arial(double points, bool bold = false) {
     return f;
 }
 
-// A label with the given colours and border; colours as style sheet values.
-QLabel* makeLabel(QWidget* parent, const char* name, QRect geo, const QString& text, const QString& fg,
-                  const QString& bg, const QFont& font, bool bordered, Qt::Alignment align) {
-    auto* l = new QLabel(text, parent);
+// A label with a one-pixel black border drawn over its background. Colours go
+// through palettes: a style sheet would switch the whole window to slower drawing.
+class BoxLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool bordered = false;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QLabel::paintEvent(e);
+        if (!bordered) return;
+        QPainter p(this);
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geo, const QString& text, const QColor& fg,
+                  const QColor& bg, const QFont& font, bool bordered, Qt::Alignment align) {
+    auto* l = new BoxLabel(text, parent);
+    l->bordered = bordered;
     l->setObjectName(name);
     l->setGeometry(geo);
     l->setFont(font);
     l->setAlignment(align);
-    l->setStyleSheet(QString("QLabel { color: %1; background-color: %2; %3 }")
-                         .arg(fg, bg, bordered ? "border: 1px solid black;" : "border: none;"));
+    if (bordered) l->setContentsMargins(2, 1, 2, 1);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, fg);
+    pal.setColor(QPalette::Window, bg);
+    l->setPalette(pal);
+    l->setAutoFillBackground(true);
     l->setFocusPolicy(Qt::NoFocus);
     l->setAccessibleName(text);
     return l;
 }
 
-const QString kGreen = "rgb(0,128,0)";
-const QString kRed = "rgb(192,0,0)";
-const QString kLightGrey = "rgb(192,192,192)";
-const QString kButtonFace = "palette(button)";
+const QColor kGreen(0, 128, 0);
+const QColor kRed(192, 0, 0);
+const QColor kLightGrey(192, 192, 192);
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+QColor buttonFace() { return QGuiApplication::palette().color(QPalette::Button); }
+
+void setColours(QWidget* w, QPalette::ColorRole textRole, const QColor& text, QPalette::ColorRole backRole,
+                const QColor& back) {
+    QPalette pal = w->palette();
+    pal.setColor(textRole, text);
+    pal.setColor(backRole, back);
+    w->setPalette(pal);
+}
 
 NumberFormat systemNumberFormat() {
     QLocale loc = QLocale::system();
@@ -124,19 +156,20 @@ void FrmConvert::buildControls() {
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
     lblList1 = makeLabel(client_, "lblList1", twipsRect(0, 105, 2670, 270), "Select Country to convert from:",
-                         "white", kGreen, arial(8.25, true), true, left);
-    lblCodeFrom = makeLabel(client_, "lblCodeFrom", twipsRect(2650, 105, 540, 270), "", kGreen, kButtonFace,
+                         kWhite, kGreen, arial(8.25, true), true, left);
+    lblCodeFrom = makeLabel(client_, "lblCodeFrom", twipsRect(2650, 105, 540, 270), "", kGreen, buttonFace(),
                             arial(8.25, true), true, centre);
     lblList2 = makeLabel(client_, "lblList2", twipsRect(-30, 2985, 2670, 285), "Select Country to convert to:",
-                         "white", kRed, arial(8.25, true), true, left);
-    lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, kButtonFace,
+                         kWhite, kRed, arial(8.25, true), true, left);
+    lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, buttonFace(),
                           arial(8.25, true), true, centre);
     for (ListId id : {ListId::Origin, ListId::Destination}) {
         auto* l = new QListWidget(client_);
         l->setObjectName(id == ListId::Origin ? "List1" : "List2");
         l->setGeometry(id == ListId::Origin ? twipsRect(0, 375, 3195, 2580) : twipsRect(0, 3255, 3195, 2580));
         l->setFont(arial(8.25));
-        l->setStyleSheet("QListWidget { background-color: rgb(192,192,192); }");
+        setColours(l, QPalette::Text, QGuiApplication::palette().color(QPalette::WindowText), QPalette::Base,
+                   kLightGrey);
         l->setUniformItemSizes(true);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setAccessibleName(id == ListId::Origin ? "Origin country" : "Destination country");
@@ -157,18 +190,19 @@ void FrmConvert::buildControls() {
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(twipsRect(3210, 0, 6255, 855));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Frame1->setStyleSheet("QFrame#Frame1 { background-color: palette(button); border: 1px solid gray; }");
-    lblTitle1 = makeLabel(Frame1, "lblTitle1", twipsRect(10, 120, 3127, 250), "", "white", kGreen, arial(8.25),
+    setColours(Frame1, QPalette::WindowText, QColor(128, 128, 128), QPalette::Window, buttonFace());
+    Frame1->setAutoFillBackground(true);
+    lblTitle1 = makeLabel(Frame1, "lblTitle1", twipsRect(10, 120, 3127, 250), "", kWhite, kGreen, arial(8.25),
                           true, centre);
-    lblTitle2 = makeLabel(Frame1, "lblTitle2", twipsRect(3125, 120, 3127, 250), "", "white", kRed, arial(8.25),
+    lblTitle2 = makeLabel(Frame1, "lblTitle2", twipsRect(3125, 120, 3127, 250), "", kWhite, kRed, arial(8.25),
                           true, centre);
-    lblUSD1 = makeLabel(Frame1, "lblUSD1", twipsRect(45, 465, 660, 285), "1 USD =", "black", kLightGrey,
+    lblUSD1 = makeLabel(Frame1, "lblUSD1", twipsRect(45, 465, 660, 285), "1 USD =", kBlack, kLightGrey,
                         arial(8.25), false, left);
-    Label1 = makeLabel(Frame1, "Label1", twipsRect(1695, 390, 1380, 420), "", "black", kLightGrey, arial(8.25),
+    Label1 = makeLabel(Frame1, "Label1", twipsRect(1695, 390, 1380, 420), "", kBlack, kLightGrey, arial(8.25),
                        false, centre);
-    lblUSD2 = makeLabel(Frame1, "lblUSD2", twipsRect(3120, 465, 615, 285), "1 USD =", "black", kLightGrey,
+    lblUSD2 = makeLabel(Frame1, "lblUSD2", twipsRect(3120, 465, 615, 285), "1 USD =", kBlack, kLightGrey,
                         arial(8.25), false, left);
-    Label2 = makeLabel(Frame1, "Label2", twipsRect(4785, 390, 1380, 420), "", "black", kLightGrey, arial(8.25),
+    Label2 = makeLabel(Frame1, "Label2", twipsRect(4785, 390, 1380, 420), "", kBlack, kLightGrey, arial(8.25),
                        false, centre);
     Label1->setWordWrap(true);
     Label2->setWordWrap(true);
@@ -179,8 +213,7 @@ void FrmConvert::buildControls() {
         e->setGeometry(origin ? twipsRect(690, 390, 990, 345) : twipsRect(3750, 390, 990, 345));
         e->setFont(arial(9, true));
         e->setMaxLength(64);
-        e->setStyleSheet(QString("QLineEdit { color: %1; background-color: rgb(192,192,192); }")
-                             .arg(origin ? kGreen : kRed));
+        setColours(e, QPalette::Text, origin ? kGreen : kRed, QPalette::Base, kLightGrey);
         e->setToolTip(origin ? "Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here."
                              : "Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.");
         e->setAccessibleName(origin ? "Origin rate" : "Destination rate");

@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 
 namespace quorvane {
@@ -32,8 +33,13 @@ ChartGrid::ChartGrid(QWidget* parent) : QTableWidget(parent) {
     QFont f = font();
     f.setPointSizeF(8.25);
     setFont(f);
-    setStyleSheet("QTableWidget { background-color: rgb(192,192,192); gridline-color: rgb(192,192,192);"
-                  " border: 1px solid black; }");
+    // Grey where no cell is, grey grid lines, a black single-line border.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, kOuterBack);
+    pal.setColor(QPalette::Mid, kOuterBack);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     setRows(21);
     setCols(4);
     setWidth(6120);
@@ -51,8 +57,8 @@ void ChartGrid::styleCell(int r, int c) {
         it->setForeground(palette().color(QPalette::ButtonText));
         it->setFlags(Qt::ItemIsEnabled);
     } else {
-        it->setBackground(palette().color(QPalette::Base));
-        it->setForeground(palette().color(QPalette::Text));
+        it->setBackground(QGuiApplication::palette().color(QPalette::Base));
+        it->setForeground(QGuiApplication::palette().color(QPalette::Text));
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
     if (it->textAlignment() == 0 && static_cast<size_t>(c) < colAlign_.size())

@@ -98,7 +98,9 @@ void StatusPanels::updateDate() {
 void StatusPanels::updateNumLock() {
     auto on = numLockState();
     // Off shows the label greyed; where the state is unknown it stays readable, as if on.
-    num_->setStyleSheet(on.value_or(true) ? "QLabel { color: black; }" : "QLabel { color: gray; }");
+    QPalette pal = num_->palette();
+    pal.setColor(QPalette::WindowText, on.value_or(true) ? QColor(Qt::black) : QColor(Qt::gray));
+    num_->setPalette(pal);
 }
 
 bool StatusPanels::event(QEvent* e) {
