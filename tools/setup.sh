@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libvulkan-dev libx11-dev libsqlite3-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libvulkan-dev libx11-dev libxkbcommon-dev libsqlite3-dev
   libgtest-dev googletest
   fonts-liberation2 fonts-comic-neue locales
   xvfb xauth x11-utils imagemagick

@@ -49,17 +49,14 @@ void Converter::calculate() {
                 ui_.setBusy(false);
                 return;
             }
-            if (view_.rateText(RateBox::Origin).empty()) {
-                ui_.message("You've left the Origin Country Rate Area blank! The Rate of " + savedOrigin_ +
-                            " will be entered for you.");
-                view_.setRateText(RateBox::Origin, savedOrigin_);
-                ui_.setBusy(false);
-                return;
-            }
-            if (view_.rateText(RateBox::Destination).empty()) {
-                ui_.message("You've left the Destination Country Rate Area blank! The Rate of " + savedDestination_ +
-                            " will be entered for you.");
-                view_.setRateText(RateBox::Destination, savedDestination_);
+            // An empty box gets its saved rate back; the user chooses Calculate again.
+            for (RateBox b : {RateBox::Origin, RateBox::Destination}) {
+                if (!view_.rateText(b).empty()) continue;
+                const bool origin = b == RateBox::Origin;
+                const std::string& saved = origin ? savedOrigin_ : savedDestination_;
+                ui_.message(std::string("You've left the ") + (origin ? "Origin" : "Destination") +
+                            " Country Rate Area blank! The Rate of " + saved + " will be entered for you.");
+                view_.setRateText(b, saved);
                 ui_.setBusy(false);
                 return;
             }
