@@ -101,6 +101,9 @@ private slots:
         clickItem(list2, "Beta");
         w.findChild<QAction*>("mnuCalculate")->trigger();
         QCOMPARE(w.grid()->cellText(1, 1), QString("2.00"));
+        // A picture of the calculated chart in the window, for a person to look at.
+        QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
+        if (!out.isEmpty() && QDir().mkpath(out)) w.grab().save(out + "/chart_window.png");
         const QWidget* expected[] = {list2, w.grid(), box2, box1, list1};
         list1->setFocus();
         for (const QWidget* next : expected) {
