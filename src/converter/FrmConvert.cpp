@@ -290,8 +290,6 @@ bool FrmConvert::eventFilter(QObject* watched, QEvent* event) {
     return hintEventFilter(watched, event) || QMainWindow::eventFilter(watched, event);
 }
 
-void FrmConvert::mouseMoveEvent(QMouseEvent* e) { QMainWindow::mouseMoveEvent(e); }
-
 QString FrmConvert::hintText() const { return StatusBar1->hint(); }
 void FrmConvert::setHint(const QString& text) { StatusBar1->setHint(text); }
 
@@ -335,22 +333,21 @@ void FrmConvert::finishList(ListId l) {
     // Start-up fills the destination list with the same names right after the
     // origin list, so it takes the order found for those instead of sorting
     // again: on a large table sorting is a large part of the fill.
-    static QStringList originInput, originSorted;
-    if (l == ListId::Destination && items == originInput) {
-        items = originSorted;
+    if (l == ListId::Destination && items == originInput_) {
+        items = originSorted_;
     } else {
         QStringList input = items;
         QCollator collator(QLocale::system());
         std::stable_sort(items.begin(), items.end(),
                          [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
         if (l == ListId::Origin) {
-            originInput = std::move(input);
-            originSorted = items;
+            originInput_ = std::move(input);
+            originSorted_ = items;
         }
     }
     if (l == ListId::Destination) {
-        originInput.clear();
-        originSorted.clear();
+        originInput_.clear();
+        originSorted_.clear();
     }
     list(l)->addItems(items);
     items.clear();

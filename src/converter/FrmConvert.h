@@ -62,7 +62,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     // ConverterView
@@ -103,6 +102,7 @@ private:
     std::unique_ptr<Converter> converter_;
     mutable bool bindDirty_[2] = {false, false};
     QStringList pendingItems_[2];
+    QStringList originInput_, originSorted_;  // the origin list's sort, reused by the destination list
 
     QWidget* client_ = nullptr;
     QLabel *lblList1 = nullptr, *lblCodeFrom = nullptr, *lblList2 = nullptr, *lblCodeTo = nullptr;
