@@ -6,16 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 using namespace quorvane;
 using namespace quorvane::test;
 
 namespace {
 
-struct Text { double x, y; std::string s; };
-struct Line { double x, y, dx, dy; };
+struct Text { double x, y; std::string s; bool operator==(const Text&) const = default; };
+struct Line { double x, y, dx, dy; bool operator==(const Line&) const = default; };
+std::ostream& operator<<(std::ostream& o, const Text& t) { return o << t.x << "," << t.y << " " << t.s; }
+std::ostream& operator<<(std::ostream& o, const Line& l) { return o << l.x << "," << l.y << "+" << l.dx << "," << l.dy; }
 
 class MemoryPage : public PrinterSurface {
 public:
@@ -32,176 +32,142 @@ public:
     void printText(const std::string& s) override { texts.push_back({cx, cy, s}); }
     void endDoc() override { ++ended; }
 
-    double tx = 2.4, ty = 2.4, cx = 0, cy = 0;
+    double tx = 2.4, ty = 2.4, cx = 0, cy = 0;  // 600 dpi: px = py = 2
     bool failPixel = false, failLines = false;
     std::vector<Text> texts;
-    std::vector<Line> lines, rects;  // rects: x1, y1, x2 (dx), y2 (dy)
+    std::vector<Line> lines, rects;
     int ended = 0;
 };
 
+// A start-up grid whose every cell says where it is: "row/col".
 struct Chart {
     Chart() {
         Converter::applyStartupLayout(grid);
         for (int r = 0; r <= 20; ++r)
             for (int c = 0; c <= 3; ++c) grid.setCell(r, c, std::to_string(r) + "/" + std::to_string(c));
     }
+    void print() { grid_Print(grid, page, ui); }
     void expectStartupLayout() const {
         for (int c = 0; c <= 3; ++c) EXPECT_EQ(grid.colWidth(c), 1530);
-        EXPECT_EQ(grid.rowHeight(0), 425);
-        for (int r = 1; r <= 20; ++r) EXPECT_EQ(grid.rowHeight(r), 220);
-        EXPECT_EQ(grid.width(), 6120);
-        EXPECT_EQ(grid.height(), 4950);
+        for (int r = 0; r <= 20; ++r) EXPECT_EQ(grid.rowHeight(r), r ? 220 : 425);
+        EXPECT_EQ(std::pair(grid.width(), grid.height()), std::pair(6120, 4950));
     }
     FakeGrid grid;
     MemoryPage page;
     FakeUi ui;
 };
 
+constexpr double px = 2, py = 2, yEnd = 425 + 20 * 220 + 21 * py, xEnd = 4 * (2500 + px);
+
 }  // namespace
 
 TEST(GridPrint, PixelSizesRoundHalvesToEven) {
-    EXPECT_EQ(roundPixelSize(2.4), 2);   // 600 dpi
-    EXPECT_EQ(roundPixelSize(4.8), 5);   // 300 dpi
+    EXPECT_EQ(roundPixelSize(4.8), 5);
     EXPECT_EQ(roundPixelSize(2.5), 2);
     EXPECT_EQ(roundPixelSize(3.5), 4);
     EXPECT_THROW(roundPixelSize(1e9), std::range_error);
 }
 
-TEST(GridPrint, FreshPageWithBorderAndLines) {
+// Every text and line at its exact place, with the border offset (x0, y0) or without.
+void expectFullChart(const MemoryPage& page, double x0, double y0, bool lines, int cols = 4) {
+    const double gx = lines ? px : 0, gy = lines ? py : 0;
+    ASSERT_EQ(page.texts.size(), cols * 21u);  // column by column
+    for (int c = 0; c < cols; ++c)
+        for (int r = 0; r <= 20; ++r) {
+            const double top = r == 0 ? 0 : 425 + gy + (r - 1) * (220 + gy);
+            EXPECT_EQ(page.texts[c * 21 + r],
+                      (Text{x0 + c * (2500 + gx) + 2 * px, y0 + top + py, std::to_string(r) + "/" + std::to_string(c)}));
+        }
+    if (!lines) {
+        EXPECT_TRUE(page.lines.empty());
+        return;
+    }
+    ASSERT_EQ(page.lines.size(), 4u + 21u);
+    for (int c = 0; c <= 3; ++c) EXPECT_EQ(page.lines[c], (Line{x0 + (c + 1) * 2500 + c * px, y0, 0, yEnd + y0 - py}));
+    for (int r = 0; r <= 20; ++r)
+        EXPECT_EQ(page.lines[4 + r], (Line{x0, y0 + 425 + r * (220 + py), xEnd + x0 - px, 0}));
+}
+
+TEST(GridPrint, FreshPageWithAndWithoutBorderAndLines) {
     Chart t;
-    grid_Print(t.grid, t.page, t.ui);
-    const double px = 2, py = 2;
+    t.print();
     ASSERT_EQ(t.page.rects.size(), 1u);
-    EXPECT_EQ(t.page.rects[0].dx, 10100 - px);  // second corner
-    EXPECT_EQ(t.page.rects[0].dy, 5275 - py);
-    ASSERT_EQ(t.page.texts.size(), 84u);
-    EXPECT_EQ(t.page.texts[0].x, 3 * px);
-    EXPECT_EQ(t.page.texts[0].y, 2 * py);
-    EXPECT_EQ(t.page.texts[0].s, "0/0");
-    // Column by column; row 1 starts below the header and its line.
-    EXPECT_EQ(t.page.texts[1].y, py + 425 + py + py);
-    EXPECT_EQ(t.page.texts[21].x, px + 2500 + px + 2 * px);
-    EXPECT_EQ(t.page.texts[83].s, "20/3");
-    const double xEnd = px + 4 * (2500 + px), yEnd = py + 425 + 20 * 220 + 21 * py;
-    ASSERT_EQ(t.page.lines.size(), 4u + 21u);
-    EXPECT_EQ(t.page.lines[0].x, px + 2500);
-    EXPECT_EQ(t.page.lines[3].x, xEnd - px);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(t.page.lines[i].y + t.page.lines[i].dy, yEnd) << i;
-    EXPECT_EQ(t.page.lines[4].y, py + 425);
-    for (int i = 4; i < 25; ++i) EXPECT_EQ(t.page.lines[i].x + t.page.lines[i].dx, xEnd) << i;
-    EXPECT_EQ(t.page.lines[24].y, yEnd - py);
+    EXPECT_EQ(t.page.rects[0], (Line{0, 0, 10100 - px, 5275 - py}));
+    expectFullChart(t.page, px, py, true);
     EXPECT_EQ(t.page.ended, 1);
     EXPECT_TRUE(t.ui.messages.empty());
-    EXPECT_EQ(t.grid.row(), 20);
-    EXPECT_EQ(t.grid.col(), 3);
     t.expectStartupLayout();
-}
-
-TEST(GridPrint, ColumnAndRowLimits) {
-    Chart fits;
-    fits.page.tx = 24;  // 4 px < 100
-    fits.page.ty = 21;  // 21 py < 450
-    grid_Print(fits.grid, fits.page, fits.ui);
-    EXPECT_EQ(fits.page.texts.size(), 84u);
-
-    Chart cut;
-    cut.page.tx = 25;
-    cut.page.ty = 22;
-    grid_Print(cut.grid, cut.page, cut.ui);
-    ASSERT_EQ(cut.page.texts.size(), 3u * 20u);  // no fourth column, no row 20
-    EXPECT_EQ(cut.page.texts.back().s, "19/2");
-    EXPECT_EQ(cut.page.lines.size(), 3u + 20u);
-    EXPECT_EQ(cut.page.ended, 1);
-}
-
-TEST(GridPrint, WithoutBorderOrLines) {
-    Chart plain;
-    plain.grid.borderStyleV = 0;
-    plain.grid.gridLinesV = 0;
-    plain.page.cx = 100;
-    plain.page.cy = 50;
-    grid_Print(plain.grid, plain.page, plain.ui);
-    EXPECT_TRUE(plain.page.rects.empty());
-    EXPECT_TRUE(plain.page.lines.empty());
-    EXPECT_EQ(plain.page.texts[0].x, 100 + 4);
-    EXPECT_EQ(plain.page.texts[0].y, 50 + 2);
-    EXPECT_EQ(plain.page.texts[1].y, 50 + 425 + 2);
-    EXPECT_EQ(plain.page.texts[21].x, 100 + 2500 + 4);
 
     Chart noBorder;  // lines stop one pixel short of the last edges
     noBorder.grid.borderStyleV = 0;
-    grid_Print(noBorder.grid, noBorder.page, noBorder.ui);
-    const double yEnd = 425 + 20 * 220 + 21 * 2, xEnd = 4 * 2502;
-    EXPECT_EQ(noBorder.page.lines[0].y, 0);
-    EXPECT_EQ(noBorder.page.lines[0].dy, yEnd - 2);
-    EXPECT_EQ(noBorder.page.lines[4].x, 0);
-    EXPECT_EQ(noBorder.page.lines[4].dx, xEnd - 2);
+    noBorder.print();
+    EXPECT_TRUE(noBorder.page.rects.empty());
+    expectFullChart(noBorder.page, 0, 0, true);
+
+    Chart plain;  // from the current position, without the line gaps; the last column no longer fits
+    plain.grid.borderStyleV = plain.grid.gridLinesV = 0;
+    plain.page.cx = 100;
+    plain.page.cy = 50;
+    plain.print();
+    EXPECT_TRUE(plain.page.rects.empty());
+    expectFullChart(plain.page, 100, 50, false, 3);
 }
 
-TEST(GridPrint, ScrolledRowsAndColumnsAndEmptyCells) {
+TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
+    // The last column needs 4 px < 100 to spare, the last row 21 py < 450.
+    struct Limit { double tx, ty; std::size_t texts, lines; };
+    for (Limit l : {Limit{24, 21, 4 * 21, 4 + 21}, Limit{25, 22, 3 * 20, 3 + 20}}) {
+        Chart t;
+        t.page.tx = l.tx;
+        t.page.ty = l.ty;
+        t.print();
+        EXPECT_EQ(t.page.texts.size(), l.texts) << l.tx;
+        EXPECT_EQ(t.page.lines.size(), l.lines) << l.tx;
+    }
+
     Chart t;
     t.grid.topRowV = 5;
     t.grid.leftColV = 1;
     for (int r = 1; r <= 20; ++r) t.grid.setCell(r, 3, "");
-    grid_Print(t.grid, t.page, t.ui);
+    t.print();
     // Columns 1 to 3 with the header and rows 5 to 20; column 3 only has its header.
     ASSERT_EQ(t.page.texts.size(), 2u * 17u + 1u);
-    EXPECT_EQ(t.page.texts[0].s, "0/1");
-    EXPECT_EQ(t.page.texts[0].x, 3 * 2);
-    EXPECT_EQ(t.page.texts[1].s, "5/1");
-    EXPECT_EQ(t.page.texts[1].y, 2 + 425 + 2 + 2);
+    EXPECT_EQ(t.page.texts[0], (Text{3 * px, 2 * py, "0/1"}));
+    EXPECT_EQ(t.page.texts[1], (Text{3 * px, py + 425 + py + py, "5/1"}));
     EXPECT_EQ(t.page.texts.back().s, "0/3");
     EXPECT_EQ(t.page.lines.size(), 3u + 17u);  // empty cells still get their lines
 }
 
 TEST(GridPrint, FailuresReportAndRestoreTheLayout) {
-    Chart jam;
-    jam.page.failLines = true;
-    grid_Print(jam.grid, jam.page, jam.ui);
-    ASSERT_EQ(jam.ui.messages.size(), 1u);
-    EXPECT_EQ(jam.ui.messages[0].text, "Printer is not available");
-    EXPECT_EQ(jam.ui.messages[0].title, "");
-    EXPECT_EQ(jam.page.ended, 0);
-    jam.expectStartupLayout();
-
-    Chart offline;
-    offline.page.failPixel = true;
-    grid_Print(offline.grid, offline.page, offline.ui);
-    EXPECT_EQ(offline.ui.messages.size(), 1u);
-    EXPECT_TRUE(offline.page.texts.empty());
-    offline.expectStartupLayout();
+    for (bool early : {false, true}) {
+        Chart t;
+        (early ? t.page.failPixel : t.page.failLines) = true;
+        t.print();
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        EXPECT_EQ(t.ui.messages[0].text + "|" + t.ui.messages[0].title, "Printer is not available|");
+        EXPECT_EQ(t.page.ended, 0);
+        t.expectStartupLayout();
+    }
 }
 
-TEST(GridPrint, PrintCommand) {
+TEST(GridPrint, PrintCommandAsksForAnOriginAndAppliesThePrinterCount) {
     std::vector<RateRecord> table;
     MemoryCursor d1(&table), d2(&table);
     FakeView view(d1, d2);
     FakePrinters printers;
-
-    Chart none;  // no origin yet: nothing printed, nothing resized
+    Chart none;  // no origin yet: the hourglass shows over the message, nothing is resized
     none.grid.setColWidth(0, 1234);
     printCommand(none.grid, none.page, none.ui, printers, view, false);
     ASSERT_EQ(none.ui.messages.size(), 1u);
     EXPECT_EQ(none.ui.messages[0].text, "Select a country");
-    EXPECT_TRUE(none.ui.busyDuringMessage[0]);
-    EXPECT_FALSE(none.ui.busy);
+    EXPECT_TRUE(none.ui.busyDuringMessage[0] && !none.ui.busy && view.printEnabled);
     EXPECT_EQ(none.grid.colWidth(0), 1234);
-    EXPECT_TRUE(none.page.texts.empty());
-    EXPECT_TRUE(view.printEnabled);
 
-    Chart ok;
-    printCommand(ok.grid, ok.page, ok.ui, printers, view, true);
-    EXPECT_EQ(ok.page.ended, 1);
-    EXPECT_TRUE(ok.ui.messages.empty());
-    EXPECT_FALSE(ok.ui.busy);
-
-    Chart noPrinter;  // the command is disabled, and the click goes on
+    Chart noPrinter;  // the command is disabled, and the click still tries to print
     printers.n = 0;
     noPrinter.page.failPixel = true;
     printCommand(noPrinter.grid, noPrinter.page, noPrinter.ui, printers, view, true);
-    EXPECT_FALSE(view.printEnabled);
+    EXPECT_FALSE(view.printEnabled || noPrinter.ui.busy);
     ASSERT_EQ(noPrinter.ui.messages.size(), 1u);
     EXPECT_EQ(noPrinter.ui.messages[0].text, "Printer is not available");
-    EXPECT_FALSE(noPrinter.ui.busy);
-    noPrinter.expectStartupLayout();
 }
