@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <clocale>
 #include <stdexcept>
 
@@ -61,16 +60,13 @@ struct Window {
 TEST(Startup, ListsEveryRowOnceInTableOrderAndShapesAnEmptyGrid) {
     Window w(table(263));
     w.rows.push_back(w.rows[5]);  // a name the table holds twice is listed twice
-    bool folderMade = false;
-    w.conv.startup([&] { folderMade = true; });
-    EXPECT_TRUE(folderMade);
-    for (const auto& list : w.view.lists) {
-        ASSERT_EQ(list.size(), 264u);
-        EXPECT_EQ(list[262], "Country 262");
-        EXPECT_EQ(list.back(), "Country 5");
-        EXPECT_EQ(std::count(list.begin(), list.end(), "Country 5"), 2);
-        EXPECT_EQ(std::count(list.begin(), list.end(), "Country 6"), 1);
-    }
+    int folderMade = 0;
+    w.conv.startup([&] { ++folderMade; });
+    EXPECT_EQ(folderMade, 1);
+    std::vector<std::string> inTableOrder;
+    for (const auto& r : w.rows) inTableOrder.push_back(r.country);
+    EXPECT_EQ(w.view.lists[0], inTableOrder);
+    EXPECT_EQ(w.view.lists[1], inTableOrder);
     EXPECT_TRUE(w.d1.eof() && w.d2.eof());
     EXPECT_EQ(w.d1.writes + w.d2.writes, 0);
     w.expectNothingChosenYet();
@@ -86,17 +82,14 @@ TEST(Startup, ListsEveryRowOnceInTableOrderAndShapesAnEmptyGrid) {
 }
 
 TEST(Startup, EmptyUnreadableOrFailingTableGivesWhatItReadSilently) {
-    Window empty({});
-    empty.conv.startup({});
-    EXPECT_TRUE(empty.view.lists[0].empty() && empty.view.lists[1].empty());
-    empty.expectNothingChosenYet();
-
-    // No rate table, and a program folder that cannot be made current.
-    Window missing(table(4));
-    missing.d1.failOpen = missing.d2.failOpen = true;
-    missing.conv.startup([] { throw std::runtime_error("no such folder"); });
-    EXPECT_TRUE(missing.view.lists[0].empty() && missing.view.lists[1].empty());
-    missing.expectNothingChosenYet();
+    // An empty table; no rate table and a program folder that cannot be made current.
+    for (int rows : {0, 4}) {
+        Window w(table(rows));
+        w.d1.failOpen = w.d2.failOpen = rows > 0;
+        w.conv.startup([] { throw std::runtime_error("no such folder"); });
+        EXPECT_TRUE(w.view.lists[0].empty() && w.view.lists[1].empty());
+        w.expectNothingChosenYet();
+    }
 
     // A fill that fails keeps what it read; the other list is still filled whole.
     for (int failAfter : {4, 0}) {
