@@ -117,6 +117,8 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
         d1.moveFirst();
         d2.moveNext();
         EXPECT_EQ(d2.current()->roe, 613);
+        d1.moveNext(), d1.setPendingRate("5.5"), d1.movePrevious();  // from Brazil back to Aland
+        EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.5);
     }
     EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 613);
 }
