@@ -51,8 +51,6 @@ public:
     // Print tells from the origin box being shown whether an origin was chosen.
     bool originChosenYet() const { return view_.rateBoxVisible(RateBox::Origin); }
 
-    const NumberFormat& numberFormat() const { return format_; }
-
 private:
     void fillList(RecordCursor& cursor, ListId list);
     void writeHeader(int col, const std::string& name);

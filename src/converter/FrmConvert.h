@@ -47,7 +47,6 @@ public:
     Converter& converter() { return *converter_; }
     ChartGrid* grid() const { return grid_; }
     QString hintText() const;
-    const QString& programFolder() const { return programFolder_; }
     // Where Help Topics and Internet Databank go; the real viewer and browser by default.
     void setHelpLauncher(HelpLauncher* h) { helpLauncher_ = h; }
     void setUrlOpener(UrlOpener* o) { urlOpener_ = o; }
@@ -116,8 +115,6 @@ private:
     StatusPanels* StatusBar1 = nullptr;
     QAction *mnuCalculate = nullptr, *mnuDatabank = nullptr, *mnuPrint = nullptr, *mnuZelvikHelp = nullptr,
             *mnuAbout = nullptr, *mnuExit = nullptr;
-
-    friend class FrmConvertTest;
 };
 
 }  // namespace quorvane

@@ -62,8 +62,6 @@ public:
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
 
-    // Lets two cursors share one open file, as both name the same database.
-    void shareDatabase(std::shared_ptr<RateDatabase> db) { db_ = std::move(db); }
     std::shared_ptr<RateDatabase> database() const { return db_; }
 
 private:

@@ -12,7 +12,6 @@ inline constexpr const char* kProgramTitle = "Quorvane";
 class QtUiServices : public UiServices {
 public:
     explicit QtUiServices(QWidget* owner = nullptr) : owner_(owner) {}
-    void setOwner(QWidget* owner) { owner_ = owner; }
     void message(const std::string& text, const std::string& title, MsgIcon icon) override;
     void setBusy(bool busy) override;
 
