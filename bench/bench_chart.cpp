@@ -4,7 +4,7 @@
 #include "data/SqliteRateTable.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -51,16 +51,17 @@ void measure(const char* label, const std::string& csv) {
     FrmConvert w(dir.path(), &ui, &printers);
     w.show();
     QCoreApplication::processEvents();
-    auto* l1 = w.findChild<QListWidget*>("List1");
-    auto* l2 = w.findChild<QListWidget*>("List2");
+    auto* l1 = w.findChild<QListView*>("List1");
+    auto* l2 = w.findChild<QListView*>("List2");
+    auto row = [](QListView* l, int r) { l->setCurrentIndex(l->model()->index(r, 0)); };
     const int n = 200;
     double origin = 0, dest = 0, calc = 0, paint = 0, worst = 0;
     for (int i = 0; i < n; ++i) {
-        int a = (i * 7919) % l1->count(), b = (i * 104729 + 1) % l2->count();
+        int a = (i * 7919) % l1->model()->rowCount(), b = (i * 104729 + 1) % l2->model()->rowCount();
         auto t0 = Clock::now();
-        l1->setCurrentRow(a);
+        row(l1, a);
         auto t1 = Clock::now();
-        l2->setCurrentRow(b);
+        row(l2, b);
         auto t2 = Clock::now();
         w.converter().calculate();
         auto t3 = Clock::now();
@@ -75,7 +76,7 @@ void measure(const char* label, const std::string& csv) {
     }
     std::printf("%-22s rows %6d  origin %.3f ms  destination %.3f ms  calculate %.3f ms  worst %.3f ms"
                 "  (%.1f%% of a 16 ms frame); repaint %.3f ms\n",
-                label, l1->count(), origin / n, dest / n, calc / n, worst, worst / 16.0 * 100, paint / n);
+                label, l1->model()->rowCount(), origin / n, dest / n, calc / n, worst, worst / 16.0 * 100, paint / n);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
@@ -46,12 +45,9 @@ int main(int argc, char** argv) {
     quorvane::FrmConvert window(dir.path(), &ui);
     window.show();
     app.processEvents();
-    for (auto [name, country] : {std::pair{"List1", "United States"}, std::pair{"List2", "Japan"}}) {
-        auto* list = window.findChild<QListWidget*>(name);
-        auto items = list->findItems(country, Qt::MatchExactly);
-        if (items.isEmpty()) return 1;
-        list->setCurrentItem(items.front());
-    }
+    for (auto [list, country] : {std::pair{quorvane::ListId::Origin, "United States"},
+                                 std::pair{quorvane::ListId::Destination, "Japan"}})
+        if (!window.chooseCountry(list, country)) return 1;
     window.findChild<QAction*>("mnuCalculate")->trigger();
     QAction* print = window.findChild<QAction*>("mnuPrint");
 

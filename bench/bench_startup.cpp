@@ -9,7 +9,7 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QWindow>
@@ -74,7 +74,8 @@ int child(const std::string& mode, const std::string& folder) {
         quorvane::FrmConvert w(QString::fromStdString(folder));
         waitExposed(w);
         double shown = monotonicMs();
-        entries = w.findChild<QListWidget*>("List1")->count() + w.findChild<QListWidget*>("List2")->count();
+        entries = w.findChild<QListView*>("List1")->model()->rowCount() +
+                  w.findChild<QListView*>("List2")->model()->rowCount();
         std::printf("%.3f %ld %d\n", shown, peakKiB(), entries);
     }
     std::fflush(stdout);

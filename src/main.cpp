@@ -1,4 +1,5 @@
 #include "converter/FrmConvert.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion(QUORVANE_VERSION);
     quorvane::FrmConvert window(QCoreApplication::applicationDirPath());
+    quorvane::quitOnTerminationSignals();
     window.show();
     return app.exec();
 }

@@ -5,7 +5,6 @@
 #include "support/TempRates.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextStream>
@@ -30,12 +29,9 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        for (auto [list, country] : {std::pair{"List1", qEnvironmentVariable("QUORVANE_E2E_ORIGIN", "United States")},
-                                     std::pair{"List2", qEnvironmentVariable("QUORVANE_E2E_DESTINATION", "Japan")}}) {
-            auto items = window.findChild<QListWidget*>(list)->findItems(country, Qt::MatchExactly);
-            QVERIFY2(!items.isEmpty(), qPrintable(country));
-            window.findChild<QListWidget*>(list)->setCurrentItem(items.front());
-        }
+        for (auto [list, country] : {std::pair{ListId::Origin, qEnvironmentVariable("QUORVANE_E2E_ORIGIN", "United States")},
+                                     std::pair{ListId::Destination, qEnvironmentVariable("QUORVANE_E2E_DESTINATION", "Japan")}})
+            QVERIFY2(window.chooseCountry(list, country), qPrintable(country));
         window.findChild<QAction*>("mnuCalculate")->trigger();
         QAction* print = window.findChild<QAction*>("mnuPrint");
         QVERIFY(print->isEnabled());

@@ -1,11 +1,15 @@
-// The converter window's glue: list clicks, rate boxes, focus order, Calculate.
+// The converter window's glue: list clicks, rate boxes, focus order, closing,
+// in the locale the test runs in (ctest runs it in en_US and in de_DE).
 #include "converter/FrmConvert.h"
+#include "platform/QuitSignals.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
 #include <QAction>
 #include <QDir>
 #include <QtTest>
+
+#include <csignal>
 
 using namespace quorvane;
 
@@ -15,91 +19,169 @@ class RateEntryTest : public QObject {
     test::FakeUi ui_;
     test::FakePrinters printers_;
 
-    static void clickItem(QListWidget* l, const QString& text) {
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->findItems(text, Qt::MatchExactly).value(0)).center());
+    // A number as this locale writes it.
+    static QString loc(QString s) { return s.replace('.', QLocale::system().decimalPoint()); }
+    static void click(FrmConvert& w, ListId id, const QString& text) {
+        auto* l = w.findChild<QListView*>(id == ListId::Origin ? "List1" : "List2");
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(w.countryIndex(id, text)).center());
     }
-    static void type(QLineEdit* box, const char* text) {
+    static void type(QLineEdit* box, const QString& text) {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClicks(box, text);
     }
+    std::unique_ptr<FrmConvert> open() {
+        auto w = std::make_unique<FrmConvert>(rates_.folder(), &ui_, &printers_);
+        w->show();
+        if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
+        return w;
+    }
+    static QLineEdit* box(FrmConvert& w, RateBox b) {
+        return w.findChild<QLineEdit*>(b == RateBox::Origin ? "MaskEntry" : "MaskEntry2");
+    }
 
 private slots:
     void init() {
-        rates_.make("Beta,1 B,Beta Crown,BBB,3\nAlpha,1 A = 100 a,Alpha Mark,AAA,1.5\nGamma,1 G,Gamma Pound,GGG,150\n");
+        rates_.make("Beta,1 B,Beta Crown,BBB,3\nAlpha,1 A = 100 a,Alpha Mark,AAA,1.5\nGamma,1 G,Gamma Pound,GGG,150\n"
+                    "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n"
+                    "Round,1 R,Round Unit,RRR,100000\n");
         ui_.messages.clear();
     }
 
+    void boxesShowEveryRateFromItsFirstDigit() {
+        auto w = open();
+        for (auto [list, country, shown] : {std::tuple{ListId::Origin, "Japan", "157.477"},
+                                            {ListId::Destination, "Vietnam", "25947.8"},
+                                            {ListId::Origin, "Round", "100000"}}) {
+            click(*w, list, country);
+            QLineEdit* b = box(*w, list == ListId::Origin ? RateBox::Origin : RateBox::Destination);
+            QCOMPARE(b->text(), loc(shown));
+            QCOMPARE(b->cursorPosition(), 0);
+        }
+        QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
+        if (!out.isEmpty() && QDir().mkpath(out)) w->grab().save(out + "/rate_boxes_" + QLocale::system().name() + ".png");
+    }
+
     void clickOnAnotherCountryWritesTheTypedRateFirst() {
-        FrmConvert w(rates_.folder(), &ui_, &printers_);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* list1 = w.findChild<QListWidget*>("List1");
-        auto* box = w.findChild<QLineEdit*>("MaskEntry");
-        QCOMPARE(list1->item(0)->text(), QString("Alpha"));  // sorted
+        auto w = open();
+        auto* b = box(*w, RateBox::Origin);
+        click(*w, ListId::Origin, "Alpha");
+        QVERIFY(b->isVisible());
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
+        QCOMPARE(w->grid()->cellText(0, 0), QString("Alpha"));
 
-        clickItem(list1, "Alpha");
-        QVERIFY(box->isVisible());
-        QCOMPARE(box->text(), QString("1.5"));
-        QCOMPARE(w.findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
-        QCOMPARE(w.grid()->cellText(0, 0), QString("Alpha"));
-
-        type(box, "1.25");
-        QVERIFY(box->hasFocus() && w.converter().originBoxFlag());
-        clickItem(list1, "Gamma");
+        type(b, loc("1.25"));
+        QVERIFY(b->hasFocus() && w->converter().originBoxFlag());
+        click(*w, ListId::Origin, "Gamma");
         QCOMPARE(rates_.storedRate("Alpha"), 1.25);
-        QCOMPARE(box->text(), QString("150"));
-        QCOMPARE(w.grid()->cellText(1, 0), QString("100"));
+        QCOMPARE(b->text(), QString("150"));
+        QCOMPARE(w->grid()->cellText(1, 0), QString("100"));
 
         // Letters: nothing stored, nothing reported, the text stays.
-        type(box, "abc");
-        w.grid()->setFocus(Qt::MouseFocusReason);
+        type(b, "abc");
+        w->grid()->setFocus(Qt::MouseFocusReason);
         QCoreApplication::processEvents();
         QCOMPARE(rates_.storedRate("Gamma"), 150.0);
-        QCOMPARE(box->text(), QString("abc"));
+        QCOMPARE(b->text(), QString("abc"));
         QVERIFY(ui_.messages.empty());
     }
 
     void tabOrderAndMenuKeepTheFocus() {
-        FrmConvert w(rates_.folder(), &ui_, &printers_);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* list1 = w.findChild<QListWidget*>("List1");
-        auto* list2 = w.findChild<QListWidget*>("List2");
-        auto* box1 = w.findChild<QLineEdit*>("MaskEntry");
-        auto* box2 = w.findChild<QLineEdit*>("MaskEntry2");
+        auto w = open();
+        auto* list1 = w->findChild<QListView*>("List1");
+        auto* list2 = w->findChild<QListView*>("List2");
+        auto *box1 = box(*w, RateBox::Origin), *box2 = box(*w, RateBox::Destination);
         // Before a choice the rate boxes stay out of the Tab order; once both are chosen they join it.
         for (bool chosen : {false, true}) {
             if (chosen) {
-                clickItem(list1, "Alpha");
-                clickItem(list2, "Beta");
-                w.findChild<QAction*>("mnuCalculate")->trigger();
-                QCOMPARE(w.grid()->cellText(1, 1), QString("2.00"));
-                // A picture of the calculated chart in the window, for a person to look at.
+                click(*w, ListId::Origin, "Alpha");
+                click(*w, ListId::Destination, "Beta");
+                w->findChild<QAction*>("mnuCalculate")->trigger();
+                QCOMPARE(w->grid()->cellText(1, 1), loc("2.00"));
                 QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-                if (!out.isEmpty() && QDir().mkpath(out)) w.grab().save(out + "/chart_window.png");
+                if (!out.isEmpty() && QDir().mkpath(out)) w->grab().save(out + "/chart_window.png");
             }
             list1->setFocus(Qt::OtherFocusReason);
-            auto order = chosen ? QList<QWidget*>{list2, w.grid(), box2, box1, list1}
-                                : QList<QWidget*>{list2, w.grid(), list1};
+            auto order = chosen ? QList<QWidget*>{list2, w->grid(), box2, box1, list1}
+                                : QList<QWidget*>{list2, w->grid(), list1};
             for (QWidget* next : order) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget(), next);
             }
-            QCOMPARE(list1->selectedItems().size(), int(chosen));  // Tab chooses nothing
         }
 
-        // A typed rate is used at once by Calculate from the menu; the box keeps the focus.
-        type(box2, "6");
-        w.findChild<QAction*>("mnuCalculate")->trigger();
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box2));
-        QCOMPARE(w.grid()->cellText(1, 1), QString("4.00"));
+        // A typed rate is used at once by Calculate from the menu; the box keeps
+        // the focus, and so it does when Alt alone goes to the menu bar.
+        type(box2, loc("0.92"));
+        w->findChild<QAction*>("mnuCalculate")->trigger();
+        QTest::keyClick(box2, Qt::Key_Alt);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(w->grid()->cellText(1, 1), loc("0.61"));
         QCOMPARE(rates_.storedRate("Beta"), 3.0);
         // Tab to the origin box writes the destination rate first.
+        box2->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(box2, Qt::Key_Tab);
-        QCOMPARE(rates_.storedRate("Beta"), 6.0);
-        QVERIFY(w.converter().originBoxFlag() && !w.converter().destinationBoxFlag());
+        QCOMPARE(rates_.storedRate("Beta"), 0.92);
+        QVERIFY(w->converter().originBoxFlag() && !w->converter().destinationBoxFlag());
+    }
+
+    // Every way of ending keeps the rate being typed, exactly, for the next start.
+    void typedRateSurvivesEveryWayOfClosing() {
+        enum Way { Exit, CloseBox, CalculateThenExit, Signal };
+        for (Way way : {Exit, CloseBox, CalculateThenExit, Signal}) {
+            init();
+            auto w = open();
+            click(*w, ListId::Origin, "Alpha");
+            click(*w, ListId::Destination, "Gamma");
+            auto* b = box(*w, RateBox::Origin);
+            // An unchanged rate, edited and left, stays exactly as it was.
+            type(b, loc("1.5"));
+            QTest::keyClick(b, Qt::Key_Backtab);
+            QCOMPARE(rates_.storedRate("Alpha"), 1.5);
+            type(b, loc("70.5"));
+            if (way == CalculateThenExit) w->findChild<QAction*>("mnuCalculate")->trigger();
+            if (way == Signal) {
+                quitOnTerminationSignals([&] { w->close(); });
+                std::raise(SIGTERM);
+                QTRY_VERIFY(!w->isVisible());
+            } else if (way == CloseBox) {
+                w->close();
+            } else {
+                w->findChild<QAction*>("mnuExit")->trigger();
+            }
+            QCOMPARE(rates_.storedRate("Alpha"), 70.5);
+            QCOMPARE(rates_.storedRate("Gamma"), 150.0);
+            w = open();
+            click(*w, ListId::Origin, "Alpha");
+            QCOMPARE(box(*w, RateBox::Origin)->text(), loc("70.5"));
+        }
+    }
+
+    // Another program holds the file: the user is told once, and the lists,
+    // labels and header keep moving together.
+    void refusedWriteKeepsListsAndLabelsTogether() {
+        auto w = open();
+        click(*w, ListId::Origin, "Alpha");
+        auto* b = box(*w, RateBox::Origin);
+        sqlite3* other = nullptr;
+        sqlite3_open(rates_.file().c_str(), &other);
+        sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);  // a writer: reads go on
+        type(b, loc("2.5"));
+        w->grid()->setFocus(Qt::MouseFocusReason);
+        click(*w, ListId::Origin, "Gamma");
+        QCOMPARE(ui_.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(ui_.messages[0].text),
+                 QString("The rate of Alpha could not be saved: another program is using the rate table; "
+                         "close it and try again."));
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("GGG"));
+        QCOMPARE(w->grid()->cellText(0, 0), QString("Gamma"));
+        QCOMPARE(b->text(), QString("150"));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        type(b, "151");
+        QTest::keyClick(b, Qt::Key_Backtab);
+        QCOMPARE(rates_.storedRate("Gamma"), 151.0);
+        QCOMPARE(rates_.storedRate("Alpha"), 1.5);
     }
 };
 

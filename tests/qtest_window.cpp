@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QtTest>
 
 #include <algorithm>
@@ -61,11 +61,11 @@ private slots:
         QStringList expected = tableCountries_;
         std::sort(expected.begin(), expected.end(), [&](auto& a, auto& b) { return collator.compare(a, b) < 0; });
         for (const char* name : {"List1", "List2"}) {
-            auto* list = child<QListWidget>(name);
+            auto* list = child<QListView>(name);
             QStringList shown;
-            for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+            for (int i = 0; i < list->model()->rowCount(); ++i) shown << list->model()->index(i, 0).data().toString();
             QCOMPARE(shown, expected);
-            QVERIFY(list->selectedItems().isEmpty());
+            QVERIFY(!list->selectionModel()->hasSelection());
         }
         QVERIFY(!child<QAction>("mnuCalculate")->isEnabled());
         QVERIFY(!child<QAction>("mnuPrint")->isEnabled());

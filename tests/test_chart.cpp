@@ -252,4 +252,47 @@ TEST_F(Chart, LeavingABoxWritesTheRateBackToItsRecord) {
     EXPECT_EQ(d1.current()->country, "O'Hare");
     EXPECT_TRUE(conv.originBoxFlag());
 }
+TEST_F(Chart, RefusedWriteIsToldOnceAndTheNextChoiceStillMoves) {
+    choose("Alpha", "Beta");
+    d1.refuseWrites = "The rate of Alpha could not be saved: the rate table is read-only.";
+    conv.rateBoxFocusIn(RateBox::Origin);
+    view.type(RateBox::Origin, "1.25");
+    for (int i = 0; i < 2; ++i) conv.rateBoxFocusOut(RateBox::Origin);  // the same text is told once
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, d1.refuseWrites);
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(view.rate[0], "1.25");
+    EXPECT_EQ(d1.current()->country, "Alpha");
+    // The next choice moves the cursor, the rate and the header together.
+    view.selected[0] = "Gamma";
+    conv.originChosen("Gamma");
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(d1.current()->country + view.rate[0] + grid.cell(0, 0), "Gamma150Gamma");
+    EXPECT_EQ(table[0].roe, 1.5);
+}
+
+TEST_F(Chart, NothingTypedIsLostOrLeftRejected) {
+    choose("Alpha", "Beta");
+    // A rejected rate that the message promises to replace is replaced in the table at once.
+    conv.rateBoxFocusIn(RateBox::Origin);
+    view.type(RateBox::Origin, "0");
+    conv.rateBoxFocusOut(RateBox::Origin);
+    EXPECT_EQ(table[0].roe, 0);
+    conv.rateBoxFocusIn(RateBox::Origin);
+    conv.calculate();
+    EXPECT_EQ(std::pair(table[0].roe, view.rate[0]), std::pair(1.5, std::string("1.5")));
+    // Closing writes what is still being typed, to its own record.
+    view.type(RateBox::Destination, "70.5");
+    conv.closing();
+    EXPECT_EQ(table[1].roe, 70.5);
+    EXPECT_EQ(d2.current()->country, "Beta");
+    // A second move of the write-back that fails still leaves the cursor on its record.
+    d1.failPrevious = true;
+    view.type(RateBox::Origin, "2.5");
+    conv.rateBoxFocusOut(RateBox::Origin);
+    d1.failPrevious = false;
+    view.type(RateBox::Origin, "2.75");
+    conv.rateBoxFocusOut(RateBox::Origin);
+    EXPECT_EQ(std::pair(table[0].roe, table[1].roe), std::pair(2.75, 70.5));
+}
 }  // namespace

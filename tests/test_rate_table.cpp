@@ -92,7 +92,9 @@ TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
 
 TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
     TempRates dir;
-    std::string p = dir.make(kThree), before = bytes(p);
+    std::string p = dir.make(kThree);
+    exec(p, "DROP INDEX RATES_Country");  // opening never adds what a file lacks
+    std::string before = bytes(p);
     {
         SqliteCursor d1(p), d2(p);
         d1.refresh(), d2.refresh();
@@ -121,6 +123,58 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
         EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.5);
     }
     EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 613);
+    // Each typed rate is recorded as typed; the same number again writes nothing.
+    sqlite3* db = nullptr;
+    sqlite3_open(p.c_str(), &db);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT group_concat(Country) FROM (SELECT Country FROM TYPED_RATES ORDER BY Country)",
+                       -1, &st, nullptr);
+    sqlite3_step(st);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "Brazil,Chad");
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    before = bytes(p);
+    SqliteCursor again(p);
+    again.refresh();
+    again.findFirst("Chad");
+    again.setPendingRate(" 613 ");
+    again.moveFirst();
+    EXPECT_EQ(bytes(p), before);
+}
+
+TEST(RateTable, RateEntryPairReturnsToItsRecordWhileAnotherProgramLocksTheFile) {
+    TempRates dir;
+    std::string p = dir.make(kThree);
+    SqliteCursor c(p);
+    c.refresh();
+    c.findFirst("Aland");
+    c.setPendingRate("0.9");
+    c.moveNext();
+    sqlite3* other = nullptr;  // takes the lock between the two moves
+    sqlite3_open(p.c_str(), &other);
+    sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    c.movePrevious();
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(c.current()->country, "Aland");
+    c.setPendingRate("0.91");
+    c.moveNext();
+    EXPECT_EQ(TempRates::storedRateIn(p, "Aland"), 0.91);
+    EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.4);
+}
+
+TEST(RateTable, NamesThatAreNullOrNotUtf8CanBeFound) {
+    TempRates dir;
+    std::string p = dir.file();
+    exec(p, "CREATE TABLE RATES (Country TEXT, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL);"
+            "INSERT INTO RATES VALUES (NULL, 'n', 'Nameless', 'NNN', 2); "
+            "INSERT INTO RATES VALUES (CAST(X'4BF6726561' AS TEXT), 'k', 'Latin-1', 'KKK', 3)");
+    SqliteCursor c(p);
+    c.refresh();
+    c.findFirst("");
+    EXPECT_EQ(c.current()->code, "NNN");
+    c.findFirst("K\xf6rea");
+    EXPECT_EQ(c.current()->code, "KKK");
 }
 
 TEST(RateTable, OpenFailsCleanlyOnFilesThatHoldNoRateTable) {
@@ -178,7 +232,7 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
     sqlite3_open(p.c_str(), &other);
     sqlite3_exec(other, "BEGIN; SELECT count(*) FROM RATES;", nullptr, nullptr, nullptr);
     c.setPendingRate("6.1");
-    EXPECT_EQ(storeErrorOf([&] { c.moveNext(); }), kErrStore);
+    EXPECT_EQ(storeErrorOf([&] { c.moveNext(); }), kErrNotSaved);
     EXPECT_EQ(c.current()->roe, 5.4);
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);
@@ -195,7 +249,7 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
         SqliteCursor ro(r);
         ro.refresh();
         ro.setPendingRate("1.5");
-        EXPECT_EQ(storeErrorOf([&] { ro.moveNext(); }), kErrStore);
+        EXPECT_EQ(storeErrorOf([&] { ro.moveNext(); }), kErrNotSaved);
         EXPECT_EQ(bytes(r), rb);
     }
 }

@@ -45,15 +45,48 @@ TEST(RateText, LeadingNumberReadsDotDecimalsAndStops) {
         SCOPED_TRACE(c.text);
         EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value);
     }
+    // With a comma decimal symbol the same rule reads the German forms.
+    for (auto [text, value] : {std::pair{"0,92", 0.92}, {"1.234,5", 1.0}, {"1,5e2", 150.0}, {"0.88", 0.0}})
+        EXPECT_DOUBLE_EQ(leadingNumber(text, kDe), value) << text;
     EXPECT_TRUE(std::isinf(leadingNumber("1e999")));
 }
 
-TEST(RateText, BoxTextOfAStoredRateReadsBackExactly) {
-    for (double v : {0.88022588, 1.0, 157.4772933, 22914.87, 1e-7, 1e21, 0.1 + 0.2, 123456789.123}) {
-        std::string t = rateToBoxText(v);
-        EXPECT_EQ(leadingNumber(t), v) << t;
-        EXPECT_EQ(t.find(','), std::string::npos) << t;
+TEST(RateText, BoxTextIsPlainDecimalInTheLocaleAndReadsBackExactly) {
+    struct Case { double v; const char* en; const char* de; };
+    const Case cases[] = {
+        {157.477, "157.477", "157,477"},   {100000, "100000", "100000"},  {2000000, "2000000", "2000000"},
+        {0.880226, "0.880226", "0,880226"}, {1e-9, "0.000000001", "0,000000001"}, {1e15, "1000000000000000", nullptr},
+        {-2.5, "-2.5", "-2,5"},           {0, "0", "0"},                 {1e16, "1e+16", nullptr},
+        {0.1 + 0.2, "0.30000000000000004", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.en);
+        EXPECT_EQ(rateToBoxText(c.v, kEn), c.en);
+        if (c.de) EXPECT_EQ(rateToBoxText(c.v, kDe), c.de);
+        // Every reading of the box agrees with the stored number, in either locale.
+        for (const NumberFormat* f : {&kEn, &kDe}) {
+            EXPECT_EQ(leadingNumber(rateToBoxText(c.v, *f), *f), c.v);
+            EXPECT_EQ(numericValue(rateToBoxText(c.v, *f), *f), c.v);
+        }
     }
+}
+
+TEST(RateText, ExtremesReadBackOrFailCleanly) {
+    // The largest double's general form reads back instead of overflowing.
+    for (double v : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(), 1.7976931348623e308}) {
+        std::string g = generalNumber(v, kEn);
+        EXPECT_EQ(numericValue(g, kEn), v) << g;
+        EXPECT_EQ(leadingNumber(g, kEn), v) << g;
+    }
+    // Long inputs: over- or underflow by their magnitude, not their spelling.
+    const std::string zeros(400, '0');
+    EXPECT_EQ(numericValue("0." + zeros + "1", kEn), 0.0);        // 1e-401: underflow
+    EXPECT_EQ(numericValue("1" + zeros, kEn), std::nullopt);       // 1e400: overflow
+    EXPECT_EQ(numericValue("1" + zeros + "e-300", kEn), 1e100);    // fits
+    EXPECT_EQ(numericValue(std::string(400, '1') + "e-5", kEn), std::nullopt);
+    EXPECT_EQ(numericValue("0." + zeros + "1e500", kEn), 1e99);
+    EXPECT_EQ(numericValue("1e-99999999999999999999", kEn), 0.0);
+    EXPECT_EQ(numericValue("1e99999999999999999999", kEn), std::nullopt);
 }
 
 TEST(RateText, GeneralNumberForm) {

@@ -12,17 +12,9 @@ namespace {
 struct RateRejected {};  // the way to the rate-check message
 }  // namespace
 
-// A rate box's value. A text in the form the box itself shows for a stored rate
-// ("." as decimal point) means that number in every locale; anything else the
-// user typed is read by the locale's rules.
+// A rate box's value by the user's number conventions.
 double Converter::rateValue(RateBox box, bool& numeric) const {
-    std::string text = view_.rateText(box);
-    double leading = leadingNumber(text);
-    if (std::isfinite(leading) && text == rateToBoxText(leading)) {
-        numeric = true;
-        return leading;
-    }
-    auto v = numericValue(text, format_);
+    auto v = numericValue(view_.rateText(box), format_);
     numeric = v.has_value();
     return v.value_or(0.0);
 }
@@ -34,7 +26,7 @@ void Converter::rateCheckFailed() {
     const std::string& saved = origin ? savedOrigin_ : savedDestination_;
     ui_.message("Please check the Exchange Rate! You entered \r\n" + view_.rateText(box) + "\r\nOriginal Rate of " +
                 saved + " will be entered.");
-    view_.setRateText(box, saved);
+    putBack(box, saved);
 }
 
 void Converter::calculate() {
@@ -56,7 +48,7 @@ void Converter::calculate() {
                 const std::string& saved = origin ? savedOrigin_ : savedDestination_;
                 ui_.message(std::string("You've left the ") + (origin ? "Origin" : "Destination") +
                             " Country Rate Area blank! The Rate of " + saved + " will be entered for you.");
-                view_.setRateText(b, saved);
+                putBack(b, saved);
                 ui_.setBusy(false);
                 return;
             }
@@ -66,7 +58,7 @@ void Converter::calculate() {
                 double v = rateValue(b, numeric);
                 if (!numeric || v <= 0) throw RateRejected{};
             }
-            double r = leadingNumber(view_.rateText(RateBox::Origin));
+            double r = leadingNumber(view_.rateText(RateBox::Origin), format_);
             if (r >= 1000000) {
                 view_.focusOriginList();
                 throw RateRejected{};

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -41,6 +42,9 @@ public:
     void rateBoxFocusIn(RateBox box);
     void rateBoxFocusOut(RateBox box);
 
+    // The window is closing, however: every pending rate edit is written first.
+    void closing();
+
     // Calculate.
     void calculate();
 
@@ -52,6 +56,7 @@ public:
     bool originChosenYet() const { return view_.rateBoxVisible(RateBox::Origin); }
 
 private:
+    void walkCountries(RecordCursor& cursor, ListId list, std::vector<std::string>& names);
     void fillList(RecordCursor& cursor, ListId list);
     void writeHeader(int col, const std::string& name);
     void clearColumn(int col);
@@ -59,6 +64,10 @@ private:
     double rateValue(RateBox box, bool& numeric) const;
     void updatePrintMenu();
     void rateCheckFailed();
+    void putBack(RateBox box, const std::string& text);
+    bool writeBack(RateBox box);
+    void leaveRecord(RateBox box);
+    RecordCursor& cursorOf(RateBox box) { return box == RateBox::Origin ? data1_ : data2_; }
 
     ConverterView& view_;
     GridOps& grid_;
@@ -72,6 +81,9 @@ private:
     std::string savedDestination_;
     bool originFlag_ = false;
     bool destinationFlag_ = false;
+    // The box text whose refused write the user was last told of, per box, so
+    // that a refusal is told once and not at every focus change.
+    std::string reported_[2];
 };
 
 }  // namespace quorvane

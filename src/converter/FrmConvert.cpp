@@ -1,13 +1,14 @@
 #include "converter/FrmConvert.h"
 
 #include "converter/RateText.h"
+#include "platform/CountryListModel.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
 #include "resources/AppIcon.h"
 
 #include <QApplication>
-#include <QCollator>
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,15 +21,22 @@
 
 namespace quorvane {
 
+namespace {
+// Switching windows, opening a menu or the menu bar taking the keyboard (Alt
+// alone) leaves the box the control the user works in.
+bool leavesBoxInUse(Qt::FocusReason r) {
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason || r == Qt::MenuBarFocusReason;
+}
+}  // namespace
+
 void RateEdit::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
-    // Switching windows or opening a menu leaves the box the focused control.
-    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit focusGained();
+    if (!leavesBoxInUse(e->reason())) emit focusGained();
 }
 
 void RateEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit focusLost();
+    if (!leavesBoxInUse(e->reason())) emit focusLost();
 }
 
 namespace {
@@ -113,10 +121,10 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
     ui_ = ui;
     printers_ = printers;
 
-    NumberFormat format = systemNumberFormat();
+    format_ = systemNumberFormat();
     // Both cursors name the file without a folder: it is found in the current
     // folder, which start-up makes the program's folder.
-    auto parse = [format](const std::string& text) { return numericValue(text, format); };
+    auto parse = [format = format_](const std::string& text) { return numericValue(text, format); };
     Data1 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
     Data2 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
     Data1->setMovedHandler([this] { bindSide(ListId::Origin); });
@@ -128,8 +136,13 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
     buildMenu();
     installHints();
 
-    converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format);
+    converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format_);
     converter_->startup([this] { makeFolderCurrent(programFolder_); });
+
+    // A session that ends, or a program that is told to quit, writes a rate
+    // still being typed like a close of the window does.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { converter_->closing(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { converter_->closing(); });
 
     // Centred on the screen at opening.
     resize(twipsToPixels(9510), twipsToPixels(6225) + menuBar()->sizeHint().height());
@@ -164,28 +177,20 @@ void FrmConvert::buildControls() {
     lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, buttonFace(),
                           arial(8.25, true), true, centre);
     for (ListId id : {ListId::Origin, ListId::Destination}) {
-        auto* l = new QListWidget(client_);
+        auto* l = new QListView(client_);
         l->setObjectName(id == ListId::Origin ? "List1" : "List2");
         l->setGeometry(id == ListId::Origin ? twipsRect(0, 375, 3195, 2580) : twipsRect(0, 3255, 3195, 2580));
         l->setFont(arial(8.25));
         setColours(l, QPalette::Text, QGuiApplication::palette().color(QPalette::WindowText), QPalette::Base,
                    kLightGrey);
         l->setUniformItemSizes(true);
+        l->setLayoutMode(QListView::Batched);
+        l->setEditTriggers(QAbstractItemView::NoEditTriggers);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setAccessibleName(id == ListId::Origin ? "Origin country" : "Destination country");
         l->setMouseTracking(true);
         (id == ListId::Origin ? List1 : List2) = l;
-        connect(l, &QListWidget::itemSelectionChanged, this, [this, id] {
-            auto sel = list(id)->selectedItems();
-            if (sel.isEmpty()) return;
-            std::string name = sel.front()->text().toStdString();
-            if (id == ListId::Origin)
-                converter_->originChosen(name);
-            else
-                converter_->destinationChosen(name);
-        });
     }
-
     Frame1 = new QFrame(client_);
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(twipsRect(3210, 0, 6255, 855));
@@ -318,45 +323,58 @@ void FrmConvert::flushBinding(ListId side) const {
     show(origin ? lblTitle1 : lblTitle2, rec ? rec->currency : "");
     show(origin ? Label1 : Label2, rec ? rec->description : "");
     show(origin ? lblCodeFrom : lblCodeTo, rec ? rec->code : "");
-    show(origin ? MaskEntry : MaskEntry2, rec ? rateToBoxText(rec->roe) : "");
+    show(origin ? MaskEntry : MaskEntry2, rec ? rateToBoxText(rec->roe, format_) : "");
+    // A rate is read from its first digit.
+    (origin ? MaskEntry : MaskEntry2)->setCursorPosition(0);
 }
 
 // ---- ConverterView ----
 
-void FrmConvert::addListItem(ListId l, const std::string& text) {
-    pendingItems_[l == ListId::Origin ? 0 : 1].append(QString::fromStdString(text));
+namespace {
+std::string chosenName(const QListView* l) {
+    auto* sel = l->selectionModel();
+    if (!sel) return {};
+    auto rows = sel->selectedIndexes();
+    return rows.isEmpty() ? std::string() : rows.front().data(CountryListModel::kStoredNameRole).toByteArray().toStdString();
+}
+}  // namespace
+
+void FrmConvert::setCountries(ListId l, const std::vector<std::string>& names) {
+    list(l)->setModel(new CountryListModel(names, this));
+    watchChoices(l);
 }
 
-void FrmConvert::finishList(ListId l) {
-    // One sort after the fill: the list shows its entries in alphabetical order.
-    QStringList& items = pendingItems_[l == ListId::Origin ? 0 : 1];
-    // Start-up fills the destination list with the same names right after the
-    // origin list, so it takes the order found for those instead of sorting
-    // again: on a large table sorting is a large part of the fill.
-    if (l == ListId::Destination && items == originInput_) {
-        items = originSorted_;
-    } else {
-        QStringList input = items;
-        QCollator collator(QLocale::system());
-        std::stable_sort(items.begin(), items.end(),
-                         [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
-        if (l == ListId::Origin) {
-            originInput_ = std::move(input);
-            originSorted_ = items;
-        }
-    }
-    if (l == ListId::Destination) {
-        originInput_.clear();
-        originSorted_.clear();
-    }
-    list(l)->addItems(items);
-    items.clear();
+void FrmConvert::showSameCountries(ListId l, ListId from) {
+    list(l)->setModel(list(from)->model());
+    watchChoices(l);
 }
 
-std::string FrmConvert::selectedCountry(ListId l) const {
-    auto sel = list(l)->selectedItems();
-    return sel.isEmpty() ? std::string() : sel.front()->text().toStdString();
+// Any change of the selected entry is a choice, by mouse or keyboard.
+void FrmConvert::watchChoices(ListId l) {
+    QListView* view = list(l);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, l, view] {
+        if (view->selectionModel()->selectedIndexes().isEmpty()) return;
+        std::string name = chosenName(view);
+        if (l == ListId::Origin)
+            converter_->originChosen(name);
+        else
+            converter_->destinationChosen(name);
+    });
 }
+
+QModelIndex FrmConvert::countryIndex(ListId l, const QString& name) const {
+    auto* model = qobject_cast<CountryListModel*>(list(l)->model());
+    int row = model ? model->rowOf(name) : -1;
+    return row < 0 ? QModelIndex() : model->index(row);
+}
+
+bool FrmConvert::chooseCountry(ListId l, const QString& name) {
+    QModelIndex index = countryIndex(l, name);
+    if (index.isValid()) list(l)->setCurrentIndex(index);
+    return index.isValid();
+}
+
+std::string FrmConvert::selectedCountry(ListId l) const { return chosenName(list(l)); }
 
 // Text1 / Text2 always show the cursor's Country; read it at the source.
 std::string FrmConvert::boundCountry(ListId l) const {
@@ -373,6 +391,7 @@ void FrmConvert::setRateText(RateBox b, const std::string& text) {
     ListId side = b == RateBox::Origin ? ListId::Origin : ListId::Destination;
     flushBinding(side);
     box(b)->setText(QString::fromStdString(text));
+    box(b)->setCursorPosition(0);
     // A text put into a rate box is written back like one the user typed.
     cursor(side).setPendingRate(text);
 }
@@ -392,5 +411,12 @@ void FrmConvert::setTitlesOpaque() {
 void FrmConvert::focusOriginList() { List1->setFocus(Qt::OtherFocusReason); }
 
 void FrmConvert::mnuCalculate_Click() { converter_->calculate(); }
+
+// However the window is closed (Exit, the close box, the window manager), a
+// rate still being typed is written first.
+void FrmConvert::closeEvent(QCloseEvent* event) {
+    converter_->closing();
+    QMainWindow::closeEvent(event);
+}
 
 }  // namespace quorvane

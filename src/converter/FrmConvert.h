@@ -9,12 +9,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 
 #include <memory>
 
 class QAction;
+class QCloseEvent;
 class QFrame;
 class QTimer;
 
@@ -34,6 +35,7 @@ protected:
 };
 
 class StatusPanels;
+class CountryListModel;
 
 class FrmConvert : public QMainWindow, private ConverterView {
     Q_OBJECT
@@ -50,6 +52,10 @@ public:
     // Where Help Topics and Internet Databank go; the real viewer and browser by default.
     void setHelpLauncher(HelpLauncher* h) { helpLauncher_ = h; }
     void setUrlOpener(UrlOpener* o) { urlOpener_ = o; }
+    // The row of a list showing a country's name, or an invalid index.
+    QModelIndex countryIndex(ListId list, const QString& name) const;
+    // Chooses a country as the keyboard would; false when the list has no such name.
+    bool chooseCountry(ListId list, const QString& name);
 
 public slots:
     void mnuCalculate_Click();
@@ -61,11 +67,12 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // ConverterView
-    void addListItem(ListId list, const std::string& text) override;
-    void finishList(ListId list) override;
+    void setCountries(ListId list, const std::vector<std::string>& names) override;
+    void showSameCountries(ListId list, ListId from) override;
     std::string selectedCountry(ListId list) const override;
     std::string boundCountry(ListId list) const override;
     std::string rateText(RateBox box) const override;
@@ -82,10 +89,11 @@ private:
     void installHints();
     bool hintEventFilter(QObject* watched, QEvent* event);
     void setHint(const QString& text);
+    void watchChoices(ListId list);
     void bindSide(ListId side);   // shows the cursor's current record
     void flushBinding(ListId side) const;
     RateEdit* box(RateBox b) const { return b == RateBox::Origin ? MaskEntry : MaskEntry2; }
-    QListWidget* list(ListId l) const { return l == ListId::Origin ? List1 : List2; }
+    QListView* list(ListId l) const { return l == ListId::Origin ? List1 : List2; }
     SqliteCursor& cursor(ListId l) const { return l == ListId::Origin ? *Data1 : *Data2; }
 
     QString programFolder_;
@@ -99,13 +107,12 @@ private:
     Printers* printers_;
     std::unique_ptr<SqliteCursor> Data1, Data2;
     std::unique_ptr<Converter> converter_;
+    NumberFormat format_;
     mutable bool bindDirty_[2] = {false, false};
-    QStringList pendingItems_[2];
-    QStringList originInput_, originSorted_;  // the origin list's sort, reused by the destination list
 
     QWidget* client_ = nullptr;
     QLabel *lblList1 = nullptr, *lblCodeFrom = nullptr, *lblList2 = nullptr, *lblCodeTo = nullptr;
-    QListWidget *List1 = nullptr, *List2 = nullptr;
+    QListView *List1 = nullptr, *List2 = nullptr;
     QFrame* Frame1 = nullptr;
     QLabel *lblTitle1 = nullptr, *lblTitle2 = nullptr, *lblUSD1 = nullptr, *lblUSD2 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr;

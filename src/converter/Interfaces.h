@@ -4,6 +4,7 @@
 // implements them; tests use in-memory fakes.
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -77,9 +78,11 @@ enum class ListId { Origin = 1, Destination = 2 };  // List1, List2
 class ConverterView {
 public:
     virtual ~ConverterView() = default;
-    // Filling a country list: entries are collected, then sorted once.
-    virtual void addListItem(ListId list, const std::string& text) = 0;
-    virtual void finishList(ListId list) = 0;
+    // Filling a country list with names in table order; the list shows them
+    // in alphabetical order.
+    virtual void setCountries(ListId list, const std::vector<std::string>& names) = 0;
+    // The list shows the very names of another, already filled list.
+    virtual void showSameCountries(ListId list, ListId from) = 0;
     virtual std::string selectedCountry(ListId list) const = 0;
     // Text1 / Text2: the Country of each cursor's current record.
     virtual std::string boundCountry(ListId list) const = 0;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <algorithm>
+#include <string_view>
 #include <limits>
 #include <stdexcept>
 
@@ -16,16 +18,41 @@ bool startsWith(const std::string& s, size_t at, const std::string& what) {
     return !what.empty() && s.compare(at, what.size(), what) == 0;
 }
 
+// The power of ten of a plain number's first significant digit (saturating),
+// or a very small value when it has none.
+long long decimalMagnitude(const std::string& s) {
+    constexpr long long kLimit = 1'000'000'000LL;
+    size_t e = s.find_first_of("eE");
+    std::string_view mant(s.data(), e == std::string::npos ? s.size() : e);
+    size_t point = mant.find('.');
+    size_t intEnd = point == std::string_view::npos ? mant.size() : point;
+    long long mag = -kLimit;
+    for (size_t i = 0; i < mant.size(); ++i) {
+        if (mant[i] < '1' || mant[i] > '9') continue;
+        mag = i < intEnd ? static_cast<long long>(intEnd - i) - 1 : -static_cast<long long>(i - intEnd);
+        break;
+    }
+    if (mag == -kLimit) return mag;
+    long long exp = 0;
+    if (e != std::string::npos) {
+        size_t j = e + 1;
+        bool neg = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '-' || s[j] == '+')) ++j;
+        for (; j < s.size() && isDigit(s[j]); ++j) exp = std::min(kLimit, exp * 10 + (s[j] - '0'));
+        if (neg) exp = -exp;
+    }
+    return mag + exp;
+}
+
 // Parses a plain C number: digits, optional "." and fraction, optional exponent.
 std::optional<double> parsePlain(const std::string& s) {
     double v = 0;
     auto res = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
     if (res.ptr != s.data() + s.size()) return std::nullopt;
     if (res.ec == std::errc::result_out_of_range) {
-        // Underflow reads as zero; overflow is no number a double holds.
-        bool tiny = s.find_first_of("123456789") == std::string::npos || s.find("e-") != std::string::npos;
-        if (tiny) return 0.0;
-        return std::nullopt;
+        // Underflow reads as zero; overflow is no number a double holds. Which
+        // one it is follows from the decimal magnitude, not from the spelling.
+        return decimalMagnitude(s) > 0 ? std::nullopt : std::optional<double>(0.0);
     }
     if (res.ec != std::errc()) return std::nullopt;
     return v;
@@ -121,7 +148,7 @@ std::optional<double> numericValue(const std::string& text, const NumberFormat& 
 
 bool isNumeric(const std::string& text, const NumberFormat& fmt) { return numericValue(text, fmt).has_value(); }
 
-double leadingNumber(const std::string& text) {
+double leadingNumber(const std::string& text, const NumberFormat& fmt) {
     // Blanks are skipped wherever they stand, as in " 1 2.5" = 12.5.
     std::string s;
     for (char c : text)
@@ -131,11 +158,14 @@ double leadingNumber(const std::string& text) {
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         if (s[i] == '-') plain += '-';
         ++i;
+    } else if (fmt.minus != "-" && startsWith(s, i, fmt.minus)) {
+        plain += '-';
+        i += fmt.minus.size();
     }
     bool digits = false, point = false;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) { plain += s[i]; digits = true; }
-        else if (s[i] == '.' && !point) { plain += '.'; point = true; }
+    while (i < s.size()) {
+        if (isDigit(s[i])) { plain += s[i]; digits = true; ++i; }
+        else if (!point && startsWith(s, i, fmt.decimal)) { plain += '.'; point = true; i += fmt.decimal.size(); }
         else break;
     }
     if (!digits) return 0.0;
@@ -161,11 +191,32 @@ std::string generalNumber(double value, const NumberFormat& fmt) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15G", value);
     std::string s = buf;
+    // Near the largest double, 15 digits round up past it; such a text would
+    // read as no number at all, so the exact shortest form is used instead.
+    if (!parsePlain(s)) {
+        auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+        s.assign(buf, res.ptr);
+        for (char& c : s) if (c == 'e') c = 'E';
+    }
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '.') out += fmt.decimal;
         else if (s[i] == '-' && i == 0) out += fmt.minus;
         else out += s[i];
+    }
+    return out;
+}
+
+std::string rateToBoxText(double roe, const NumberFormat& fmt) {
+    char buf[400];
+    const double mag = std::fabs(roe);
+    const bool plain = mag == 0 || (mag >= 1e-9 && mag <= 1e15);
+    auto res = std::to_chars(buf, buf + sizeof buf, roe, plain ? std::chars_format::fixed : std::chars_format::general);
+    std::string out;
+    for (const char* p = buf; p != res.ptr; ++p) {
+        if (*p == '.') out += fmt.decimal;
+        else if (*p == '-' && p == buf) out += fmt.minus;
+        else out += *p;
     }
     return out;
 }

@@ -13,9 +13,15 @@ bool isNumeric(const std::string& text, const NumberFormat& fmt);
 // The double such a text denotes; nothing when it is not a number (or overflows).
 std::optional<double> numericValue(const std::string& text, const NumberFormat& fmt);
 
-// The text's leading number, read with "." as the decimal point whatever the
-// locale, blanks skipped; 0 when the text does not begin with a number.
-double leadingNumber(const std::string& text);
+// The text's leading number, read with the locale's decimal symbol, blanks
+// skipped, stopping at the first character that cannot continue it (a thousands
+// separator included); 0 when the text does not begin with a number.
+double leadingNumber(const std::string& text, const NumberFormat& fmt = {});
+
+// The text a rate box shows for a stored rate: plain decimal with the locale's
+// decimal symbol, no grouping, no exponent from 1e-9 to 1e15, the shortest form
+// that reads back as exactly the same double.
+std::string rateToBoxText(double roe, const NumberFormat& fmt = {});
 
 // General number form: up to 15 significant digits, no grouping, the locale's
 // decimal symbol, exponent form for very large or very small values.

@@ -3,6 +3,7 @@
 #include "converter/RateText.h"
 
 #include <exception>
+#include <optional>
 
 namespace quorvane {
 
@@ -88,10 +89,11 @@ void Converter::originChosen(const std::string& name) {
         writeHeader(2, name);
         clearColumn(1);
         clearColumn(3);
+        leaveRecord(RateBox::Origin);
         data1_.findFirst(name);
-        double r = leadingNumber(view_.rateText(RateBox::Origin));
+        double r = leadingNumber(view_.rateText(RateBox::Origin), format_);
         if (int unit = ladderUnit(r)) writeLadder(unit);
-        savedOrigin_ = generalNumber(leadingNumber(view_.rateText(RateBox::Origin)), format_);
+        savedOrigin_ = generalNumber(leadingNumber(view_.rateText(RateBox::Origin), format_), format_);
         view_.setRateBoxVisible(RateBox::Origin, true);
         updatePrintMenu();
     });
@@ -100,6 +102,7 @@ void Converter::originChosen(const std::string& name) {
 void Converter::destinationChosen(const std::string& name) {
     guardedSelection(ui_, [&] {
         view_.setRateBoxTabStop(RateBox::Destination, true);
+        leaveRecord(RateBox::Destination);
         data2_.findFirst(name);
         grid_.setCol(1);
         grid_.setRow(0);
@@ -109,7 +112,7 @@ void Converter::destinationChosen(const std::string& name) {
         clearColumn(1);
         clearColumn(3);
         view_.setRateBoxVisible(RateBox::Destination, true);
-        savedDestination_ = generalNumber(leadingNumber(view_.rateText(RateBox::Destination)), format_);
+        savedDestination_ = generalNumber(leadingNumber(view_.rateText(RateBox::Destination), format_), format_);
         updatePrintMenu();
         view_.setMenuEnabled(Menu::Calculate, true);
     });
@@ -120,15 +123,63 @@ void Converter::rateBoxFocusIn(RateBox box) {
     destinationFlag_ = box == RateBox::Destination;
 }
 
-void Converter::rateBoxFocusOut(RateBox box) {
-    // Writes the typed rate to the record it was typed for and comes back to it.
-    // A text the table cannot store stays in the box for Calculate to report.
-    RecordCursor& cursor = box == RateBox::Origin ? data1_ : data2_;
+void Converter::rateBoxFocusOut(RateBox box) { writeBack(box); }
+
+// Moves the box's cursor next and back, which writes its pending edit to the
+// record it was typed for. A text that is no number stays in the box for
+// Calculate to report; a write the store refuses is told once, and the cursor
+// stays on its record either way.
+bool Converter::writeBack(RateBox box) {
+    RecordCursor& cursor = cursorOf(box);
+    std::string& reported = reported_[box == RateBox::Origin ? 0 : 1];
+    std::optional<RecordCursor::Bookmark> mark;
     try {
+        mark = cursor.bookmark();
         cursor.moveNext();
+    } catch (const StoreError& e) {
+        if (e.number() == kErrNotSaved) {
+            std::string text = view_.rateText(box);
+            if (text != reported) {
+                reported = text;
+                ui_.message(e.what(), {}, MsgIcon::Exclamation);
+            }
+        }
+        return !cursor.hasPendingEdit();
+    } catch (...) {
+        return !cursor.hasPendingEdit();
+    }
+    reported.clear();
+    try {
         cursor.movePrevious();
     } catch (...) {
+        // The next typed rate must not land on the following record.
+        try {
+            if (mark) cursor.moveToBookmark(*mark);
+        } catch (...) {
+        }
     }
+    return true;
+}
+
+// Before a choice moves the cursor: a pending edit is written, or, when it
+// cannot be, dropped (its refusal has been told), so the cursor, the labels and
+// the header always move together.
+void Converter::leaveRecord(RateBox box) {
+    RecordCursor& cursor = cursorOf(box);
+    if (cursor.hasPendingEdit() && !writeBack(box)) cursor.discardPendingEdit();
+    reported_[box == RateBox::Origin ? 0 : 1].clear();
+}
+
+// A rate the program puts back into a box is written at once, so the table
+// never keeps a rate the user was told would be replaced.
+void Converter::putBack(RateBox box, const std::string& text) {
+    view_.setRateText(box, text);
+    if (cursorOf(box).hasPendingEdit()) writeBack(box);
+}
+
+void Converter::closing() {
+    for (RateBox b : {RateBox::Origin, RateBox::Destination})
+        if (cursorOf(b).hasPendingEdit()) writeBack(b);
 }
 
 }  // namespace quorvane

@@ -20,23 +20,29 @@ void skipOnFailure(F&& step) {
 }
 }  // namespace
 
+// Walks the cursor from its first record to end of table, reading each
+// Country. The names read stay in `names` when the walk fails part-way; a cursor
+// that cannot be read throws instead of answering the end-of-table test, so the
+// walk cannot run on forever.
+void Converter::walkCountries(RecordCursor& cursor, ListId list, std::vector<std::string>& names) {
+    cursor.refresh();
+    cursor.moveFirst();
+    while (!cursor.eof()) {
+        std::string country = view_.boundCountry(list);
+        cursor.moveNext();
+        names.push_back(std::move(country));
+    }
+}
+
 void Converter::fillList(RecordCursor& cursor, ListId list) {
-    // The list keeps what was read even when the walk fails part-way; a cursor
-    // that cannot be read throws instead of answering the end-of-table test, so
-    // the walk cannot run on forever.
+    std::vector<std::string> names;
     try {
-        cursor.refresh();
-        cursor.moveFirst();
-        while (!cursor.eof()) {
-            std::string country = view_.boundCountry(list);
-            cursor.moveNext();
-            view_.addListItem(list, country);
-        }
+        walkCountries(cursor, list, names);
     } catch (...) {
-        view_.finishList(list);
+        view_.setCountries(list, names);
         throw;
     }
-    view_.finishList(list);
+    view_.setCountries(list, names);
 }
 
 void Converter::applyStartupLayout(GridOps& grid) {
@@ -55,8 +61,23 @@ void Converter::applyStartupLayout(GridOps& grid) {
 
 void Converter::startup(const std::function<void()>& makeProgramFolderCurrent) {
     skipOnFailure([&] { if (makeProgramFolderCurrent) makeProgramFolderCurrent(); });
-    skipOnFailure([&] { fillList(data1_, ListId::Origin); });
-    skipOnFailure([&] { fillList(data2_, ListId::Destination); });
+    bool originWhole = false;
+    skipOnFailure([&] {
+        fillList(data1_, ListId::Origin);
+        originWhole = true;
+    });
+    skipOnFailure([&] {
+        if (!originWhole) {
+            fillList(data2_, ListId::Destination);
+            return;
+        }
+        // Both cursors read the same table: the destination list shows the names
+        // just read, and its cursor goes to end of table without a second walk.
+        data2_.refresh();
+        data2_.moveLast();
+        if (!data2_.eof()) data2_.moveNext();
+        view_.showSameCountries(ListId::Destination, ListId::Origin);
+    });
     skipOnFailure([&] { applyStartupLayout(grid_); });
     skipOnFailure([&] {
         view_.setMenuEnabled(Menu::Print, false);

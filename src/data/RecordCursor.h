@@ -34,6 +34,7 @@ enum StoreErrorNumber {
     kErrNoCurrentRecord = 3021,
     kErrStore = 3043,          // the database file could not be read or written
     kErrNotFound = 3026,       // a lookup that found no record
+    kErrNotSaved = 3027,       // the store refused to save a rate (read-only, locked, disk full)
 };
 
 class RecordCursor {
@@ -44,6 +45,7 @@ public:
     virtual void moveFirst() = 0;                            // MoveFirst
     virtual void moveNext() = 0;                             // MoveNext
     virtual void movePrevious() = 0;                         // MovePrevious
+    virtual void moveLast() = 0;                             // MoveLast
     virtual bool eof() const = 0;                            // EOF
     virtual void findFirst(const std::string& country) = 0;  // FindFirst "Country = '...'"
 
@@ -53,6 +55,14 @@ public:
     // The text the rate box typed since the cursor arrived on its record.
     virtual void setPendingRate(const std::string& text) = 0;
     virtual bool hasPendingEdit() const = 0;
+    // Drops the pending edit: the record keeps its rate.
+    virtual void discardPendingEdit() = 0;
+
+    // A mark of the current record, and the way back to it without a walk.
+    // Nothing at end of table.
+    using Bookmark = long long;
+    virtual std::optional<Bookmark> bookmark() const = 0;
+    virtual void moveToBookmark(Bookmark mark) = 0;
 
     // Called after every move that changed the current record, so bound controls
     // can show it.
@@ -64,10 +74,6 @@ protected:
 private:
     std::function<void()> moved_;
 };
-
-// The text a rate box shows for a stored rate: "." as decimal point, the shortest
-// form that reads back as exactly the same double.
-std::string rateToBoxText(double roe);
 
 // Parses a rate text the way the store accepts it for ROE; nothing if it is not a number.
 std::optional<double> parseStoredRate(const std::string& text);

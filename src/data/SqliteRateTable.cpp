@@ -80,12 +80,6 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
 
 }  // namespace
 
-std::string rateToBoxText(double roe) {
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, roe);
-    return std::string(buf, res.ptr);
-}
-
 std::optional<double> parseStoredRate(const std::string& text) {
     size_t b = text.find_first_not_of(" \t");
     if (b == std::string::npos) return std::nullopt;
@@ -126,9 +120,13 @@ RateDatabase::RateDatabase(const std::string& path) {
         db_ = nullptr;
         throw StoreError(kErrNotOpen, "'" + path + "' holds no usable rate table RATES: " + msg);
     }
-    // Lookups by country must not scan; older files may lack the index. A
-    // read-only file simply goes without it.
-    sqlite3_exec(db_, "CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)", nullptr, nullptr, nullptr);
+    // Opening only reads. A file without the index on Country is still served:
+    // a lookup then scans, which takes well under a millisecond at this size.
+    sqlite3_stmt* typed = nullptr;
+    if (sqlite3_prepare_v2(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'TYPED_RATES'", -1,
+                           &typed, nullptr) == SQLITE_OK)
+        hasTypedRates_ = sqlite3_step(typed) == SQLITE_ROW;
+    sqlite3_finalize(typed);
 }
 
 RateDatabase::~RateDatabase() { sqlite3_close(db_); }
@@ -170,6 +168,8 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
         }
         finalize(ins);
         exec(db, "CREATE INDEX RATES_Country ON RATES(Country)");
+        exec(db, "CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
+        exec(db, "CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
         exec(db, "COMMIT");
     } catch (...) {
         sqlite3_close(db);
@@ -191,7 +191,7 @@ SqliteCursor::SqliteCursor(std::string path, RateParser parser)
     : path_(std::move(path)), parser_(parser ? parser : &parseStoredRate) {}
 
 SqliteCursor::~SqliteCursor() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
 }
 
 void SqliteCursor::requireOpen() const {
@@ -199,7 +199,7 @@ void SqliteCursor::requireOpen() const {
 }
 
 void SqliteCursor::refresh() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
     open_ = false;
     cur_.reset();
     aheadValid_ = false;
@@ -226,6 +226,7 @@ void SqliteCursor::refresh() {
     stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
     stLast_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid DESC LIMIT 1");
     stFind_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1");
+    stFindNull_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country IS NULL ORDER BY rowid LIMIT 1");
     open_ = true;
     arrive(fetchOne(stFirst_));
 }
@@ -248,9 +249,24 @@ std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(sqlite3_stmt* st) {
 
 void SqliteCursor::arrive(std::optional<Row> row) {
     cur_ = std::move(row);
+    leftValid_ = false;
     pending_.reset();
     notifyMoved();
 }
+
+namespace {
+// Why the store refused a write, in words a person can act on.
+std::string refusalReason(sqlite3* db, int rc) {
+    switch (rc & 0xff) {
+    case SQLITE_READONLY: return "the rate table is read-only";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "another program is using the rate table; close it and try again";
+    case SQLITE_FULL: return "the disk is full";
+    case SQLITE_CANTOPEN: return "its folder is read-only";
+    default: return std::string("the rate table could not be written (") + sqliteMessage(db) + ")";
+    }
+}
+}  // namespace
 
 void SqliteCursor::commitPending() {
     if (!pending_) return;
@@ -259,21 +275,44 @@ void SqliteCursor::commitPending() {
     if (!value)
         throw StoreError(kErrConversion, "'" + *pending_ + "' is not a number; the rate of " + cur_->rec.country +
                                              " was left as it was.");
+    completeCurrent();
+    // The same number again changes nothing, so nothing is written.
+    if (cur_->full && cur_->rec.roe == *value) { pending_.reset(); return; }
     sqlite3* db = db_->handle();
     sqlite3_stmt* up = nullptr;
-    try {
-        exec(db, "BEGIN IMMEDIATE");
-        up = prepare(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2");
-        sqlite3_bind_double(up, 1, *value);
-        sqlite3_bind_int64(up, 2, cur_->rowid);
-        if (sqlite3_step(up) != SQLITE_DONE) failStore(db, "The rate of " + cur_->rec.country + " could not be saved");
-        finalize(up);
-        exec(db, "COMMIT");
-    } catch (...) {
-        finalize(up);
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
+    int rc = SQLITE_OK;
+    auto step = [&](const char* sql, bool bindCountry) {
+        up = nullptr;
+        rc = sqlite3_prepare_v2(db, sql, -1, &up, nullptr);
+        if (rc == SQLITE_OK) {
+            if (bindCountry) {
+                sqlite3_bind_text(up, 1, cur_->rec.country.c_str(), -1, SQLITE_TRANSIENT);
+            } else {
+                sqlite3_bind_double(up, 1, *value);
+                sqlite3_bind_int64(up, 2, cur_->rowid);
+            }
+            rc = sqlite3_step(up);
+            if (rc == SQLITE_DONE) rc = SQLITE_OK;
+        }
+        sqlite3_finalize(up);
+        return rc == SQLITE_OK;
+    };
+    bool ok = (rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) == SQLITE_OK;
+    if (ok) {
+        ok = step("UPDATE RATES SET ROE = ?1 WHERE rowid = ?2", false) &&
+             (!db_->hasTypedRates() ||
+              step("INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
+                   "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))", true)) &&
+             (rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr)) == SQLITE_OK;
+        if (!ok) {
+            int failed = sqlite3_extended_errcode(db);
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            if (failed != SQLITE_OK) rc = failed;
+        }
     }
+    if (!ok)
+        throw StoreError(kErrNotSaved, "The rate of " + cur_->rec.country + " could not be saved: " +
+                                           refusalReason(db, rc) + ".");
     db_->wrote();
     if (cur_->full) cur_->rec.roe = *value;
     pending_.reset();
@@ -312,22 +351,45 @@ void SqliteCursor::moveNext() {
     // Read ahead in batches so that walking the whole table costs one query per
     // batch; any write drops what was read.
     if (!aheadValid_ || aheadGen_ != db_->generation()) refillAhead();
-    if (ahead_.empty()) { aheadValid_ = false; arrive(std::nullopt); return; }
+    if (ahead_.empty()) {
+        aheadValid_ = false;
+        left_ = cur_;
+        arrive(std::nullopt);
+        leftValid_ = true;
+        return;
+    }
     Row next = std::move(ahead_.front());
     ahead_.pop_front();
     if (ahead_.empty() && !aheadReachesEnd_) aheadValid_ = false;
+    left_ = cur_;
     arrive(std::move(next));
+    leftValid_ = true;
 }
 
 void SqliteCursor::movePrevious() {
     requireOpen();
     commitPending();
     aheadValid_ = false;
+    // Straight after a move next, the previous record is the one just left: it
+    // is taken back without a read, so the rate-entry pair returns to its record
+    // even while another program holds the file locked.
+    if (leftValid_ && left_) {
+        leftValid_ = false;
+        arrive(std::move(left_));
+        return;
+    }
     if (!cur_) { arrive(fetchOne(stLast_)); return; }
     sqlite3_bind_int64(stPrev_, 1, cur_->rowid);
     auto prev = fetchOne(stPrev_);
     if (!prev) throw StoreError(kErrNoCurrentRecord, "There is no record before the first rate.");
     arrive(std::move(prev));
+}
+
+void SqliteCursor::moveLast() {
+    requireOpen();
+    commitPending();
+    aheadValid_ = false;
+    arrive(fetchOne(stLast_));
 }
 
 bool SqliteCursor::eof() const {
@@ -345,8 +407,10 @@ void SqliteCursor::findFirst(const std::string& country) {
         if (e.number() != kErrConversion) throw;
         pending_.reset();
     }
-    sqlite3_bind_text(stFind_, 1, country.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stFind_, 1, country.data(), static_cast<int>(country.size()), SQLITE_TRANSIENT);
     auto row = fetchOne(stFind_);
+    // A record without a name is listed as an empty name; it can be chosen too.
+    if (!row && country.empty()) row = fetchOne(stFindNull_);
     if (!row) throw StoreError(kErrNotFound, "No country named \"" + country + "\" is in the rate table.");
     aheadValid_ = false;
     arrive(std::move(row));
@@ -384,6 +448,22 @@ const std::string& SqliteCursor::currentCountry() const {
 
 void SqliteCursor::setPendingRate(const std::string& text) {
     if (cur_) pending_ = text;
+}
+
+std::optional<RecordCursor::Bookmark> SqliteCursor::bookmark() const {
+    if (!cur_) return std::nullopt;
+    return cur_->rowid;
+}
+
+void SqliteCursor::moveToBookmark(Bookmark mark) {
+    requireOpen();
+    commitPending();
+    aheadValid_ = false;
+    if (cur_ && cur_->rowid == mark) return;
+    sqlite3_bind_int64(stById_, 1, mark);
+    auto row = fetchOne(stById_);
+    if (!row) throw StoreError(kErrNotFound, "The record to return to is no longer in the rate table.");
+    arrive(std::move(row));
 }
 
 }  // namespace quorvane

@@ -17,8 +17,7 @@ namespace quorvane {
 class RateDatabase {
 public:
     // Opens an existing file; throws StoreError when it is missing, not a database,
-    // or has no usable RATES table. Never creates the file; the only write is the
-    // index on Country that lookups need, added once to a file that lacks it.
+    // or has no usable RATES table. Never creates or writes the file.
     explicit RateDatabase(const std::string& path);
     ~RateDatabase();
     RateDatabase(const RateDatabase&) = delete;
@@ -28,6 +27,8 @@ public:
     // Bumped by every write, so cursors drop the rows they read ahead.
     unsigned long generation() const { return generation_; }
     void wrote() { ++generation_; }
+    // The file records which rates the user typed.
+    bool hasTypedRates() const { return hasTypedRates_; }
 
     // Creates a new rate table file from CSV text (header line, then
     // Country,Currency,Description,CODE,ROE rows). Used by the build.
@@ -36,6 +37,7 @@ public:
 private:
     sqlite3* db_ = nullptr;
     unsigned long generation_ = 0;
+    bool hasTypedRates_ = false;
 };
 
 class SqliteCursor final : public RecordCursor {
@@ -51,6 +53,7 @@ public:
     void moveFirst() override;
     void moveNext() override;
     void movePrevious() override;
+    void moveLast() override;
     bool eof() const override;
     void findFirst(const std::string& country) override;
     std::optional<RateRecord> current() const override;
@@ -61,6 +64,9 @@ public:
     const std::string& currentCountry() const;
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
+    void discardPendingEdit() override { pending_.reset(); }
+    std::optional<Bookmark> bookmark() const override;
+    void moveToBookmark(Bookmark mark) override;
 
     std::shared_ptr<RateDatabase> database() const { return db_; }
 
@@ -82,8 +88,11 @@ private:
     sqlite3_stmt* stPrev_ = nullptr;
     sqlite3_stmt* stLast_ = nullptr;
     sqlite3_stmt* stFind_ = nullptr;
+    sqlite3_stmt* stFindNull_ = nullptr;
     mutable sqlite3_stmt* stById_ = nullptr;
     mutable std::optional<Row> cur_;
+    std::optional<Row> left_;  // the record the last move next left
+    bool leftValid_ = false;
     bool open_ = false;
     std::optional<std::string> pending_;
     std::deque<Row> ahead_;   // rows after cur_, read in one batch

@@ -1,6 +1,7 @@
 #pragma once
 // In-memory fakes of the converter's interfaces, for fast and exact logic tests.
 #include "converter/Interfaces.h"
+#include "converter/RateText.h"
 #include "data/RecordCursor.h"
 
 #include <map>
@@ -129,11 +130,13 @@ public:
     void movePrevious() override {
         need();
         commit();
+        if (failPrevious) throw StoreError(kErrStore, "locked");
         if (pos_ == 0) throw StoreError(kErrNoCurrentRecord, "before first");
         --pos_;
         ++moves;
         notifyMoved();
     }
+    void moveLast() override { commit(); pos_ = table_->empty() ? 0 : table_->size() - 1; ++moves; notifyMoved(); }
     bool eof() const override {
         if (!open_) throw StoreError(kErrNotOpen, "not open");
         return pos_ >= table_->size();
@@ -152,8 +155,14 @@ public:
     }
     void setPendingRate(const std::string& t) override { if (current()) pending_ = t; }
     bool hasPendingEdit() const override { return pending_.has_value(); }
+    void discardPendingEdit() override { pending_.reset(); }
+    std::optional<Bookmark> bookmark() const override {
+        return current() ? std::optional<Bookmark>(static_cast<Bookmark>(pos_)) : std::nullopt;
+    }
+    void moveToBookmark(Bookmark b) override { commit(); pos_ = static_cast<size_t>(b); ++moves; notifyMoved(); }
 
-    bool failOpen = false, failFind = false;
+    bool failOpen = false, failFind = false, failPrevious = false;
+    std::string refuseWrites;  // the reason the store gives for refusing, when not empty
     int moves = 0, writes = 0;
 
 private:
@@ -162,6 +171,7 @@ private:
         if (!pending_) return;
         auto v = parseStoredRate(*pending_);
         if (!v) throw StoreError(kErrConversion, "not a number");
+        if (!refuseWrites.empty()) throw StoreError(kErrNotSaved, refuseWrites);
         (*table_)[pos_].roe = *v;
         ++writes;
         pending_.reset();
@@ -179,8 +189,11 @@ public:
         d1.setMovedHandler([this] { bind(RateBox::Origin); });
         d2.setMovedHandler([this] { bind(RateBox::Destination); });
     }
-    void addListItem(ListId l, const std::string& t) override { lists[idx(l)].push_back(t); }
-    void finishList(ListId l) override { finished[idx(l)]++; }
+    void setCountries(ListId l, const std::vector<std::string>& names) override {
+        lists[idx(l)] = names;
+        finished[idx(l)]++;
+    }
+    void showSameCountries(ListId l, ListId from) override { setCountries(l, lists[idx(from)]); }
     std::string selectedCountry(ListId l) const override { return selected[idx(l)]; }
     std::string boundCountry(ListId l) const override {
         auto r = (l == ListId::Origin ? d1_ : d2_).current();

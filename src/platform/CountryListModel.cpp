@@ -1,0 +1,55 @@
+#include "platform/CountryListModel.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+#include <numeric>
+
+namespace quorvane {
+
+CountryListModel::CountryListModel(const std::vector<std::string>& names, QObject* parent)
+    : QAbstractListModel(parent) {
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(names.size()));
+    for (const auto& n : names) shown.append(QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size())));
+    QCollator collator(QLocale::system());
+    auto less = [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; };
+    // The shipped table is stored in display order: checking costs one
+    // comparison a name, sorting many.
+    bool inOrder = true;
+    for (qsizetype i = 1; i < shown.size() && inOrder; ++i) inOrder = !less(shown[i], shown[i - 1]);
+    if (inOrder) {
+        shown_ = std::move(shown);
+        stored_ = names;
+        return;
+    }
+    std::vector<size_t> order(names.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(shown[a], shown[b]); });
+    shown_.reserve(shown.size());
+    stored_.reserve(names.size());
+    for (size_t i : order) {
+        shown_.append(shown[static_cast<qsizetype>(i)]);
+        stored_.push_back(names[i]);
+    }
+}
+
+int CountryListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+}
+
+QVariant CountryListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= shown_.size()) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return shown_[index.row()];
+    if (role == kStoredNameRole) return QByteArray::fromStdString(stored_[static_cast<size_t>(index.row())]);
+    return {};
+}
+
+std::string CountryListModel::storedName(int row) const {
+    return row >= 0 && static_cast<size_t>(row) < stored_.size() ? stored_[static_cast<size_t>(row)] : std::string();
+}
+
+int CountryListModel::rowOf(const QString& text) const { return static_cast<int>(shown_.indexOf(text)); }
+
+}  // namespace quorvane
