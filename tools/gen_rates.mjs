@@ -138,9 +138,12 @@ function unitText(code, name) {
   return `1 ${name} = ${10 ** digits} subunits`;
 }
 
+// Six significant digits are more than a rate box shows or a chart needs;
+// plain decimals, never an exponent, so the program reads them back as they are.
 const roeFormat = new Intl.NumberFormat('en-US', {
   useGrouping: false,
-  maximumSignificantDigits: 10,
+  notation: 'standard',
+  maximumSignificantDigits: 6,
 });
 
 function csvField(s) {
@@ -237,6 +240,12 @@ for (const c of countries) {
 pairs.sort(
   (a, b) => a.country.localeCompare(b.country, 'en') || a.description.localeCompare(b.description, 'en'),
 );
+for (const p of pairs) {
+  if (!/^\d+(\.\d+)?$/.test(p.roe)) {
+    warn(`error: ${p.country}: rate "${p.roe}" is not a plain decimal`);
+    process.exitCode = 1;
+  }
+}
 
 for (const name of Object.keys(CURRENCY_OVERRIDES)) {
   if (!overridden.has(name)) {
