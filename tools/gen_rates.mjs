@@ -237,9 +237,17 @@ for (const c of countries) {
   }
 }
 
-pairs.sort(
-  (a, b) => a.country.localeCompare(b.country, 'en') || a.description.localeCompare(b.description, 'en'),
-);
+// Rows go out in the order the program's country lists show them (Qt's
+// QCollator for en_US, ICU on Debian, as Intl.Collator is here), so a reader
+// that keeps the table's order already has them sorted.
+const collator = new Intl.Collator('en-US');
+pairs.sort((a, b) => collator.compare(a.country, b.country) || collator.compare(a.description, b.description));
+for (let i = 1; i < pairs.length; i++) {
+  if (collator.compare(pairs[i - 1].country, pairs[i].country) >= 0) {
+    warn(`error: "${pairs[i - 1].country}" does not sort before "${pairs[i].country}"`);
+    process.exitCode = 1;
+  }
+}
 for (const p of pairs) {
   if (!/^\d+(\.\d+)?$/.test(p.roe)) {
     warn(`error: ${p.country}: rate "${p.roe}" is not a plain decimal`);
