@@ -26,6 +26,37 @@ const NAME_OVERRIDES = {
   GEL: 'Georgian Lari',
   GMD: 'Gambian Dalasi',
   MKD: 'Macedonian Denar',
+  // Codes that world-countries does not list, so it gives them no name.
+  SLE: 'Sierra Leonean Leone',
+  XCG: 'Caribbean Guilder',
+  ZWG: 'Zimbabwe Gold',
+};
+
+// Countries whose world-countries entry no longer names the money in use on the
+// rates' date. `listed` is what the entry holds, checked so that a newer package
+// that has caught up shows here; `use` replaces it.
+// Already current in world-countries, so not here: Belarus (BYN), Croatia (EUR),
+// Mauritania (MRU), São Tomé and Príncipe (STN), Venezuela (VES; the rates file
+// gives VED the same rate).
+const CURRENCY_OVERRIDES = {
+  // New leone since July 2022, 1 SLE = 1,000 SLL; the old leone's rate is only
+  // the new one times 1,000.
+  'Sierra Leone': { listed: ['SLL'], use: ['SLE'] },
+  // The euro replaced the lev on 1 January 2026.
+  Bulgaria: { listed: ['BGN'], use: ['EUR'] },
+  // The Caribbean guilder replaced the Netherlands Antillean guilder at par on
+  // 31 March 2025.
+  'Curaçao': { listed: ['ANG'], use: ['XCG'] },
+  'Sint Maarten': { listed: ['ANG'], use: ['XCG'] },
+  // The Zimbabwe Gold is the country's own currency since April 2024, and the US
+  // dollar stays legal tender beside it; the rest of the old basket of foreign
+  // currencies and the bond notes (which have no rate) are no longer its money.
+  Zimbabwe: {
+    listed: ['BWP', 'CNY', 'EUR', 'GBP', 'INR', 'JPY', 'USD', 'ZAR', 'ZWB'],
+    use: ['USD', 'ZWG'],
+  },
+  // The convertible peso was withdrawn in 2021; its rate is a leftover peg of 1.
+  Cuba: { listed: ['CUC', 'CUP'], use: ['CUP'] },
 };
 
 // Subunits: [count, plural name], or a full text for multi-level units.
@@ -78,8 +109,9 @@ const SUBUNITS = {
   TTD: [100, 'Cents'], TVD: [100, 'Cents'], TWD: [100, 'Cents'],
   TZS: [100, 'Cents'], UAH: [100, 'Kopiykas'], USD: [100, 'Cents'],
   UYU: [100, 'Centésimos'], UZS: [100, 'Tiyin'], VES: [100, 'Céntimos'],
-  WST: [100, 'Sene'], XCD: [100, 'Cents'], YER: [100, 'Fils'],
-  ZAR: [100, 'Cents'], ZMW: [100, 'Ngwee'],
+  WST: [100, 'Sene'], XCD: [100, 'Cents'], XCG: [100, 'Cents'],
+  YER: [100, 'Fils'], ZAR: [100, 'Cents'], ZMW: [100, 'Ngwee'],
+  ZWG: [100, 'Cents'],
 };
 
 const LOWER_WORDS = new Set(['and', 'of', 'da', 'de', 'the']);
@@ -106,9 +138,12 @@ function unitText(code, name) {
   return `1 ${name} = ${10 ** digits} subunits`;
 }
 
+// Six significant digits are more than a rate box shows or a chart needs;
+// plain decimals, never an exponent, so the program reads them back as they are.
 const roeFormat = new Intl.NumberFormat('en-US', {
   useGrouping: false,
-  maximumSignificantDigits: 10,
+  notation: 'standard',
+  maximumSignificantDigits: 6,
 });
 
 function csvField(s) {
@@ -161,9 +196,20 @@ function currencyName(code) {
 // --- country/currency pairs ---------------------------------------------------
 const pairs = [];
 const skipped = [];
+const overridden = new Set();
 for (const c of countries) {
   const country = c.name.common;
   let codes = Object.keys(c.currencies ?? {});
+  const override = CURRENCY_OVERRIDES[country];
+  if (override) {
+    overridden.add(country);
+    if ([...codes].sort().join() !== [...override.listed].sort().join()) {
+      warn(`error: ${country} lists ${codes.join(', ')}, the override expects ${override.listed.join(', ')}`);
+      process.exitCode = 1;
+    }
+    codes = override.use;
+    warn(`override: ${country} -> ${codes.join(', ')}`);
+  }
   if (codes.length === 0) {
     // Fill gaps from the ISO 4217 country lists.
     const keys = new Set([c.name.common, c.name.official, ...(c.altSpellings ?? [])].map(nameKey));
@@ -191,10 +237,30 @@ for (const c of countries) {
   }
 }
 
-pairs.sort(
-  (a, b) => a.country.localeCompare(b.country, 'en') || a.description.localeCompare(b.description, 'en'),
-);
+// Rows go out in the order the program's country lists show them (Qt's
+// QCollator for en_US, ICU on Debian, as Intl.Collator is here), so a reader
+// that keeps the table's order already has them sorted.
+const collator = new Intl.Collator('en-US');
+pairs.sort((a, b) => collator.compare(a.country, b.country) || collator.compare(a.description, b.description));
+for (let i = 1; i < pairs.length; i++) {
+  if (collator.compare(pairs[i - 1].country, pairs[i].country) >= 0) {
+    warn(`error: "${pairs[i - 1].country}" does not sort before "${pairs[i].country}"`);
+    process.exitCode = 1;
+  }
+}
+for (const p of pairs) {
+  if (!/^\d+(\.\d+)?$/.test(p.roe)) {
+    warn(`error: ${p.country}: rate "${p.roe}" is not a plain decimal`);
+    process.exitCode = 1;
+  }
+}
 
+for (const name of Object.keys(CURRENCY_OVERRIDES)) {
+  if (!overridden.has(name)) {
+    warn(`error: override for ${name}, a country world-countries does not have`);
+    process.exitCode = 1;
+  }
+}
 for (const s of skipped) warn(`skipped, no rate: ${s}`);
 warn(`${pairs.length} rows, rates dated ${ratesFile.date}`);
 if (pairs.length < 260) {
