@@ -24,9 +24,14 @@ CountryListModel::CountryListModel(const std::vector<std::string>& names, QObjec
         stored_ = names;
         return;
     }
+    // One sort key a name, then cheap key comparisons, instead of a full
+    // collation at every comparison of the sort.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(names.size());
+    for (const QString& name : shown) keys.push_back(collator.sortKey(name));
     std::vector<size_t> order(names.size());
     std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(shown[a], shown[b]); });
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
     shown_.reserve(shown.size());
     stored_.reserve(names.size());
     for (size_t i : order) {
