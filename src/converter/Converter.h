@@ -56,7 +56,7 @@ public:
     bool originChosenYet() const { return view_.rateBoxVisible(RateBox::Origin); }
 
 private:
-    void walkCountries(RecordCursor& cursor, ListId list, std::vector<std::string>& names);
+    void walkCountries(RecordCursor& cursor, std::vector<std::string>& names);
     void fillList(RecordCursor& cursor, ListId list);
     void writeHeader(int col, const std::string& name);
     void clearColumn(int col);

@@ -339,8 +339,8 @@ std::string chosenName(const QListView* l) {
 }
 }  // namespace
 
-void FrmConvert::setCountries(ListId l, const std::vector<std::string>& names) {
-    list(l)->setModel(new CountryListModel(names, this));
+void FrmConvert::setCountries(ListId l, std::vector<std::string> names) {
+    list(l)->setModel(new CountryListModel(std::move(names), this));
     watchChoices(l);
 }
 
@@ -375,12 +375,6 @@ bool FrmConvert::chooseCountry(ListId l, const QString& name) {
 }
 
 std::string FrmConvert::selectedCountry(ListId l) const { return chosenName(list(l)); }
-
-// Text1 / Text2 always show the cursor's Country; read it at the source.
-std::string FrmConvert::boundCountry(ListId l) const {
-    // The start-up walk asks this once per row: only the Country is read.
-    return cursor(l).currentCountry();
-}
 
 std::string FrmConvert::rateText(RateBox b) const {
     flushBinding(b == RateBox::Origin ? ListId::Origin : ListId::Destination);

@@ -71,10 +71,9 @@ protected:
 
 private:
     // ConverterView
-    void setCountries(ListId list, const std::vector<std::string>& names) override;
+    void setCountries(ListId list, std::vector<std::string> names) override;
     void showSameCountries(ListId list, ListId from) override;
     std::string selectedCountry(ListId list) const override;
-    std::string boundCountry(ListId list) const override;
     std::string rateText(RateBox box) const override;
     void setRateText(RateBox box, const std::string& text) override;
     void setRateBoxVisible(RateBox box, bool visible) override;

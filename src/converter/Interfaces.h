@@ -80,12 +80,10 @@ public:
     virtual ~ConverterView() = default;
     // Filling a country list with names in table order; the list shows them
     // in alphabetical order.
-    virtual void setCountries(ListId list, const std::vector<std::string>& names) = 0;
+    virtual void setCountries(ListId list, std::vector<std::string> names) = 0;
     // The list shows the very names of another, already filled list.
     virtual void showSameCountries(ListId list, ListId from) = 0;
     virtual std::string selectedCountry(ListId list) const = 0;
-    // Text1 / Text2: the Country of each cursor's current record.
-    virtual std::string boundCountry(ListId list) const = 0;
     virtual std::string rateText(RateBox box) const = 0;
     virtual void setRateText(RateBox box, const std::string& text) = 0;
     virtual void setRateBoxVisible(RateBox box, bool visible) = 0;

@@ -24,25 +24,21 @@ void skipOnFailure(F&& step) {
 // Country. The names read stay in `names` when the walk fails part-way; a cursor
 // that cannot be read throws instead of answering the end-of-table test, so the
 // walk cannot run on forever.
-void Converter::walkCountries(RecordCursor& cursor, ListId list, std::vector<std::string>& names) {
+void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names) {
     cursor.refresh();
     cursor.moveFirst();
-    while (!cursor.eof()) {
-        std::string country = view_.boundCountry(list);
-        cursor.moveNext();
-        names.push_back(std::move(country));
-    }
+    cursor.readCountriesToEnd(names);
 }
 
 void Converter::fillList(RecordCursor& cursor, ListId list) {
     std::vector<std::string> names;
     try {
-        walkCountries(cursor, list, names);
+        walkCountries(cursor, names);
     } catch (...) {
-        view_.setCountries(list, names);
+        view_.setCountries(list, std::move(names));
         throw;
     }
-    view_.setCountries(list, names);
+    view_.setCountries(list, std::move(names));
 }
 
 void Converter::applyStartupLayout(GridOps& grid) {

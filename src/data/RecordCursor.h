@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -48,6 +49,16 @@ public:
     virtual void moveLast() = 0;                             // MoveLast
     virtual bool eof() const = 0;                            // EOF
     virtual void findFirst(const std::string& country) = 0;  // FindFirst "Country = '...'"
+
+    // Moves next until end of table, appending the Country of every record it
+    // passes, the current one first. A failure part-way keeps what was appended.
+    virtual void readCountriesToEnd(std::vector<std::string>& names) {
+        while (!eof()) {
+            auto rec = current();
+            moveNext();
+            names.push_back(rec ? rec->country : std::string());
+        }
+    }
 
     // The current record, or nothing at end of table / when not open.
     virtual std::optional<RateRecord> current() const = 0;

@@ -15,7 +15,7 @@
 namespace quorvane {
 namespace {
 
-constexpr int kAheadBatch = 256;
+constexpr int kAheadBatch = 1024;
 constexpr const char* kColumns = "rowid, Country, Currency, Description, CODE, ROE";
 
 std::string sqliteMessage(sqlite3* db) {
@@ -353,7 +353,7 @@ void SqliteCursor::moveNext() {
     if (!aheadValid_ || aheadGen_ != db_->generation()) refillAhead();
     if (ahead_.empty()) {
         aheadValid_ = false;
-        left_ = cur_;
+        left_ = std::move(cur_);
         arrive(std::nullopt);
         leftValid_ = true;
         return;
@@ -361,7 +361,7 @@ void SqliteCursor::moveNext() {
     Row next = std::move(ahead_.front());
     ahead_.pop_front();
     if (ahead_.empty() && !aheadReachesEnd_) aheadValid_ = false;
-    left_ = cur_;
+    left_ = std::move(cur_);
     arrive(std::move(next));
     leftValid_ = true;
 }
@@ -427,6 +427,23 @@ void SqliteCursor::completeCurrent() const {
         cur_->full = true;
     }
     sqlite3_reset(stById_);
+}
+
+void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
+    requireOpen();
+    if (!cur_) return;
+    commitPending();
+    sqlite3_stmt* st = prepare(db_->handle(), "SELECT Country FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
+    sqlite3_bind_int64(st, 1, cur_->rowid);
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        auto* t = sqlite3_column_text(st, 0);
+        names.emplace_back(t ? reinterpret_cast<const char*>(t) : "", static_cast<size_t>(sqlite3_column_bytes(st, 0)));
+    }
+    finalize(st);
+    if (rc != SQLITE_DONE) failStore(db_->handle(), "The rate table could not be read");
+    aheadValid_ = false;
+    arrive(std::nullopt);
 }
 
 std::optional<RateRecord> SqliteCursor::current() const {

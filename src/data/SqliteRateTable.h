@@ -57,6 +57,8 @@ public:
     bool eof() const override;
     void findFirst(const std::string& country) override;
     std::optional<RateRecord> current() const override;
+    // One read of the Country column instead of a move a record.
+    void readCountriesToEnd(std::vector<std::string>& names) override;
     // The current record without copying it; null at end of table. Valid until the next move.
     const RateRecord* record() const;
     // Only the current record's Country (empty at end of table): what a walk over

@@ -8,7 +8,7 @@
 
 namespace quorvane {
 
-CountryListModel::CountryListModel(const std::vector<std::string>& names, QObject* parent)
+CountryListModel::CountryListModel(std::vector<std::string> names, QObject* parent)
     : QAbstractListModel(parent) {
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(names.size()));
@@ -21,7 +21,7 @@ CountryListModel::CountryListModel(const std::vector<std::string>& names, QObjec
     for (qsizetype i = 1; i < shown.size() && inOrder; ++i) inOrder = !less(shown[i], shown[i - 1]);
     if (inOrder) {
         shown_ = std::move(shown);
-        stored_ = names;
+        stored_ = std::move(names);
         return;
     }
     // One sort key a name, then cheap key comparisons, instead of a full

@@ -18,7 +18,7 @@ public:
 
     // names: in table order. They are shown sorted by the user's collation; the
     // sort is skipped when they already come in that order.
-    explicit CountryListModel(const std::vector<std::string>& names, QObject* parent = nullptr);
+    explicit CountryListModel(std::vector<std::string> names, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -189,16 +189,12 @@ public:
         d1.setMovedHandler([this] { bind(RateBox::Origin); });
         d2.setMovedHandler([this] { bind(RateBox::Destination); });
     }
-    void setCountries(ListId l, const std::vector<std::string>& names) override {
+    void setCountries(ListId l, std::vector<std::string> names) override {
         lists[idx(l)] = names;
         finished[idx(l)]++;
     }
     void showSameCountries(ListId l, ListId from) override { setCountries(l, lists[idx(from)]); }
     std::string selectedCountry(ListId l) const override { return selected[idx(l)]; }
-    std::string boundCountry(ListId l) const override {
-        auto r = (l == ListId::Origin ? d1_ : d2_).current();
-        return r ? r->country : "";
-    }
     std::string rateText(RateBox b) const override { return rate[bi(b)]; }
     void setRateText(RateBox b, const std::string& t) override {
         rate[bi(b)] = t;
