@@ -99,8 +99,8 @@ NumberFormat systemNumberFormat() {
 
 }  // namespace
 
-FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers, QWidget* parent)
-    : QMainWindow(parent), programFolder_(std::move(programFolder)) {
+FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* printers, QWidget* parent)
+    : QMainWindow(parent), programFolder_(std::move(folders.program)), rateFolder_(std::move(folders.rates)) {
     setObjectName("frmconvert");
     if (!ui) {
         ownUi_ = std::make_unique<QtUiServices>(this);
@@ -115,7 +115,7 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
 
     NumberFormat format = systemNumberFormat();
     // Both cursors name the file without a folder: it is found in the current
-    // folder, which start-up makes the program's folder.
+    // folder, which start-up makes the rate table's folder.
     auto parse = [format](const std::string& text) { return numericValue(text, format); };
     Data1 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
     Data2 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
@@ -129,7 +129,7 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
     installHints();
 
     converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format);
-    converter_->startup([this] { makeFolderCurrent(programFolder_); });
+    converter_->startup([this] { makeFolderCurrent(rateFolder_); });
 
     // Centred on the screen at opening.
     resize(twipsToPixels(9510), twipsToPixels(6225) + menuBar()->sizeHint().height());
