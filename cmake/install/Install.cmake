@@ -33,6 +33,10 @@ foreach(pair "share/man/quorvane.1|quorvane.1" "share/doc/changelog|changelog")
 endforeach()
 add_custom_target(install_files ALL DEPENDS ${QUORVANE_STAGE_DIR}/Zelvik.MDB ${QUORVANE_GZ_FILES})
 
+# What running the program from the build folder needs, and nothing else.
+add_custom_target(program)
+add_dependencies(program ${QUORVANE_PROGRAM_TARGETS} rate_table help_file)
+
 # bin/quorvane: a relative link, so the installed tree can be moved whole.
 file(RELATIVE_PATH QUORVANE_BIN_LINK ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/quorvane/quorvane)
 file(MAKE_DIRECTORY ${QUORVANE_STAGE_DIR}/bin)
@@ -66,5 +70,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quorvane.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its X11 platform plugin at run time, which shlibdeps cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, xdg-utils")
 include(CPack)
