@@ -39,8 +39,8 @@ cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 || { cat "$
 shipped=$prefix/lib/quorvane/Zelvik.MDB
 [ "$(id -u)" -eq 0 ] || chmod -R a-w "$prefix"
 user_table=$HOME/.local/share/quorvane/Zelvik.MDB
-q() { sqlite3 "$1" "$2"; }
-sql_text() { printf "'%s'" "${1//\'/\'\'}"; }
+q() { sqlite3 "$user_table" "$1"; }
+roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
 
 for n in $(seq 141 190); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
@@ -77,17 +77,16 @@ type_rate() {
 }
 
 session type_rate
-[ -f "$user_table" ] || fail "no rate table of the user's own at $user_table"
-typed=$(q "$user_table" "SELECT Country FROM RATES WHERE ROE = 1.2345")
+typed=$(q "SELECT Country FROM RATES WHERE ROE = 1.2345")
 [ -n "$typed" ] || fail "the typed rate is not in $user_table"
-[ "$(q "$shipped" "SELECT count(*) FROM RATES WHERE ROE = 1.2345")" = 0 ] || fail "the shipped table was changed"
+[ "$(sqlite3 "$shipped" "SELECT count(*) FROM RATES WHERE ROE = 1.2345")" = 0 ] || fail "the shipped table was changed"
 session true
-[ "$(q "$user_table" "SELECT ROE FROM RATES WHERE Country = $(sql_text "$typed")")" = 1.2345 ] || fail "typed rate lost at restart"
-recorded=$(q "$user_table" "SELECT count(*) FROM TYPED_RATES WHERE Country = $(sql_text "$typed")")
+[ "$(roe "$typed")" = 1.2345 ] || fail "typed rate lost at restart"
+recorded=$(q "SELECT count(*) FROM TYPED_RATES WHERE Country = '${typed//\'/\'\'}'")
 
-# A newer shipped table: another rate changes, so does the typed country's, and
-# a country is new. Installed by the owner of the prefix.
-other=$(q "$user_table" "SELECT Country FROM RATES WHERE Country <> $(sql_text "$typed") ORDER BY rowid LIMIT 1")
+# A newer shipped table, installed by the owner of the prefix: another rate
+# changes, so does the typed country's, and a country is new.
+other=$(q "SELECT Country FROM RATES WHERE ROE <> 1.2345 ORDER BY rowid LIMIT 1")
 awk -F, -v OFS=, -v a="$other" -v b="$typed" '$1 == a || $1 == b { $NF = 77.5 } { print }' \
     "$src/data/rates.csv" >"$work/newer.csv"
 echo 'Zedland,1 Zed = 100 Zents,Zed,ZZD,3.5' >>"$work/newer.csv"
@@ -96,12 +95,11 @@ rm -f "$shipped"
 "$build/make_rate_table" "$work/newer.csv" "$shipped" 2026-10-30 "newer test rates" >/dev/null || fail "make_rate_table"
 [ "$(id -u)" -eq 0 ] || chmod -R a-w "$prefix"
 session true
-[ "$(q "$user_table" "SELECT ROE FROM RATES WHERE Country = $(sql_text "$other")")" = 77.5 ] || fail "untyped rate of $other not updated"
-[ "$(q "$user_table" "SELECT ROE FROM RATES WHERE Country = 'Zedland'")" = 3.5 ] || fail "new country not added"
-[ "$(q "$user_table" "SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date'")" = 2026-10-30 ] || fail "rates date"
+[ "$(roe "$other") $(roe Zedland)" = "77.5 3.5" ] || fail "untyped rate of $other not updated or Zedland not added"
+[ "$(q "SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date'")" = 2026-10-30 ] || fail "rates date"
 if [ "$recorded" != 1 ]; then
     echo "SKIP: typing a rate does not record it in TYPED_RATES in this build, so it cannot be kept at an upgrade"
     exit 77
 fi
-[ "$(q "$user_table" "SELECT ROE FROM RATES WHERE Country = $(sql_text "$typed")")" = 1.2345 ] || fail "typed rate replaced"
+[ "$(roe "$typed")" = 1.2345 ] || fail "typed rate replaced"
 echo "Installed program kept the typed rate of $typed and took the newer shipped rates"
