@@ -38,7 +38,7 @@ class StatusPanels;
 // The program's folder (help file, help viewer) and the folder of the rate table
 // the cursors use: the same folder unless the user has a copy of their own.
 struct ConverterFolders {
-    ConverterFolders(QString program) : program(program), rates(std::move(program)) {}
+    ConverterFolders(const QString& folder) : program(folder), rates(folder) {}
     ConverterFolders(QString program, QString rates) : program(std::move(program)), rates(std::move(rates)) {}
     QString program, rates;
 };
