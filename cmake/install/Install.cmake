@@ -6,17 +6,6 @@ set(QUORVANE_APP_ID org.quorvane.Quorvane)
 set(QUORVANE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/quorvane)
 set(QUORVANE_STAGE_DIR ${CMAKE_BINARY_DIR}/install-files)
 
-# The shipped rate table, made afresh from the rate data: the build folder's
-# table may hold rates typed while trying the program.
-add_custom_command(
-  OUTPUT ${QUORVANE_STAGE_DIR}/Zelvik.MDB
-  COMMAND ${CMAKE_COMMAND} -E rm -f ${QUORVANE_STAGE_DIR}/Zelvik.MDB
-  COMMAND make_rate_table ${CMAKE_SOURCE_DIR}/data/rates.csv ${QUORVANE_STAGE_DIR}/Zelvik.MDB
-          ${QUORVANE_RATES_DATE} "rates shipped with Quorvane ${PROJECT_VERSION}"
-  DEPENDS make_rate_table ${CMAKE_SOURCE_DIR}/data/rates.csv ${CMAKE_SOURCE_DIR}/data/rates.date
-  COMMENT "Shipped rate table for installing"
-  VERBATIM)
-
 # Man page and changelog compressed without a time stamp, as Debian wants them.
 set(QUORVANE_GZ_FILES "")
 foreach(pair "share/man/quorvane.1|quorvane.1" "share/doc/changelog|changelog")
@@ -31,7 +20,7 @@ foreach(pair "share/man/quorvane.1|quorvane.1" "share/doc/changelog|changelog")
     VERBATIM)
   list(APPEND QUORVANE_GZ_FILES ${QUORVANE_STAGE_DIR}/${name}.gz)
 endforeach()
-add_custom_target(install_files ALL DEPENDS ${QUORVANE_STAGE_DIR}/Zelvik.MDB ${QUORVANE_GZ_FILES})
+add_custom_target(install_files ALL DEPENDS ${QUORVANE_GZ_FILES})
 
 # What running the program from the build folder needs, and nothing else.
 add_custom_target(program)
@@ -43,7 +32,21 @@ file(MAKE_DIRECTORY ${QUORVANE_STAGE_DIR}/bin)
 file(CREATE_LINK ${QUORVANE_BIN_LINK} ${QUORVANE_STAGE_DIR}/bin/quorvane SYMBOLIC)
 
 install(TARGETS ${QUORVANE_PROGRAM_TARGETS} RUNTIME DESTINATION ${QUORVANE_INSTALL_DIR})
-install(FILES ${QUORVANE_PROGRAM_DIR}/zelvik.hlp ${QUORVANE_STAGE_DIR}/Zelvik.MDB DESTINATION ${QUORVANE_INSTALL_DIR})
+install(FILES ${QUORVANE_PROGRAM_DIR}/zelvik.hlp DESTINATION ${QUORVANE_INSTALL_DIR})
+# The shipped rate table is made from the rate data, not copied from the build
+# folder, whose table may hold rates typed while trying the program. Installing
+# over an earlier install brings the newer rates into the table there, keeping
+# any rate typed into it (a prefix the user owns is the user's own table).
+install(CODE "
+  set(table \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUORVANE_INSTALL_DIR}/Zelvik.MDB\")
+  message(STATUS \"Rate table: \${table}\")
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUORVANE_INSTALL_DIR}\")
+  execute_process(COMMAND \"$<TARGET_FILE:make_rate_table>\" \"${CMAKE_SOURCE_DIR}/data/rates.csv\" \"\${table}\"
+                          ${QUORVANE_RATES_DATE} \"rates shipped with Quorvane ${PROJECT_VERSION}\"
+                  RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR \"The rate table \${table} could not be installed.\")
+  endif()")
 install(FILES ${QUORVANE_STAGE_DIR}/bin/quorvane DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES share/applications/${QUORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES share/metainfo/${QUORVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
