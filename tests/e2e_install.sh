@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Installs Quorvane into a prefix the user cannot write and runs it as that
-# user on its own X server: a typed rate is kept in the user's own rate table
-# across a restart, and a newer shipped table brings new rates and a new country
-# while the typed rate stays. As root the prefix is root's and the program runs
-# as an ordinary user; otherwise the prefix is made read-only.
-# Exit 77: Xvfb or xdotool is missing.
+# Installs Quorvane into a prefix root owns (read-only when not run as root) and
+# runs it as an ordinary user under Xvfb: a typed rate survives a restart in the
+# user's own table; a newer shipped table brings new rates and a new country and
+# leaves the typed rate. Exit 77: Xvfb, xdotool or sqlite3 is missing.
 set -u
 exe=${1:?usage: e2e_install.sh path/to/built/quorvane}
 build=${QUORVANE_BUILD_DIR:-$(dirname "$(dirname "$exe")")}
@@ -13,11 +11,8 @@ out=${QUORVANE_TEST_OUTPUT:-$build/test-output}
 mkdir -p "$out"
 for t in Xvfb xdotool sqlite3; do command -v $t >/dev/null || { echo "$t is not installed"; exit 77; }; done
 
-work=$(mktemp -d /tmp/quorvane-install.XXXXXX)
-chmod 755 "$work"
-prefix=$work/prefix
-export HOME=$work/home
-mkdir -p "$HOME"
+work=$(mktemp -d /tmp/quorvane-install.XXXXXX) && chmod 755 "$work" && prefix=$work/prefix
+export HOME=$work/home && mkdir -p "$HOME"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
     id quorvane-e2e >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin quorvane-e2e
@@ -45,8 +40,7 @@ roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
 for n in $(seq 141 190); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb-install.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    xvfb_pid=$! && for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then export DISPLAY=":$n"; break; fi
     xvfb_pid=""
 done
@@ -61,9 +55,7 @@ session() {
     local win
     win=$(timeout 15 xdotool search --sync --name '^Quorvane$' | head -1)
     [ -n "$win" ] || fail "no Quorvane window within 15 s"
-    xdotool windowfocus --sync "$win"
-    sleep 0.5
-    "$@"
+    xdotool windowfocus --sync "$win" && sleep 0.5 && "$@"
     xdotool key alt+x
     for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app_pid" 2>/dev/null && fail "Exit did not end the program"
@@ -90,8 +82,7 @@ other=$(q "SELECT Country FROM RATES WHERE ROE <> 1.2345 ORDER BY rowid LIMIT 1"
 awk -F, -v OFS=, -v a="$other" -v b="$typed" '$1 == a || $1 == b { $NF = 77.5 } { print }' \
     "$src/data/rates.csv" >"$work/newer.csv"
 echo 'Zedland,1 Zed = 100 Zents,Zed,ZZD,3.5' >>"$work/newer.csv"
-chmod -R u+w "$prefix"
-rm -f "$shipped"
+chmod -R u+w "$prefix" && rm -f "$shipped"
 "$build/make_rate_table" "$work/newer.csv" "$shipped" 2026-10-30 "newer test rates" >/dev/null || fail "make_rate_table"
 [ "$(id -u)" -eq 0 ] || chmod -R a-w "$prefix"
 session true
