@@ -2,6 +2,7 @@
 add_executable(quorvane-help ${CMAKE_SOURCE_DIR}/src/helpviewer_main.cpp)
 target_link_libraries(quorvane-help PRIVATE quorvane_core)
 set_target_properties(quorvane-help PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORVANE_PROGRAM_DIR})
+list(APPEND QUORVANE_PROGRAM_TARGETS quorvane-help)
 
 add_custom_command(
   OUTPUT ${QUORVANE_PROGRAM_DIR}/zelvik.hlp

@@ -1,45 +1,27 @@
 #!/usr/bin/env python3
-"""Draws the application icon (32 x 32, 16 colours) as an XPM file.
+"""Draws the application icon as an SVG drawing, the source of every size.
 
 Two coins, a green one (origin) and a red one (destination), overlapping, with
-a white exchange arrow. Run: python3 tools/make_icon.py > src/resources/quorvane_icon.xpm
+a white exchange arrow, on a 32 x 32 grid. Run from the repository folder:
+    python3 tools/make_icon.py > share/icons/org.quorvane.Quorvane.svg
+    bash tools/render_icons.sh
 """
-import math
 
-N = 32
-# The 16-colour palette, one character each.
-PAL = {
-    ' ': 'None', 'k': '#000000', 'r': '#800000', 'g': '#008000', 'y': '#808000',
-    'b': '#000080', 'm': '#800080', 'c': '#008080', 's': '#C0C0C0', 'd': '#808080',
-    'R': '#FF0000', 'G': '#00FF00', 'Y': '#FFFF00', 'B': '#0000FF', 'M': '#FF00FF',
-    'C': '#00FFFF', 'w': '#FFFFFF',
-}
-del PAL['M']  # 16 colours with 'None'
 
-img = [[' '] * N for _ in range(N)]
+def coin(cx, cy, fill):
+    # The rim is drawn inside the coin's 11-unit radius, as in the small sizes.
+    return (f'  <circle cx="{cx}" cy="{cy}" r="10.3" fill="{fill}" '
+            f'stroke="#000000" stroke-width="1.4"/>')
 
-def disc(cx, cy, r, fill, rim):
-    for y in range(N):
-        for x in range(N):
-            d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
-            if d <= r:
-                img[y][x] = rim if d > r - 1.4 else fill
 
-disc(12, 12, 11, 'g', 'k')
-disc(20, 20, 11, 'R', 'k')
-disc(20, 20, 7.5, 'r', 'r')
-# Arrow from the green coin to the red one.
-for i in range(6, 21):
-    img[i][i] = 'w'
-    img[i][i + 1] = 'w'
-for dx in range(0, 6):
-    img[20][20 - dx] = 'w'
-    img[20 - dx][20] = 'w'
-print('/* XPM */')
-print('static const char* const quorvane_icon_xpm[] = {')
-print(f'"{N} {N} {len(PAL)} 1",')
-for ch, col in PAL.items():
-    print(f'"{ch} c {col}",')
-for y, row in enumerate(img):
-    print('"' + ''.join(row) + '"' + (',' if y < N - 1 else ''))
-print('};')
+print('<?xml version="1.0" encoding="UTF-8"?>')
+print('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">')
+print('  <title>Quorvane</title>')
+print(coin(12, 12, '#008000'))
+print(coin(20, 20, '#FF0000'))
+print('  <circle cx="20" cy="20" r="7.5" fill="#800000"/>')
+print('  <g fill="none" stroke="#FFFFFF" stroke-width="2" stroke-linecap="square">')
+print('    <path d="M 7 7 L 20.5 20.5"/>')
+print('    <path d="M 15.5 20.5 L 20.5 20.5 L 20.5 15.5"/>')
+print('  </g>')
+print('</svg>')

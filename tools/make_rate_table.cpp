@@ -1,5 +1,8 @@
-// make_rate_table CSV DB: creates the rate table DB from CSV unless DB exists.
+// make_rate_table CSV DB [DATE [SOURCE]]: creates the rate table DB from CSV,
+// or, when DB exists, brings it up to date with CSV rates newer than its own,
+// keeping every rate typed into it.
 #include "data/SqliteRateTable.h"
+#include "data/UserRateTable.h"
 
 #include <filesystem>
 #include <fstream>
@@ -7,26 +10,40 @@
 #include <sstream>
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_rate_table RATES.csv Zelvik.MDB\n";
+    if (argc < 3 || argc > 5) {
+        std::cerr << "usage: make_rate_table RATES.csv Zelvik.MDB [YYYY-MM-DD [SOURCE]]\n";
         return 2;
     }
-    std::error_code ec;
-    if (std::filesystem::exists(argv[2], ec)) return 0;  // never replaces a user's rates
-    std::ifstream in(argv[1], std::ios::binary);
+    const std::string csv = argv[1], db = argv[2];
+    const std::string date = argc > 3 ? argv[3] : "", source = argc > 4 ? argv[4] : "";
+    if (!date.empty() && !quorvane::isIsoDate(date)) {
+        std::cerr << "make_rate_table: the rates' date '" << date << "' is not of the form YYYY-MM-DD\n";
+        return 2;
+    }
+    std::ifstream in(csv, std::ios::binary);
     if (!in) {
-        std::cerr << "make_rate_table: cannot read " << argv[1] << "\n";
+        std::cerr << "make_rate_table: cannot read " << csv << "\n";
         return 1;
     }
     std::ostringstream text;
     text << in.rdbuf();
     try {
-        std::filesystem::create_directories(std::filesystem::path(argv[2]).parent_path(), ec);
-        quorvane::RateDatabase::createFromCsv(argv[2], text.str());
+        std::error_code ec;
+        if (std::filesystem::exists(db, ec)) {
+            if (date.empty()) return 0;  // nothing to compare with: an existing table is left alone
+            quorvane::prepareRateTable(db);
+            auto sum = quorvane::mergeRates(db, {quorvane::ratesFromCsv(text.str()), date, source});
+            if (sum.merged)
+                std::cout << "Rates of " << date << " in " << db << ": " << sum.changed << " changed, "
+                          << sum.keptTyped << " typed kept, " << sum.added << " added\n";
+            return 0;
+        }
+        std::filesystem::create_directories(std::filesystem::path(db).parent_path(), ec);
+        quorvane::RateDatabase::createFromCsv(db, text.str(), date, source);
     } catch (const std::exception& e) {
         std::cerr << "make_rate_table: " << e.what() << "\n";
         return 1;
     }
-    std::cout << "Created " << argv[2] << "\n";
+    std::cout << "Created " << db << "\n";
     return 0;
 }

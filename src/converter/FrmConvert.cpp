@@ -107,8 +107,8 @@ NumberFormat systemNumberFormat() {
 
 }  // namespace
 
-FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers, QWidget* parent)
-    : QMainWindow(parent), programFolder_(std::move(programFolder)) {
+FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* printers, QWidget* parent)
+    : QMainWindow(parent), programFolder_(std::move(folders.program)), rateFolder_(std::move(folders.rates)) {
     setObjectName("frmconvert");
     if (!ui) {
         ownUi_ = std::make_unique<QtUiServices>(this);
@@ -123,7 +123,7 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
 
     format_ = systemNumberFormat();
     // Both cursors name the file without a folder: it is found in the current
-    // folder, which start-up makes the program's folder.
+    // folder, which start-up makes the rate table's folder.
     auto parse = [format = format_](const std::string& text) { return numericValue(text, format); };
     Data1 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
     Data2 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
@@ -137,7 +137,7 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
     installHints();
 
     converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format_);
-    converter_->startup([this] { makeFolderCurrent(programFolder_); });
+    converter_->startup([this] { makeFolderCurrent(rateFolder_); });
 
     // A session that ends, or a program that is told to quit, writes a rate
     // still being typed like a close of the window does.

@@ -37,12 +37,20 @@ protected:
 class StatusPanels;
 class CountryListModel;
 
+// The program's folder (help file, help viewer) and the folder of the rate table
+// the cursors use: the same folder unless the user has a copy of their own.
+struct ConverterFolders {
+    ConverterFolders(const QString& folder) : program(folder), rates(folder) {}
+    ConverterFolders(QString program, QString rates) : program(std::move(program)), rates(std::move(rates)) {}
+    QString program, rates;
+};
+
 class FrmConvert : public QMainWindow, private ConverterView {
     Q_OBJECT
 public:
-    // programFolder holds the program and its rate table. ui and printers default
-    // to the real message boxes and printer list; tests pass their own.
-    explicit FrmConvert(QString programFolder, UiServices* ui = nullptr, Printers* printers = nullptr,
+    // Start-up makes folders.rates current. ui and printers default to the real
+    // message boxes and printer list; tests pass their own.
+    explicit FrmConvert(ConverterFolders folders, UiServices* ui = nullptr, Printers* printers = nullptr,
                         QWidget* parent = nullptr);
     ~FrmConvert() override;
 
@@ -96,6 +104,7 @@ private:
     SqliteCursor& cursor(ListId l) const { return l == ListId::Origin ? *Data1 : *Data2; }
 
     QString programFolder_;
+    QString rateFolder_;
     std::unique_ptr<HelpLauncher> ownHelpLauncher_;
     std::unique_ptr<UrlOpener> ownUrlOpener_;
     HelpLauncher* helpLauncher_ = nullptr;

@@ -6,8 +6,12 @@
 
 namespace quorvane {
 
-// The maker's page of current rates.
-inline constexpr const char* kDatabankUrl = "https://www.quorvane.example/databank";
+// The maker's page of current rates; a packager may point it elsewhere when
+// configuring the build.
+#ifndef QUORVANE_DATABANK_URL
+#define QUORVANE_DATABANK_URL "https://www.quorvane.example/databank"
+#endif
+inline constexpr const char* kDatabankUrl = QUORVANE_DATABANK_URL;
 // The help file beside the program.
 inline constexpr const char* kHelpFileName = "zelvik.hlp";
 

@@ -131,12 +131,28 @@ RateDatabase::RateDatabase(const std::string& path) {
 
 RateDatabase::~RateDatabase() { sqlite3_close(db_); }
 
-void RateDatabase::createFromCsv(const std::string& path, const std::string& csvText) {
+std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
+    auto rows = parseCsv(csvText);
+    if (rows.empty()) throw StoreError(kErrStore, "The rate data is empty.");
+    std::vector<RateRecord> out;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const auto& r = rows[i];
+        if (r.size() != 5)
+            throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) + " does not have 5 fields.");
+        auto roe = parseStoredRate(r[4]);
+        if (!roe)
+            throw StoreError(kErrConversion, "Rate data line " + std::to_string(i + 1) + ": '" + r[4] + "' is not a number.");
+        out.push_back({r[0], r[1], r[2], r[3], *roe});
+    }
+    return out;
+}
+
+void RateDatabase::createFromCsv(const std::string& path, const std::string& csvText, const std::string& ratesDate,
+                                 const std::string& ratesSource) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec))
         throw StoreError(kErrStore, "'" + path + "' already exists; an existing rate table is never replaced.");
-    auto rows = parseCsv(csvText);
-    if (rows.empty()) throw StoreError(kErrStore, "The rate data is empty.");
+    const auto rates = ratesFromCsv(csvText);
     sqlite3* db = nullptr;
     std::string tmp = path + ".part";
     std::filesystem::remove(tmp, ec);
@@ -145,33 +161,36 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
         sqlite3_close(db);
         throw StoreError(kErrStore, "'" + tmp + "' could not be created: " + msg);
     }
+    sqlite3_stmt* st = nullptr;
     try {
         exec(db, "BEGIN");
         exec(db, "CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
-        sqlite3_stmt* ins = prepare(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
-        for (size_t i = 1; i < rows.size(); ++i) {
-            const auto& r = rows[i];
-            if (r.size() != 5) {
-                finalize(ins);
-                throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) + " does not have 5 fields.");
-            }
-            auto roe = parseStoredRate(r[4]);
-            if (!roe) {
-                finalize(ins);
-                throw StoreError(kErrConversion, "Rate data line " + std::to_string(i + 1) + ": '" + r[4] + "' is not a number.");
-            }
-            for (int f = 0; f < 4; ++f)
-                sqlite3_bind_text(ins, f + 1, r[f].c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_double(ins, 5, *roe);
-            if (sqlite3_step(ins) != SQLITE_DONE) { finalize(ins); failStore(db, "A rate could not be stored"); }
-            sqlite3_reset(ins);
+        st = prepare(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (const auto& r : rates) {
+            int f = 1;
+            for (const auto* text : {&r.country, &r.currency, &r.description, &r.code})
+                sqlite3_bind_text(st, f++, text->c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_double(st, 5, r.roe);
+            if (sqlite3_step(st) != SQLITE_DONE) failStore(db, "A rate could not be stored");
+            sqlite3_reset(st);
         }
-        finalize(ins);
+        finalize(st);
         exec(db, "CREATE INDEX RATES_Country ON RATES(Country)");
+        // Which rates the user typed, and what the rates are: what later merges go by.
         exec(db, "CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
         exec(db, "CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+        st = prepare(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
+        for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}}) {
+            if (value->empty()) continue;
+            sqlite3_bind_text(st, 1, key, -1, SQLITE_STATIC);
+            sqlite3_bind_text(st, 2, value->c_str(), -1, SQLITE_TRANSIENT);
+            if (sqlite3_step(st) != SQLITE_DONE) failStore(db, "The rates' date could not be stored");
+            sqlite3_reset(st);
+        }
+        finalize(st);
         exec(db, "COMMIT");
     } catch (...) {
+        finalize(st);
         sqlite3_close(db);
         std::filesystem::remove(tmp, ec);
         throw;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -31,14 +32,21 @@ public:
     bool hasTypedRates() const { return hasTypedRates_; }
 
     // Creates a new rate table file from CSV text (header line, then
-    // Country,Currency,Description,CODE,ROE rows). Used by the build.
-    static void createFromCsv(const std::string& path, const std::string& csvText);
+    // Country,Currency,Description,CODE,ROE rows), with the empty TYPED_RATES
+    // and QUORVANE_INFO holding the rates' date (YYYY-MM-DD) and source when
+    // given. Used by the build.
+    static void createFromCsv(const std::string& path, const std::string& csvText,
+                              const std::string& ratesDate = {}, const std::string& ratesSource = {});
 
 private:
     sqlite3* db_ = nullptr;
     unsigned long generation_ = 0;
     bool hasTypedRates_ = false;
 };
+
+// The rows of rate data in CSV text as createFromCsv reads them; throws StoreError
+// naming the line that is wrong.
+std::vector<RateRecord> ratesFromCsv(const std::string& csvText);
 
 class SqliteCursor final : public RecordCursor {
 public:

@@ -3,7 +3,9 @@
 #include <QPixmap>
 
 namespace quorvane {
-// The application icon, 32 x 32 pixels in 16 colours, used by every window.
-QPixmap appIconPixmap();
+// The application icon, used by every window: sizes from 16 to 256 pixels
+// rendered from one drawing, so it stays sharp on screens at twice the scale.
 QIcon appIcon();
+// The icon at 32 x 32 (device-independent) pixels.
+QPixmap appIconPixmap();
 }  // namespace quorvane

@@ -1,0 +1,278 @@
+#include "data/UserRateTable.h"
+
+#include <sqlite3.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace quorvane {
+namespace {
+
+class Db {
+public:
+    Db(const std::string& path, bool write) : path_(path) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec))
+            throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
+        int flags = write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+        if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+            std::string msg = message();
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
+        }
+        sqlite3_busy_timeout(db_, 5000);
+    }
+    ~Db() { sqlite3_close(db_); }
+    Db(const Db&) = delete;
+    Db& operator=(const Db&) = delete;
+
+    sqlite3* get() const { return db_; }
+    const std::string& path() const { return path_; }
+    std::string message() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
+    [[noreturn]] void fail(const std::string& what) const {
+        throw StoreError(kErrStore, what + " '" + path_ + "': " + message());
+    }
+    void exec(const char* sql) {
+        if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail("Could not write the rate table");
+    }
+    bool hasTable(const char* name) const;
+
+private:
+    std::string path_;
+    sqlite3* db_ = nullptr;
+};
+
+class Stmt {
+public:
+    Stmt(const Db& db, const char* sql) : db_(db) {
+        if (sqlite3_prepare_v2(db.get(), sql, -1, &st_, nullptr) != SQLITE_OK) db.fail("Could not read the rate table");
+    }
+    ~Stmt() { sqlite3_finalize(st_); }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+
+    Stmt& bind(int i, const std::string& s) { sqlite3_bind_text(st_, i, s.c_str(), -1, SQLITE_TRANSIENT); return *this; }
+    Stmt& bind(int i, double v) { sqlite3_bind_double(st_, i, v); return *this; }
+    Stmt& bind(int i, long long v) { sqlite3_bind_int64(st_, i, v); return *this; }
+    bool row() {
+        int rc = sqlite3_step(st_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc != SQLITE_DONE) db_.fail("Could not read or write the rate table");
+        return false;
+    }
+    void run() { row(); sqlite3_reset(st_); sqlite3_clear_bindings(st_); }
+    std::string text(int c) const {
+        auto* t = sqlite3_column_text(st_, c);
+        return t ? reinterpret_cast<const char*>(t) : std::string();
+    }
+    double real(int c) const { return sqlite3_column_double(st_, c); }
+    long long integer(int c) const { return sqlite3_column_int64(st_, c); }
+
+private:
+    const Db& db_;
+    sqlite3_stmt* st_ = nullptr;
+};
+
+bool Db::hasTable(const char* name) const {
+    Stmt st(*this, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
+    return st.bind(1, std::string(name)).row();
+}
+
+bool hasIndex(const Db& db) {
+    Stmt st(db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'RATES_Country'");
+    return st.row();
+}
+
+RatesInfo readInfo(const Db& db) {
+    RatesInfo info;
+    if (!db.hasTable("QUORVANE_INFO")) return info;
+    Stmt st(db, "SELECT Key, Value FROM QUORVANE_INFO WHERE Key IN ('rates_date', 'rates_source')");
+    while (st.row()) (st.text(0) == "rates_date" ? info.date : info.source) = st.text(1);
+    return info;
+}
+
+void addSchema(Db& db) {
+    db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
+    db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+    db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
+}
+
+bool sameFields(const RateRecord& a, const RateRecord& b) {
+    return a.currency == b.currency && a.description == b.description && a.code == b.code && a.roe == b.roe;
+}
+
+}  // namespace
+
+bool isIsoDate(const std::string& t) {
+    if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (t[i] < '0' || t[i] > '9') return false;
+    int month = std::stoi(t.substr(5, 2)), day = std::stoi(t.substr(8, 2));
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+RatesInfo readRatesInfo(const std::string& dbPath) {
+    Db db(dbPath, false);
+    return readInfo(db);
+}
+
+RateSet readRateSet(const std::string& dbPath) {
+    Db db(dbPath, false);
+    RateSet set;
+    RatesInfo info = readInfo(db);
+    set.date = info.date;
+    set.source = info.source;
+    Stmt st(db, "SELECT Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
+    while (st.row()) set.rows.push_back({st.text(0), st.text(1), st.text(2), st.text(3), st.real(4)});
+    return set;
+}
+
+void prepareRateTable(const std::string& dbPath) {
+    {
+        Db db(dbPath, false);
+        if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO") && hasIndex(db)) return;
+    }
+    Db db(dbPath, true);
+    db.exec("BEGIN IMMEDIATE");
+    try {
+        addSchema(db);
+        db.exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped) {
+    if (!isIsoDate(rates.date))
+        throw StoreError(kErrStore, "The new rates carry no date (YYYY-MM-DD) but '" + rates.date +
+                                        "'; the rate table '" + userDbPath + "' was left as it was.");
+    Db db(userDbPath, true);
+    MergeSummary sum;
+    db.exec("BEGIN IMMEDIATE");
+    try {
+        const RatesInfo info = readInfo(db);
+        sum.date = info.date;
+        if (!info.date.empty() && rates.date <= info.date) {
+            db.exec("ROLLBACK");
+            return sum;
+        }
+        addSchema(db);
+
+        std::map<std::string, const RateRecord*> incoming;
+        for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
+
+        // Without a date the table's origin is unknown: whatever differs from the
+        // new rate may be the user's and is marked typed before anything changes.
+        if (info.date.empty()) {
+            Stmt rows(db, "SELECT Country, ROE FROM RATES ORDER BY rowid");
+            Stmt mark(db, "INSERT OR IGNORE INTO TYPED_RATES (Country, TypedAt) VALUES (?1, NULL)");
+            while (rows.row()) {
+                auto it = incoming.find(rows.text(0));
+                if (it != incoming.end() && it->second->roe != rows.real(1)) mark.bind(1, rows.text(0)).run();
+            }
+        }
+
+        std::set<std::string> typed;
+        {
+            Stmt st(db, "SELECT Country FROM TYPED_RATES");
+            while (st.row()) typed.insert(st.text(0));
+        }
+
+        std::set<std::string> present;
+        Stmt rows(db, "SELECT rowid, Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
+        Stmt update(db, "UPDATE RATES SET Currency = ?1, Description = ?2, CODE = ?3, ROE = ?4 WHERE rowid = ?5");
+        Stmt untype(db, "DELETE FROM TYPED_RATES WHERE Country = ?1");
+        while (rows.row()) {
+            RateRecord have{rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.real(5)};
+            present.insert(have.country);
+            auto it = incoming.find(have.country);
+            if (it == incoming.end()) continue;
+            const RateRecord& want = *it->second;
+            bool isTyped = typed.count(have.country) > 0;
+            if (isTyped && !replaceTyped) {
+                ++sum.keptTyped;
+                continue;
+            }
+            if (isTyped) untype.bind(1, have.country).run();
+            if (sameFields(have, want)) continue;
+            update.bind(1, want.currency).bind(2, want.description).bind(3, want.code).bind(4, want.roe)
+                .bind(5, rows.integer(0)).run();
+            ++sum.changed;
+        }
+
+        Stmt insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (const auto& r : rates.rows) {
+            if (!present.insert(r.country).second) continue;
+            insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
+            ++sum.added;
+        }
+
+        Stmt info2(db, "INSERT OR REPLACE INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
+        info2.bind(1, std::string("rates_date")).bind(2, rates.date).run();
+        info2.bind(1, std::string("rates_source")).bind(2, rates.source).run();
+    } catch (const StoreError& e) {
+        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw StoreError(e.number(), std::string(e.what()) + ". The rate table was left as it was.");
+    } catch (...) {
+        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    // The statements are finalized; COMMIT can take the file.
+    if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        std::string msg = db.message();
+        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw StoreError(kErrStore, "The new rates could not be saved in '" + userDbPath + "': " + msg +
+                                        ". The rate table was left as it was.");
+    }
+    sum.merged = true;
+    sum.date = rates.date;
+    return sum;
+}
+
+MergeSummary mergeShipped(const std::string& userDbPath, const std::string& shippedDbPath, bool replaceTyped) {
+    // Every start comes here: compare dates before reading all the rows.
+    RatesInfo shipped = readRatesInfo(shippedDbPath);
+    RatesInfo user = readRatesInfo(userDbPath);
+    if (!isIsoDate(shipped.date) || (!user.date.empty() && shipped.date <= user.date))
+        return MergeSummary{false, user.date};
+    return mergeRates(userDbPath, readRateSet(shippedDbPath), replaceTyped);
+}
+
+bool copyRateTable(const std::string& fromPath, const std::string& toPath) {
+    std::error_code ec;
+    if (std::filesystem::exists(toPath, ec)) return false;
+    Db from(fromPath, false);
+    std::string tmp = toPath + ".part" + std::to_string(::getpid());
+    std::filesystem::remove(tmp, ec);
+    sqlite3* to = nullptr;
+    int rc = sqlite3_open_v2(tmp.c_str(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK) {
+        // The backup reads one consistent state even while another program writes.
+        sqlite3_backup* b = sqlite3_backup_init(to, "main", from.get(), "main");
+        rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to);
+        if (b) sqlite3_backup_finish(b);
+        if (rc == SQLITE_DONE) rc = SQLITE_OK;
+    }
+    std::string msg = to ? sqlite3_errmsg(to) : "out of memory";
+    sqlite3_close(to);
+    if (rc != SQLITE_OK) {
+        std::filesystem::remove(tmp, ec);
+        throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + msg);
+    }
+    // link() never replaces: a copy made meanwhile by another start is kept.
+    int linked = ::link(tmp.c_str(), toPath.c_str());
+    int err = errno;
+    std::filesystem::remove(tmp, ec);
+    if (linked == 0) return true;
+    if (err == EEXIST) return false;
+    throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + std::strerror(err));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,67 @@
+#pragma once
+// A user's own rate table: copied from the shipped one, and brought up to date
+// when newer rates arrive without losing a rate the user typed.
+//
+// Besides RATES, a table records in TYPED_RATES the countries whose rate the
+// user typed, and in QUORVANE_INFO the date (rates_date, YYYY-MM-DD) and source
+// (rates_source) of the rates it was made from or last brought up to date with.
+//
+// An older table knows neither. When its date is unknown, a merge counts every
+// rate that differs from the incoming rate of its country as typed and keeps it:
+// a rate the user may have typed is never overwritten.
+#include "data/RecordCursor.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+// Rates with the date they are for and where they come from.
+struct RateSet {
+    std::vector<RateRecord> rows;
+    std::string date;    // YYYY-MM-DD
+    std::string source;  // e.g. "shipped with Quorvane 1.0.0"
+};
+
+struct MergeSummary {
+    bool merged = false;  // false: the table's rates were as new already
+    std::string date;     // the table's rates date afterwards (empty: unknown)
+    int changed = 0;      // rates the user never typed that took a new value
+    int keptTyped = 0;    // typed rates of countries in the new rates, kept as typed
+    int added = 0;        // countries new to the table, added at its end
+};
+
+struct RatesInfo {
+    std::string date;  // empty when the table does not say
+    std::string source;
+};
+
+// What a table says about its rates; throws StoreError when it cannot be read.
+RatesInfo readRatesInfo(const std::string& dbPath);
+
+// Every row of RATES in table order, with the table's date and source.
+RateSet readRateSet(const std::string& dbPath);
+
+// Whether YYYY-MM-DD is a plausible date.
+bool isIsoDate(const std::string& text);
+
+// Adds TYPED_RATES, QUORVANE_INFO and the index on Country to a table that lacks
+// them. Writes nothing to a table that has them all.
+void prepareRateTable(const std::string& dbPath);
+
+// Brings the table at userDbPath up to date with rates dated after its own:
+// rates the user never typed take all the fields of the new row of their country,
+// typed rates stay whole (unless replaceTyped, which also forgets they were
+// typed), countries new to the table are added at its end and nothing is removed.
+// One transaction: on failure the table is left as it was and StoreError is thrown.
+MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped = false);
+
+// mergeRates with the rates of another table file, read only when they are newer.
+MergeSummary mergeShipped(const std::string& userDbPath, const std::string& shippedDbPath,
+                          bool replaceTyped = false);
+
+// Copies the table at fromPath to toPath unless a file is already there, which
+// is never replaced. True when this call made the copy.
+bool copyRateTable(const std::string& fromPath, const std::string& toPath);
+
+}  // namespace quorvane

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Installs Quorvane into a prefix root owns (read-only when not run as root) and
+# runs it as an ordinary user under Xvfb: a typed rate survives a restart in the
+# user's own table; a newer shipped table brings new rates and a new country and
+# leaves the typed rate. Exit 77: Xvfb, xdotool or sqlite3 is missing.
+set -u
+exe=${1:?usage: e2e_install.sh path/to/built/quorvane}
+build=${QUORVANE_BUILD_DIR:-$(dirname "$(dirname "$exe")")}
+src=${QUORVANE_SOURCE_DIR:?}
+out=${QUORVANE_TEST_OUTPUT:-$build/test-output}
+mkdir -p "$out"
+for t in Xvfb xdotool sqlite3; do command -v $t >/dev/null || { echo "$t is not installed"; exit 77; }; done
+
+work=$(mktemp -d /tmp/quorvane-install.XXXXXX) && chmod 755 "$work" && prefix=$work/prefix
+export HOME=$work/home && mkdir -p "$HOME"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    id quorvane-e2e >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin quorvane-e2e
+    chown quorvane-e2e: "$HOME"
+    as_user=(runuser -u quorvane-e2e --)
+fi
+xvfb_pid=""; app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 || { cat "$out/install.log"; fail "cmake --install"; }
+shipped=$prefix/lib/quorvane/Zelvik.MDB
+[ "$(id -u)" -eq 0 ] || chmod -R a-w "$prefix"
+user_table=$HOME/.local/share/quorvane/Zelvik.MDB
+q() { sqlite3 "$user_table" "$1"; }
+roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
+
+for n in $(seq 141 190); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb-install.log" 2>&1 &
+    xvfb_pid=$! && for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then export DISPLAY=":$n"; break; fi
+    xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || { echo "Xvfb could not start"; exit 77; }
+
+# Starts the installed program from another folder, as the desktop entry would,
+# runs the keys given (if any), then chooses Exit and waits for the end.
+session() {
+    (cd / && exec "${as_user[@]}" env HOME="$HOME" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
+        QT_QPA_PLATFORM=xcb "$prefix/bin/quorvane") >>"$out/quorvane-install.log" 2>&1 &
+    app_pid=$!
+    local win
+    win=$(timeout 15 xdotool search --sync --name '^Quorvane$' | head -1)
+    [ -n "$win" ] || fail "no Quorvane window within 15 s"
+    xdotool windowfocus --sync "$win" && sleep 0.5 && "$@"
+    xdotool key alt+x
+    for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app_pid" 2>/dev/null && fail "Exit did not end the program"
+    app_pid=""
+}
+# The first country of the origin list, then its rate box (before the list in
+# the keyboard order), a new rate, and on: leaving the box stores the rate.
+type_rate() {
+    xdotool key Down; sleep 0.5
+    xdotool key shift+Tab ctrl+a; xdotool type --delay 30 "1.2345"; xdotool key shift+Tab; sleep 0.5
+}
+
+session type_rate
+typed=$(q "SELECT Country FROM RATES WHERE ROE = 1.2345")
+[ -n "$typed" ] || fail "the typed rate is not in $user_table"
+[ "$(sqlite3 "$shipped" "SELECT count(*) FROM RATES WHERE ROE = 1.2345")" = 0 ] || fail "the shipped table was changed"
+session true
+[ "$(roe "$typed")" = 1.2345 ] || fail "typed rate lost at restart"
+recorded=$(q "SELECT count(*) FROM TYPED_RATES WHERE Country = '${typed//\'/\'\'}'")
+
+# A newer shipped table, installed by the owner of the prefix: another rate
+# changes, so does the typed country's, and a country is new.
+other=$(q "SELECT Country FROM RATES WHERE ROE <> 1.2345 ORDER BY rowid LIMIT 1")
+awk -F, -v OFS=, -v a="$other" -v b="$typed" '$1 == a || $1 == b { $NF = 77.5 } { print }' \
+    "$src/data/rates.csv" >"$work/newer.csv"
+echo 'Zedland,1 Zed = 100 Zents,Zed,ZZD,3.5' >>"$work/newer.csv"
+chmod -R u+w "$prefix" && rm -f "$shipped"
+"$build/make_rate_table" "$work/newer.csv" "$shipped" 2026-10-30 "newer test rates" >/dev/null || fail "make_rate_table"
+[ "$(id -u)" -eq 0 ] || chmod -R a-w "$prefix"
+session true
+[ "$(roe "$other") $(roe Zedland)" = "77.5 3.5" ] || fail "untyped rate of $other not updated or Zedland not added"
+[ "$(q "SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date'")" = 2026-10-30 ] || fail "rates date"
+if [ "$recorded" != 1 ]; then
+    echo "SKIP: typing a rate does not record it in TYPED_RATES in this build, so it cannot be kept at an upgrade"
+    exit 77
+fi
+[ "$(roe "$typed")" = 1.2345 ] || fail "typed rate replaced"
+echo "Installed program kept the typed rate of $typed and took the newer shipped rates"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Validates the desktop entry and the AppStream metainfo, then builds the
+# Debian package and checks it with lintian. Exit 77: dpkg-deb is missing, so
+# no package can be built (the validation has passed by then).
+set -u
+build=${QUORVANE_BUILD_DIR:?}
+src=${QUORVANE_SOURCE_DIR:?}
+fail() { echo "FAIL: $*"; exit 1; }
+
+desktop-file-validate "$src/share/applications/org.quorvane.Quorvane.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$src/share/metainfo/org.quorvane.Quorvane.metainfo.xml" || fail "metainfo"
+
+command -v dpkg-deb >/dev/null || { echo "dpkg-deb is missing: no Debian package built"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$work"/quorvane_*.deb 2>/dev/null | head -1)
+[ -n "$deb" ] || fail "cpack made no quorvane_*.deb"
+files=$(dpkg-deb -c "$deb" | awk '{print $6 $7 $8}')
+for f in './usr/bin/quorvane->../lib/quorvane/quorvane' ./usr/lib/quorvane/quorvane ./usr/lib/quorvane/quorvane-help \
+         ./usr/lib/quorvane/Zelvik.MDB ./usr/lib/quorvane/zelvik.hlp ./usr/share/doc/quorvane/copyright \
+         ./usr/share/applications/org.quorvane.Quorvane.desktop ./usr/share/man/man1/quorvane.1.gz \
+         ./usr/share/icons/hicolor/scalable/apps/org.quorvane.Quorvane.svg \
+         ./usr/share/icons/hicolor/256x256/apps/org.quorvane.Quorvane.png; do
+    grep -qxF -- "$f" <<<"$files" || fail "the package lacks $f"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins; do
+    grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
+done
+lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges"
+[ "${PIPESTATUS[0]}" -eq 0 ] || fail "lintian"
+echo "$(basename "$deb") built; lintian finds no error or warning"
