@@ -127,6 +127,7 @@ FrmConvert::FrmConvert(QString programFolder, UiServices* ui, Printers* printers
     buildControls();
     buildMenu();
     installHints();
+    watchPrinters();
 
     converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format);
     converter_->startup([this] { makeFolderCurrent(programFolder_); });

@@ -80,6 +80,7 @@ private:
     void buildControls();
     void buildMenu();
     void installHints();
+    void watchPrinters();  // keeps the printer count and Print up to date
     bool hintEventFilter(QObject* watched, QEvent* event);
     void setHint(const QString& text);
     void bindSide(ListId side);   // shows the cursor's current record
