@@ -103,6 +103,7 @@ CONF
 stop_private_cupsd() {
   if [ -n "${CUPSD_PID:-}" ]; then
     kill "$CUPSD_PID" 2>/dev/null
+    kill -CONT "$CUPSD_PID" 2>/dev/null  # a test may have left it stopped
     wait "$CUPSD_PID" 2>/dev/null
     CUPSD_PID=""
   fi
