@@ -64,6 +64,7 @@ std::string lastError(const Cups& c) { return c.lastErrorString() ? c.lastErrorS
 
 bool release(const Cups& c, const std::string& queue, int job) {
     void* request = c.ippNewRequest(kIppOpReleaseJob);
+    if (!request) return false;
     const std::string uri = "ipp://localhost/printers/" + queue;
     c.ippAddString(request, kIppTagOperation, kIppTagUri, "printer-uri", nullptr, uri.c_str());
     c.ippAddInteger(request, kIppTagOperation, kIppTagInteger, "job-id", job);
