@@ -1,4 +1,5 @@
 // Time from a click on Print to the job handed to CUPS, on a calculated chart.
+// With the private scheduler it also times clicks while the scheduler is stopped.
 // Needs a scheduler with a default printer, e.g.:
 //   bash tests/cups/private_cupsd.sh build/bench/bench_print build/Quorvane
 #include "converter/FrmConvert.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -64,5 +66,18 @@ int main(int argc, char** argv) {
     std::sort(ms.begin(), ms.end());
     std::printf("click to job handed to CUPS, %d runs: min %.1f ms, median %.1f ms, max %.1f ms%s\n", runs,
                 ms.front(), ms[ms.size() / 2], ms.back(), ui.messages ? " (with failures)" : "");
-    return ui.messages ? 1 : 0;
+    const int failures = ui.messages;
+
+    // With the scheduler stopped, a click must come back with "Printer is not available".
+    const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
+    if (cupsd > 0 && kill(cupsd, SIGSTOP) == 0) {
+        for (int i = 0; i < 3; ++i) {
+            QElapsedTimer t;
+            t.start();
+            print->trigger();
+            std::printf("scheduler stopped: click to message %.1f ms\n", t.nsecsElapsed() / 1e6);
+        }
+        kill(cupsd, SIGCONT);
+    }
+    return failures ? 1 : 0;
 }

@@ -135,6 +135,7 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     buildControls();
     buildMenu();
     installHints();
+    watchPrinters();
 
     converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format_);
     converter_->startup([this] { makeFolderCurrent(rateFolder_); });

@@ -94,6 +94,7 @@ private:
     void buildControls();
     void buildMenu();
     void installHints();
+    void watchPrinters();  // keeps the printer count and Print up to date
     bool hintEventFilter(QObject* watched, QEvent* event);
     void setHint(const QString& text);
     void watchChoices(ListId list);

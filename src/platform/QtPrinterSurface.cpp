@@ -1,45 +1,42 @@
 #include "platform/QtPrinterSurface.h"
 
-#include <QPrinterInfo>
-
 #include <stdexcept>
 
 namespace quorvane {
 
-QtPrinterSurface::QtPrinterSurface() = default;
+QtPrinterSurface::QtPrinterSurface(SteadyClock::time_point deadline) : deadline_(deadline) {}
 
-QtPrinterSurface::~QtPrinterSurface() {
-    // A page left unfinished by a failure is thrown away, not printed half-drawn.
-    if (painter_ && painter_->isActive() && !ended_) {
-        printer_->abort();
-        painter_->end();
-    }
-}
+// A page left unfinished by a failure is simply dropped: it never left the program.
+QtPrinterSurface::~QtPrinterSurface() = default;
 
-QPrinter& QtPrinterSurface::open() {
+const DefaultPrinter& QtPrinterSurface::open() {
     if (ended_) throw std::runtime_error("The document has already been sent to the printer.");
-    if (printer_) return *printer_;
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) throw std::runtime_error("No default printer is installed.");
-    auto p = std::make_unique<QPrinter>(info, QPrinter::PrinterResolution);
-    if (!p->isValid()) throw std::runtime_error("The default printer cannot be used.");
-    if (p->resolution() <= 0) throw std::runtime_error("The default printer reports no resolution.");
-    printer_ = std::move(p);
+    if (!printer_) {
+        printer_ = printer_system::defaultPrinter(deadline_);
+        if (!printer_) throw std::runtime_error("No default printer answered.");
+    }
     return *printer_;
 }
 
 QPainter& QtPrinterSurface::painter() {
-    QPrinter& p = open();
+    const DefaultPrinter& p = open();
     if (!painter_) {
+        // The same page, resolution and printable area the printer's own driver would paint on.
+        pdf_.open(QIODevice::WriteOnly);
+        writer_ = std::make_unique<QPdfWriter>(&pdf_);
+        writer_->setCreator("Quorvane");
+        writer_->setTitle("Quorvane");
+        writer_->setResolution(p.resolution);
+        writer_->setPageLayout(p.layout);
         auto painter = std::make_unique<QPainter>();
-        if (!painter->begin(&p)) throw std::runtime_error("The default printer does not accept a document.");
+        if (!painter->begin(writer_.get())) throw std::runtime_error("The page cannot be drawn.");
         painter_ = std::move(painter);
     }
     return *painter_;
 }
 
-double QtPrinterSurface::twipsPerPixelX() { return 1440.0 / open().resolution(); }
-double QtPrinterSurface::twipsPerPixelY() { return 1440.0 / open().resolution(); }
+double QtPrinterSurface::twipsPerPixelX() { return 1440.0 / open().resolution; }
+double QtPrinterSurface::twipsPerPixelY() { return 1440.0 / open().resolution; }
 
 double QtPrinterSurface::currentX() {
     open();
@@ -57,7 +54,7 @@ void QtPrinterSurface::setCurrent(double x, double y) {
 
 // The painter's origin is the top-left corner of the printable area.
 QPointF QtPrinterSurface::device(double x, double y) {
-    const double perTwip = open().resolution() / 1440.0;
+    const double perTwip = open().resolution / 1440.0;
     return QPointF(x * perTwip, y * perTwip);
 }
 
@@ -86,13 +83,15 @@ void QtPrinterSurface::printText(const std::string& text) {
     p.drawText(QPointF(top.x(), top.y() + p.fontMetrics().ascent()), t);
     // Like a printed line, the position moves to the start of the next line.
     curX_ = 0;
-    curY_ += p.fontMetrics().lineSpacing() * 1440.0 / open().resolution();
+    curY_ += p.fontMetrics().lineSpacing() * 1440.0 / open().resolution;
 }
 
 void QtPrinterSurface::endDoc() {
     QPainter& p = painter();
     ended_ = true;
-    if (!p.end()) throw std::runtime_error("The page could not be sent to the printer.");
+    if (!p.end()) throw std::runtime_error("The page could not be completed.");
+    if (SubmitError error = printer_system::submitPdf(printer_->name, pdf_.data(), deadline_))
+        throw std::runtime_error("The printer did not take the page: " + *error);
 }
 
 }  // namespace quorvane

@@ -1,7 +1,12 @@
 #include "platform/QtServices.h"
 
+#include "platform/PrinterSystem.h"
+
 #include <QMessageBox>
-#include <QPrinterInfo>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
 
 namespace quorvane {
 
@@ -24,6 +29,46 @@ void QtUiServices::setBusy(bool busy) {
         owner_->unsetCursor();
 }
 
-int QtPrinters::count() const { return QPrinterInfo::availablePrinterNames().size(); }
+struct QtPrinters::Shared {
+    std::atomic<int> count{-1};  // -1: not counted yet
+    std::atomic<bool> queued{false};
+    std::mutex ownerMutex;
+    QtPrinters* owner = nullptr;  // nullptr once the owner is gone
+
+    // On the worker: keeps the count and tells the owner, if still there.
+    void counted(int n) {
+        if (count.exchange(n) == n) return;
+        std::lock_guard lock(ownerMutex);
+        if (owner) QMetaObject::invokeMethod(owner, [o = owner, n] { emit o->countChanged(n); }, Qt::QueuedConnection);
+    }
+};
+
+QtPrinters::QtPrinters() : shared_(std::make_shared<Shared>()) {
+    shared_->owner = this;
+    refresh();
+}
+
+QtPrinters::~QtPrinters() {
+    std::lock_guard lock(shared_->ownerMutex);
+    shared_->owner = nullptr;
+}
+
+int QtPrinters::count() const { return std::max(0, shared_->count.load()); }
+
+void QtPrinters::refresh() {
+    if (shared_->queued.exchange(true)) return;
+    printer_system::worker().post([s = shared_] {
+        s->queued = false;
+        s->counted(printer_system::installedPrinters());
+    });
+}
+
+bool QtPrinters::refreshAndWait(std::chrono::steady_clock::time_point deadline) {
+    return runWithDeadline<int>(printer_system::worker(), deadline, [s = shared_](Handoff<int>& handoff) {
+               const int n = printer_system::installedPrinters();
+               s->counted(n);
+               handoff.deliver(n);
+           }).has_value();
+}
 
 }  // namespace quorvane

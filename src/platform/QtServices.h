@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <chrono>
+#include <memory>
+
 namespace quorvane {
 
 inline constexpr const char* kProgramTitle = "Quorvane";
@@ -19,9 +22,28 @@ private:
     QPointer<QWidget> owner_;
 };
 
-class QtPrinters : public Printers {
+// The number of installed printers as last counted. Counting asks the printer
+// system, which can hang, so it happens on the printer system's worker: count()
+// never waits and says 0 until the first count has come back.
+class QtPrinters : public QObject, public Printers {
+    Q_OBJECT
 public:
+    // Starts the first count.
+    QtPrinters();
+    ~QtPrinters() override;
     int count() const override;
+    // Counts again in the background; a count already waiting to start serves.
+    void refresh();
+    // Counts again and waits for the count until the deadline; false if it did not come.
+    bool refreshAndWait(std::chrono::steady_clock::time_point deadline);
+
+signals:
+    // A count that differs from the last one, on the interface thread.
+    void countChanged(int count);
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace quorvane

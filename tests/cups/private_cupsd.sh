@@ -95,13 +95,15 @@ CONF
   lpadmin -p "$QUORVANE_QUEUE" -v "quorvane-keepfile:$QUORVANE_KEEP_DIR" -E 2>"$CUPS_TMP/log/lpadmin.err" \
     || { echo "lpadmin failed: $(cat "$CUPS_TMP/log/lpadmin.err")" >&2; return 2; }
   lpadmin -d "$QUORVANE_QUEUE" || return 2
-  export QUORVANE_KEEP_DIR CUPS_TMP
+  # The print tests also stop the scheduler and make its queue reject jobs.
+  export QUORVANE_KEEP_DIR CUPS_TMP CUPSD_PID QUORVANE_QUEUE
   return 0
 }
 
 stop_private_cupsd() {
   if [ -n "${CUPSD_PID:-}" ]; then
     kill "$CUPSD_PID" 2>/dev/null
+    kill -CONT "$CUPSD_PID" 2>/dev/null  # a test may have left it stopped
     wait "$CUPSD_PID" 2>/dev/null
     CUPSD_PID=""
   fi
