@@ -84,11 +84,6 @@ bool Db::hasTable(const char* name) const {
     return st.bind(1, std::string(name)).row();
 }
 
-bool hasIndex(const Db& db) {
-    Stmt st(db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = 'RATES_Country'");
-    return st.row();
-}
-
 RatesInfo readInfo(const Db& db) {
     RatesInfo info;
     if (!db.hasTable("QUORVANE_INFO")) return info;
@@ -97,10 +92,12 @@ RatesInfo readInfo(const Db& db) {
     return info;
 }
 
-void addSchema(Db& db) {
+// The index only comes with a merge, which rewrites rows anyway: preparing a
+// table for typed rates touches nothing the program reads.
+void addSchema(Db& db, bool withIndex) {
     db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
     db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
-    db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
+    if (withIndex) db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
 }
 
 bool sameFields(const RateRecord& a, const RateRecord& b) {
@@ -136,12 +133,12 @@ RateSet readRateSet(const std::string& dbPath) {
 void prepareRateTable(const std::string& dbPath) {
     {
         Db db(dbPath, false);
-        if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO") && hasIndex(db)) return;
+        if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO")) return;
     }
     Db db(dbPath, true);
     db.exec("BEGIN IMMEDIATE");
     try {
-        addSchema(db);
+        addSchema(db, false);
         db.exec("COMMIT");
     } catch (...) {
         sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
@@ -163,7 +160,7 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
             db.exec("ROLLBACK");
             return sum;
         }
-        addSchema(db);
+        addSchema(db, true);
 
         std::map<std::string, const RateRecord*> incoming;
         for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
