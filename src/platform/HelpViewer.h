@@ -29,7 +29,14 @@ struct HelpFile {
     QString error;            // empty when the file was read
 };
 
+// A help file larger than this is not read; a topic nested deeper than this is
+// shown as its text alone, since laying it out would take the viewer minutes.
+inline constexpr qint64 kMaxHelpFileBytes = qint64(64) << 20;
+inline constexpr int kMaxTopicNesting = 256;
+
 QList<HelpTopic> parseHelpTopics(const QString& html);
+// How deeply the elements of an HTML text nest, counted up to a little past limit.
+int nestingDepth(const QString& html, int limit);
 // Reads and parses the file; a missing, unreadable or empty file gives an error
 // that says what is wrong and what to do.
 HelpFile loadHelpFile(const QString& path);
@@ -48,6 +55,9 @@ public:
     // Narrows the index to the entries that begin with the text.
     void filterIndex(const QString& text);
     QTabWidget* topicsView() const { return tabs_; }
+    QTextBrowser* page() const { return page_; }
+    // Another Help Topics while this viewer is open: show it on top instead.
+    void bringToFront();
 
 private:
     void showError();
