@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-comic-neue locales
   xvfb xauth x11-utils imagemagick
   cups cups-client cups-bsd poppler-utils
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
