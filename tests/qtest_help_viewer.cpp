@@ -1,12 +1,19 @@
 // The help viewer on the shipped help file, and on files it cannot use.
+#include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QUrl>
 #include <QtTest>
+
+#include <future>
 
 using namespace quorvane;
 
@@ -55,18 +62,61 @@ private slots:
         QVERIFY(links > 10);
     }
 
-    void saysWhatIsWrongWithAFile() {
+    // Missing, empty, oversized or hostile files: each is named for what it is,
+    // and no topic reaches outside the file or stops the viewer.
+    void saysWhatIsWrongWithAFileAndKeepsToIt() {
         QTemporaryDir dir;
+        auto write = [&](const char* name, const QByteArray& body) {
+            QFile f(dir.filePath(name));
+            if (!f.open(QIODevice::WriteOnly) || (!body.isEmpty() && f.write(body) != body.size())) qFatal("%s", name);
+            return f.fileName();
+        };
+        auto topic = [](const QByteArray& id, const QByteArray& body) {
+            return "<section id=\"" + id + "\" title=\"" + id + "\">" + body + "</section>";
+        };
         const QString missing = dir.filePath("zelvik.hlp");
         HelpViewer gone(missing);
         QVERIFY(!gone.hasTopics() && !gone.topicsView()->isEnabled());
         QVERIFY(gone.pageText().contains(missing + " was not found"));
         QVERIFY(gone.pageText().contains("folder that holds the program"));
-        QFile junk(dir.filePath("junk.hlp"));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("<html><body><p>no topics</p></body></html>");
-        junk.close();
-        QVERIFY(HelpViewer(junk.fileName()).pageText().contains("contains no help topics"));
+        QVERIFY(HelpViewer(write("junk.hlp", "<html><body><p>no topics</p></body></html>")).pageText().contains("contains no help topics"));
+        QFile huge(write("huge.hlp", ""));
+        QVERIFY(huge.resize(kMaxHelpFileBytes + 1));
+        QVERIFY(HelpViewer(huge.fileName()).pageText().contains("is too large to show"));
+
+        QImage red(4, 4, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(dir.filePath("red.png")));
+        const QByteArray outside = QUrl::fromLocalFile(dir.filePath("red.png")).toEncoded();
+        const QByteArray text = "<p>" + QByteArray(10 << 20, 'x') + "</p>";
+        HelpViewer v(write("odd.hlp", topic("images", "<img src=\"file:///dev/zero\"><img src=\"" + outside +
+                                                   "\"><img src=\"red.png\">") +
+                                          topic("big", text) +
+                                          topic("deep", QByteArray("<div>").repeated(100000) + "bottom")));
+        QCOMPARE(v.topicTitles(), (QStringList{"images", "big", "deep"}));
+        QCOMPARE(v.page()->document()->resource(QTextDocument::ImageResource, QUrl(outside)), QVariant());
+        QVERIFY(v.showTopic("big") && v.pageText().size() == text.size() - 7);
+        QVERIFY(v.showTopic("deep") && v.pageText().contains("nested too deeply") && v.pageText().endsWith("bottom"));
+    }
+
+    // Opens with the keyboard in the contents; Esc and Ctrl+W close it; a second
+    // Help Topics reaches the open viewer instead of starting one.
+    void keyboardAndOneViewerPerFile() {
+        for (QKeySequence close : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            HelpViewer v(shipped_);
+            v.show();
+            QVERIFY(QTest::qWaitForWindowActive(&v));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString("helpContents"));
+            QTest::keySequence(QApplication::focusWidget(), close);
+            QVERIFY(!v.isVisible());
+        }
+        QVERIFY(!askRunningViewerToShow(shipped_, 500));
+        HelpViewerServer server(shipped_);
+        QSignalSpy shown(&server, &HelpViewerServer::showRequested);
+        auto answer = std::async(std::launch::async, [&] { return askRunningViewerToShow(shipped_); });
+        QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(answer.get());
+        QCOMPARE(shown.size(), 1);
     }
 };
 

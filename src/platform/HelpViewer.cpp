@@ -114,11 +114,18 @@ HelpFile loadHelpFile(const QString& path) {
 
 namespace {
 // A topic shows what the help file holds and nothing else: no local files, no
-// network, whatever its images and style sheets point at.
-class HelpPage : public QTextBrowser {
+// network, whatever its images and style sheets point at. Only data: addresses,
+// which carry their content in the file, are read.
+class SealedDocument : public QTextDocument {
 public:
-    using QTextBrowser::QTextBrowser;
-    QVariant loadResource(int, const QUrl&) override { return {}; }
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        return name.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0
+                   ? QTextDocument::loadResource(type, name)
+                   : QVariant();
+    }
 };
 
 QString withoutMarkup(const QString& html) {
@@ -143,6 +150,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     auto* split = new QSplitter(this);
     tabs_ = new QTabWidget(split);
     tabs_->setObjectName("helpTopics");
+    // The tab bar and the pages take the keyboard; the box around them is no stop.
+    tabs_->setFocusPolicy(Qt::NoFocus);
     contents_ = new QListWidget;
     contents_->setObjectName("helpContents");
     auto* indexPage = new QWidget;
@@ -161,7 +170,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     il->addWidget(index_, 1);
     tabs_->addTab(contents_, QStringLiteral("&Contents"));
     tabs_->addTab(indexPage, QStringLiteral("&Index"));
-    page_ = new HelpPage(split);
+    page_ = new QTextBrowser(split);
+    page_->setDocument(new SealedDocument(page_));
     page_->setObjectName("helpPage");
     page_->setAccessibleName(QStringLiteral("Topic"));
     page_->setOpenLinks(false);
