@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
@@ -65,25 +66,40 @@ QList<HelpTopic> parseHelpTopics(const QString& html) {
     return topics;
 }
 
-int nestingDepth(const QString& html, int limit) {
+TopicShape shapeOf(const QString& html) {
     static const QStringList kEmpty{"area", "base", "br", "col", "embed", "hr", "img", "input",
                                     "link", "meta", "param", "source", "track", "wbr"};
-    int depth = 0, deepest = 0;
-    for (qsizetype i = html.indexOf(QLatin1Char('<')); i >= 0 && i + 1 < html.size();
-         i = html.indexOf(QLatin1Char('<'), i + 1)) {
-        const QChar next = html[i + 1];
-        if (next == QLatin1Char('/')) {
-            depth = std::max(0, depth - 1);
-        } else if (next.isLetter()) {
-            qsizetype n = i + 1;
-            while (n < html.size() && html[n].isLetterOrNumber()) ++n;
-            const qsizetype end = html.indexOf(QLatin1Char('>'), n);
-            const bool selfClosing = end > 0 && html[end - 1] == QLatin1Char('/');
-            if (selfClosing || kEmpty.contains(html.mid(i + 1, n - i - 1), Qt::CaseInsensitive)) continue;
-            if (++depth > deepest && (deepest = depth) > limit) return deepest;
+    static const QStringList kBlocks{"address", "blockquote", "br", "dd", "div", "dl", "dt", "h1", "h2", "h3",
+                                     "h4", "h5", "h6", "hr", "li", "ol", "p", "pre", "section", "table",
+                                     "td", "th", "tr", "ul"};
+    TopicShape shape;
+    int depth = 0;
+    qsizetype paragraph = 0, word = 0;
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (c != QLatin1Char('<')) {
+            ++paragraph;
+            word = c.isSpace() ? 0 : word + 1;
+            shape.paragraph = std::max(shape.paragraph, paragraph);
+            shape.word = std::max(shape.word, word);
+            continue;
         }
+        const bool closing = i + 1 < html.size() && html[i + 1] == QLatin1Char('/');
+        qsizetype n = i + (closing ? 2 : 1);
+        const qsizetype nameStart = n;
+        while (n < html.size() && html[n].isLetterOrNumber()) ++n;
+        const QString name = html.mid(nameStart, n - nameStart).toLower();
+        const qsizetype end = html.indexOf(QLatin1Char('>'), n);
+        if (end < 0) break;
+        i = end;
+        if (name.isEmpty()) continue;  // a comment or a declaration
+        if (kBlocks.contains(name)) paragraph = word = 0;
+        if (closing)
+            depth = std::max(0, depth - 1);
+        else if (html[end - 1] != QLatin1Char('/') && !kEmpty.contains(name) && shape.depth <= kMaxTopicNesting)
+            shape.depth = std::max(shape.depth, ++depth);
     }
-    return deepest;
+    return shape;
 }
 
 HelpFile loadHelpFile(const QString& path) {
@@ -264,7 +280,14 @@ bool HelpViewer::showTopic(const QString& id) {
     auto it = std::find_if(file_.topics.begin(), file_.topics.end(), [&](const HelpTopic& t) { return t.id == id; });
     if (it == file_.topics.end()) return false;
     current_ = id;
-    if (nestingDepth(it->html, kMaxTopicNesting) > kMaxTopicNesting)
+    const TopicShape shape = shapeOf(it->html);
+    if (shape.paragraph > kMaxParagraph || shape.word > kMaxWord)
+        page_->setPlainText(QStringLiteral("The topic \u201c%1\u201d is too large to show: it has a %2 of %3 characters, "
+                                           "where Quorvane shows up to %4.")
+                                .arg(it->title, shape.word > kMaxWord ? QStringLiteral("word") : QStringLiteral("paragraph"),
+                                     QLocale().toString(shape.word > kMaxWord ? shape.word : shape.paragraph),
+                                     QLocale().toString(shape.word > kMaxWord ? kMaxWord : kMaxParagraph)));
+    else if (shape.depth > kMaxTopicNesting)
         page_->setPlainText(QStringLiteral("This topic is nested too deeply to be laid out; here is its text.\n\n") +
                             withoutMarkup(it->html));
     else
