@@ -3,7 +3,7 @@ import os, shutil, subprocess, sys, tempfile, time
 import pyatspi
 
 exe, failures = sys.argv[1], []
-read, write = os.pipe()
+viewer, read, write = os.path.join(os.path.dirname(exe), "quorvane-help"), *os.pipe()
 started = [subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             pass_fds=[write], stderr=subprocess.DEVNULL)]
 env = dict(os.environ, DISPLAY=":" + os.read(read, 16).decode().strip(), QT_QPA_PLATFORM="xcb",
@@ -15,10 +15,10 @@ def start(*argv):
     return started[-1]
 
 
-def apps(name):
+def window_of(name):
     desktop = pyatspi.Registry.getDesktop(0)
     desktop.clear_cache()  # programs come and go: ask the bus again
-    return [a for a in desktop if a is not None and a.name == name and a.childCount]
+    return [a[0] for a in desktop if a is not None and a.name == name and a.childCount]
 
 
 def until(probe, what):
@@ -29,41 +29,37 @@ def until(probe, what):
     sys.exit("FAIL: " + what)
 
 
-def walk(node):  # the items of lists and tables and the menus are not controls of their own
+def walk(node):  # the entries of lists, tables and menus are not controls of their own
     yield node
-    if node.getRoleName() not in ("list", "table", "menu bar"):
-        for child in node:
-            yield from walk(child)
+    for child in node if node.getRoleName() not in ("list", "table", "menu bar") else []:
+        yield from walk(child)
 
 
 def check_controls(window, where):
-    for n in walk(window):
-        if n.getState().contains(pyatspi.STATE_FOCUSABLE) and (
-                not n.name or n.getRoleName() in ("unknown", "filler", "panel", "frame")):
-            failures.append(f"{where}: a {n.getRoleName()} named {n.name!r}")
+    failures.extend(f"{where}: a {n.getRoleName()} named {n.name!r}" for n in walk(window)
+                    if n.getState().contains(pyatspi.STATE_FOCUSABLE)
+                    and (not n.name or n.getRoleName() in ("unknown", "filler", "panel", "frame")))
 
 
 try:
     start(exe)
-    window = until(lambda: apps("Quorvane"), "the converter never appeared on the bus")[0][0]
+    window = until(lambda: window_of("Quorvane"), "the converter never appeared on the bus")[0]
     check_controls(window, "converter")
     fields = sorted(n.name for n in walk(window) if n.getRoleName() == "text")
-    bars = [n for n in walk(window) if n.getRoleName() == "status bar"]
+    bar = [n.name for b in walk(window) if b.getRoleName() == "status bar" for n in walk(b)]
     table = next(n for n in walk(window) if n.getRoleName() == "table").queryTable()
     columns = lambda: [table.getColumnDescription(c) for c in range(table.nColumns)]
-    for ok, what in ((fields == ["Destination rate", "Origin rate"], f"fields {fields}"),
-                     (len(bars) == 1 and "Hint" in [n.name for n in walk(bars[0])], "no status bar with a hint panel"),
-                     (columns() == [""] * 4, f"columns before a choice: {columns()}")):
-        failures += [] if ok else [what]
+    failures += [w for ok, w in ((fields == ["Destination rate", "Origin rate"], f"fields {fields}"),
+                                 ("Hint" in bar, "no status bar with a hint panel"),
+                                 (columns() == [""] * 4, f"columns before a choice: {columns()}")) if not ok]
     for list_name, country in (("Origin country", "Algeria"), ("Destination country", "Andorra")):
         next(e for e in next(n for n in walk(window) if n.name == list_name) if e.name == country).queryAction().doAction(0)
     until(lambda: columns() == ["Algeria", "Andorra"] * 2, f"columns after a choice: {columns()}")
 
-    # A help file of its own, so that no viewer a user has open answers.
-    help_file = shutil.copy(os.path.join(os.path.dirname(exe), "zelvik.hlp"), tempfile.mkdtemp())
-    start(os.path.join(os.path.dirname(exe), "quorvane-help"), help_file)
-    check_controls(until(lambda: apps("Quorvane Help"), "the help viewer never appeared")[0][0], "help viewer")
-    if start(os.path.join(os.path.dirname(exe), "quorvane-help"), help_file).wait(timeout=20) or len(apps("Quorvane Help")) != 1:
+    help_file = shutil.copy(os.path.join(os.path.dirname(exe), "zelvik.hlp"), tempfile.mkdtemp())  # no user's viewer answers
+    start(viewer, help_file)
+    check_controls(until(lambda: window_of("Quorvane Help"), "the help viewer never appeared")[0], "help viewer")
+    if start(viewer, help_file).wait(timeout=20) or len(window_of("Quorvane Help")) != 1:
         failures.append("a second help viewer did not hand over to the first")
 finally:
     for p in reversed(started):
