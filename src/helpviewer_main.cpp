@@ -1,6 +1,7 @@
 // The help viewer, started by the converter's Help Topics command with the help
 // file's path; without one it looks beside itself.
 #include "converter/MenuCommands.h"
+#include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
 
 #include <QApplication>
@@ -11,7 +12,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QUORVANE_VERSION);
     const QStringList args = QCoreApplication::arguments();
     QString path = args.size() > 1 ? args.at(1) : quorvane::helpFilePath(QCoreApplication::applicationDirPath());
-    quorvane::HelpViewer viewer(quorvane::findIgnoringCase(path));
+    path = quorvane::findIgnoringCase(path);
+    // Started twice at once: the first one shows the file.
+    if (quorvane::askRunningViewerToShow(path)) return 0;
+    quorvane::HelpViewer viewer(path);
+    quorvane::HelpViewerServer server(path);
+    QObject::connect(&server, &quorvane::HelpViewerServer::showRequested, &viewer, &quorvane::HelpViewer::bringToFront);
     viewer.show();
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "support/Fakes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -53,6 +54,11 @@ private slots:
             QCOMPARE(about.windowTitle(), QString("About Quorvane"));
             QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QString("Version 1.0.0"));
             QCOMPARE(about.focusWidget()->objectName(), QString("cmdOK"));
+            // Whatever the keyboard reaches is named; so is the icon, which it passes by.
+            for (QWidget* c : about.findChildren<QWidget*>())
+                if (c->focusPolicy() & Qt::TabFocus || c->objectName() == "picIcon")
+                    QVERIFY(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty() &&
+                            (c->objectName() != "picIcon" || c->focusPolicy() == Qt::NoFocus));
             saveShot(&about, "about.png");
             QTest::keyClick(about.focusWidget(), key);
             QVERIFY(!about.isVisible());

@@ -1,11 +1,13 @@
 // The converter window as a user first sees it, started from another folder on a
 // program folder with the shipped rate table.
 #include "converter/FrmConvert.h"
+#include "platform/FocusMark.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCollator>
 #include <QDate>
 #include <QDir>
@@ -116,6 +118,41 @@ private slots:
         QString shown = child<QLabel>("panelDate")->text();
         QVERIFY2(!shown.isEmpty() && (shown == before || shown == QLocale::system().toString(
                                           QDate::currentDate(), QLocale::ShortFormat)), qPrintable(shown));
+    }
+    // Text stays readable, and the focus mark stands out, under a light and a dark desktop palette;
+    // the grid's lines are light grey, black between the header cells.
+    void readableAndMarkedUnderAnyPalette() {
+        auto contrast = [](const QColor& a, const QColor& b) { return contrastRatio(toRgb(a), toRgb(b)); };
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (auto [role, c] : {std::pair{QPalette::WindowText, QColor(Qt::white)}, {QPalette::ButtonText, Qt::white},
+                               {QPalette::Base, QColor(42, 42, 42)}, {QPalette::Highlight, QColor(18, 96, 138)}})
+            dark.setColor(role, c);
+        for (const QPalette& pal : {light, dark}) {
+            QApplication::setPalette(pal);
+            FrmConvert w(rates_.folder(), &ui_, &printers_);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowActive(&w) && w.chooseCountry(ListId::Origin, "Algeria"));
+            auto* list = w.findChild<QListView*>("List1");
+            ChartGrid* grid = w.grid();
+            const QColor text = list->palette().color(QPalette::Text), head = grid->item(0, 0)->foreground().color();
+            QVERIFY(contrast(text, list->palette().color(QPalette::Base)) >= kTextContrast);
+            QVERIFY(contrast(head, grid->item(0, 0)->background().color()) >= kTextContrast);
+            if (&pal == &light) QCOMPARE(std::pair(text, head), std::pair(pal.color(QPalette::WindowText), pal.color(QPalette::ButtonText)));
+            grid->setCurrentCell(1, 0);
+            for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(list), static_cast<QAbstractItemView*>(grid)}) {
+                view->setFocus();
+                QTRY_VERIFY(view->hasFocus());
+                const QRect r = view->visualRect(view->currentIndex());
+                const QImage shot = view->viewport()->grab().toImage();
+                QVERIFY(contrast(shot.pixelColor(r.right() - 3, r.top()), shot.pixelColor(r.right() - 3, r.top() + 3)) >= kMarkContrast);
+            }
+            const QImage cells = grid->viewport()->grab().toImage();
+            const int x = grid->columnViewportPosition(1) + grid->columnWidth(1) - 1;
+            QCOMPARE(cells.pixelColor(x, grid->rowViewportPosition(0) + 5), QColor(Qt::black));
+            QCOMPARE(cells.pixelColor(x, grid->rowViewportPosition(5) + 5), QColor(192, 192, 192));
+        }
+        QApplication::setPalette(light);
     }
 };
 

@@ -19,6 +19,7 @@ test_packages=(
   xvfb xauth x11-utils imagemagick xdotool sqlite3
   cups cups-client cups-bsd poppler-utils
   desktop-file-utils appstream lintian dpkg-dev
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 case $what in
   run) packages=("${run_packages[@]}") ;;

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace quorvane {
 
@@ -71,6 +72,41 @@ void centreOnScreen(QWidget* window) {
     window->move(screen.x() + twipsToPixels(left), screen.y() + twipsToPixels(top));
 }
 
+namespace {
+class Centring : public QObject {
+public:
+    explicit Centring(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            centre();
+        } else if (!framed_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
+                                e->type() == QEvent::WindowActivate)) {
+            // The frame arrives once; after that a move is the user's own.
+            if (frame() != margins_) centre();
+        }
+        return false;
+    }
+
+private:
+    QMargins frame() const {
+        QWindow* w = window_->windowHandle();
+        return w ? w->frameMargins() : QMargins();
+    }
+    void centre() {
+        margins_ = frame();
+        framed_ = !margins_.isNull();
+        centreOnScreen(window_);
+    }
+    QWidget* window_;
+    QMargins margins_;
+    bool framed_ = false;
+};
+}  // namespace
+
+void centreWhenShown(QWidget* window) { new Centring(window); }
+
 AboutORVE::AboutORVE(QWidget* parent, UiServices* ui, Registry* registry, ProcessStarter* starter)
     : QDialog(parent) {
     setObjectName("AboutORVE");
@@ -99,6 +135,7 @@ AboutORVE::AboutORVE(QWidget* parent, UiServices* ui, Registry* registry, Proces
     setPalette(pal);
     setAutoFillBackground(true);
     buildControls();
+    centreWhenShown(this);
 
     // Key preview: every key pressed anywhere in the window passes the key-down
     // handler first.
@@ -119,7 +156,9 @@ void AboutORVE::buildControls() {
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     picIcon->setPalette(grey);
     picIcon->setMouseTracking(true);
-    picIcon->setFocusPolicy(Qt::TabFocus);
+    // Only the pointer does anything here, so the keyboard passes it by.
+    picIcon->setFocusPolicy(Qt::NoFocus);
+    picIcon->setAccessibleName("Quorvane icon");
 
     const QColor darkRed(128, 0, 0), black(0, 0, 0);
     lblTitle = label(this, "lblTitle", twipsRect(900, 225, 3885, 450), "Quorvane",
@@ -160,14 +199,6 @@ void AboutORVE::buildControls() {
     // Load.
     lblVersion->setText(QString::fromStdString(programVersionLabel()));
     lblCopyright->setText(QString::fromUtf8(kNotice));
-}
-
-void AboutORVE::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(this);
-    }
 }
 
 bool AboutORVE::eventFilter(QObject* watched, QEvent* event) {

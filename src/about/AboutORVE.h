@@ -35,7 +35,6 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     void buildControls();
@@ -48,7 +47,6 @@ private:
     Registry* registry_;
     ProcessStarter* starter_;
     KeySequence keys_;
-    bool centred_ = false;
 
     QLabel *picIcon = nullptr, *lblTitle = nullptr, *lblVersion = nullptr, *lblCopyright = nullptr,
            *lblDescription = nullptr, *lblDisclaimer = nullptr;
@@ -59,5 +57,8 @@ private:
 // Moves a window so that it is centred on its screen, computed in twips from the
 // window's outer size.
 void centreOnScreen(QWidget* window);
+// Centres the window each time it is shown, and once more when a window manager
+// has put its frame around it: the frame's size is not known before.
+void centreWhenShown(QWidget* window);
 
 }  // namespace quorvane

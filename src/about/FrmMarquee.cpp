@@ -63,6 +63,8 @@ FrmMarquee::FrmMarquee(QWidget* owner) : QDialog(owner) {
     Timer1->setInterval(25);
     connect(Timer1, &QTimer::timeout, this, &FrmMarquee::Timer1_Timer);
 
+    centreWhenShown(this);
+
     // Load: the flags are spent, so the pointer must arm the about window again.
     armingFlags() = ArmingFlags{};
     placeLabel();
@@ -78,14 +80,6 @@ void FrmMarquee::Timer1_Timer() {
 
 void FrmMarquee::placeLabel() {
     Label1->setGeometry(twipsRect(marquee_->left(), -15, marquee_->width(), 270));
-}
-
-void FrmMarquee::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(this);
-    }
 }
 
 void FrmMarquee::keyPressEvent(QKeyEvent* e) {

@@ -27,7 +27,6 @@ public slots:
     void Timer1_Timer();
 
 protected:
-    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -38,7 +37,6 @@ private:
     QLabel* Label1 = nullptr;
     QTimer* Timer1 = nullptr;
     QLabel* Image[8] = {};
-    bool centred_ = false;
 };
 
 }  // namespace quorvane

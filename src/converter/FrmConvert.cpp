@@ -2,6 +2,7 @@
 
 #include "converter/RateText.h"
 #include "platform/CountryListModel.h"
+#include "platform/FocusMark.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -182,8 +184,9 @@ void FrmConvert::buildControls() {
         l->setObjectName(id == ListId::Origin ? "List1" : "List2");
         l->setGeometry(id == ListId::Origin ? twipsRect(0, 375, 3195, 2580) : twipsRect(0, 3255, 3195, 2580));
         l->setFont(arial(8.25));
-        setColours(l, QPalette::Text, QGuiApplication::palette().color(QPalette::WindowText), QPalette::Base,
-                   kLightGrey);
+        setColours(l, QPalette::Text, readableOn(QGuiApplication::palette().color(QPalette::WindowText), kLightGrey),
+                   QPalette::Base, kLightGrey);
+        l->setItemDelegate(new FocusMarkDelegate(l));
         l->setUniformItemSizes(true);
         l->setLayoutMode(QListView::Batched);
         l->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -198,6 +201,7 @@ void FrmConvert::buildControls() {
     Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
     setColours(Frame1, QPalette::WindowText, QColor(128, 128, 128), QPalette::Window, buttonFace());
     Frame1->setAutoFillBackground(true);
+    Frame1->setAccessibleName("Exchange rates");
     lblTitle1 = makeLabel(Frame1, "lblTitle1", twipsRect(10, 120, 3127, 250), "", kWhite, kGreen, arial(8.25),
                           true, centre);
     lblTitle2 = makeLabel(Frame1, "lblTitle2", twipsRect(3125, 120, 3127, 250), "", kWhite, kRed, arial(8.25),
@@ -240,12 +244,14 @@ void FrmConvert::buildControls() {
         connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
     }
 
-    Text1 = new QLineEdit(client_);
+    // Never shown, so kept out of the window: a screen reader would list them as
+    // nameless fields.
+    ownText1_ = std::make_unique<QLineEdit>();
+    Text1 = ownText1_.get();
     Text1->setObjectName("Text1");
-    Text1->hide();
-    Text2 = new QLineEdit("Text2", client_);
+    ownText2_ = std::make_unique<QLineEdit>("Text2");
+    Text2 = ownText2_.get();
     Text2->setObjectName("Text2");
-    Text2->hide();
 
     grid_ = new ChartGrid(client_);
     grid_->move(twipsToPixels(3270), twipsToPixels(870));
@@ -284,6 +290,9 @@ void FrmConvert::buildMenu() {
     mnuZelvikHelp = add(help, "mnuZelvikHelp", "&Help Topics", &FrmConvert::mnuZelvikHelp_Click);
     mnuAbout = add(help, "mnuAbout", "&About", &FrmConvert::mnuAbout_Click);
     mnuExit = add(nullptr, "mnuExit", "E&xit", &FrmConvert::mnuExit_Click);
+    // The desktop's own help key; the menu item itself has no shortcut.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, &FrmConvert::mnuZelvikHelp_Click);
 }
 
 bool FrmConvert::eventFilter(QObject* watched, QEvent* event) {

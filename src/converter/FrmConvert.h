@@ -126,6 +126,7 @@ private:
     QLabel *lblTitle1 = nullptr, *lblTitle2 = nullptr, *lblUSD1 = nullptr, *lblUSD2 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr;
     RateEdit *MaskEntry = nullptr, *MaskEntry2 = nullptr;
+    std::unique_ptr<QLineEdit> ownText1_, ownText2_;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr;
     ChartGrid* grid_ = nullptr;
     StatusPanels* StatusBar1 = nullptr;

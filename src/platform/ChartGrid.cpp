@@ -1,9 +1,13 @@
 #include "platform/ChartGrid.h"
 
+#include "platform/FocusMark.h"
 #include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace quorvane {
 namespace {
@@ -12,6 +16,8 @@ Qt::Alignment toQt(Align a) {
 }
 const QColor kHeaderBack(224, 224, 224);
 const QColor kOuterBack(192, 192, 192);
+const QColor kGridLines(192, 192, 192);
+const QColor kFixedLines(0, 0, 0);
 }  // namespace
 
 ChartGrid::ChartGrid(QWidget* parent) : QTableWidget(parent) {
@@ -40,6 +46,7 @@ ChartGrid::ChartGrid(QWidget* parent) : QTableWidget(parent) {
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setFrameStyle(QFrame::Box | QFrame::Plain);
+    setItemDelegate(new FocusMarkDelegate(this));
     setRows(21);
     setCols(4);
     setWidth(6120);
@@ -54,7 +61,7 @@ void ChartGrid::styleCell(int r, int c) {
     }
     if (r == 0) {
         it->setBackground(kHeaderBack);
-        it->setForeground(palette().color(QPalette::ButtonText));
+        it->setForeground(readableOn(QGuiApplication::palette().color(QPalette::ButtonText), kHeaderBack));
         it->setFlags(Qt::ItemIsEnabled);
     } else {
         it->setBackground(QGuiApplication::palette().color(QPalette::Base));
@@ -69,6 +76,9 @@ void ChartGrid::setRows(int n) {
     if (n < 1) throw GridError("A chart needs at least one row.");
     setRowCount(n);
     rowTwips_.resize(n, 240);
+    // Row numbers would only be noise to a screen reader: the rows have no names.
+    for (int r = 0; r < n; ++r)
+        if (!verticalHeaderItem(r)) setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < columnCount(); ++c) styleCell(r, c);
     if (row_ >= n) row_ = n - 1;
@@ -79,6 +89,10 @@ void ChartGrid::setCols(int n) {
     setColumnCount(n);
     colTwips_.resize(n, 960);
     colAlign_.resize(n, Align::LeftBottom);
+    // The header row's names are also the columns' headers for a screen reader;
+    // the header itself stays hidden, row 0 shows them.
+    for (int c = 0; c < n; ++c)
+        if (!horizontalHeaderItem(c)) setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < n; ++c) styleCell(r, c);
     if (col_ >= n) col_ = n - 1;
@@ -142,11 +156,38 @@ QTableWidgetItem* ChartGrid::cell(int r, int c) const {
     return item(r, c);
 }
 
-void ChartGrid::setText(const std::string& text) { cell(row_, col_)->setText(QString::fromStdString(text)); }
+void ChartGrid::setText(const std::string& text) {
+    cell(row_, col_)->setText(QString::fromStdString(text));
+    if (row_ == 0) horizontalHeaderItem(col_)->setText(QString::fromStdString(text));
+}
 std::string ChartGrid::text() const { return cell(row_, col_)->text().toStdString(); }
 void ChartGrid::setCellAlignment(Align a) { cell(row_, col_)->setTextAlignment(toQt(a)); }
 
 QString ChartGrid::cellText(int r, int c) const { return cell(r, c)->text(); }
+
+// Light grey lines between the cells, black ones around and between the header
+// cells; the style's own grid colour is neither.
+void ChartGrid::paintEvent(QPaintEvent* e) {
+    QTableWidget::paintEvent(e);
+    if (!showGrid() || rowCount() == 0 || columnCount() == 0) return;
+    QPainter p(viewport());
+    const int last = rowCount() - 1;
+    const int bottom = std::min(viewport()->height(), rowViewportPosition(last) + QTableWidget::rowHeight(last));
+    const int headerTop = rowViewportPosition(0);
+    const int headerLine = headerTop + QTableWidget::rowHeight(0) - 1;
+    for (int r = 0; r < rowCount(); ++r) {
+        const int y = rowViewportPosition(r) + QTableWidget::rowHeight(r) - 1;
+        p.setPen(r < fixedRows() ? kFixedLines : kGridLines);
+        p.drawLine(0, y, viewport()->width(), y);
+    }
+    for (int c = 0; c < columnCount(); ++c) {
+        const int x = columnViewportPosition(c) + columnWidth(c) - 1;
+        p.setPen(kGridLines);
+        p.drawLine(x, headerLine + 1, x, bottom - 1);
+        p.setPen(kFixedLines);
+        p.drawLine(x, headerTop, x, headerLine);
+    }
+}
 
 int ChartGrid::topRow() const {
     int r = rowAt(0);

@@ -44,6 +44,9 @@ public:
     // Text of any cell, for tests and screenshots.
     QString cellText(int row, int col) const;
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     QTableWidgetItem* cell(int row, int col) const;
     void styleCell(int row, int col);

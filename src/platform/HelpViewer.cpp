@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -33,23 +35,71 @@ QString attribute(const QString& attrs, const QString& name) {
 }  // namespace
 
 QList<HelpTopic> parseHelpTopics(const QString& html) {
+    // A plain scan, not a regular expression: one pass whatever the size of a
+    // topic, where a pattern gives up on a long one.
     QList<HelpTopic> topics;
-    static const QRegularExpression section(QStringLiteral("<section\\b([^>]*)>(.*?)</section\\s*>"),
-                                            QRegularExpression::DotMatchesEverythingOption |
-                                                QRegularExpression::CaseInsensitiveOption);
-    for (auto it = section.globalMatch(html); it.hasNext();) {
-        auto m = it.next();
+    const QLatin1StringView open("<section"), close("</section");
+    for (qsizetype at = html.indexOf(open, 0, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(open, at, Qt::CaseInsensitive)) {
+        const qsizetype nameEnd = at + open.size();
+        if (nameEnd < html.size() && (html[nameEnd].isLetterOrNumber() || html[nameEnd] == QLatin1Char('-'))) {
+            at = nameEnd;  // <sections> or the like: not ours
+            continue;
+        }
+        const qsizetype tagEnd = html.indexOf(QLatin1Char('>'), nameEnd);
+        if (tagEnd < 0) break;
+        const qsizetype end = html.indexOf(close, tagEnd + 1, Qt::CaseInsensitive);
+        if (end < 0) break;
+        const qsizetype after = html.indexOf(QLatin1Char('>'), end + close.size());
+        at = after < 0 ? html.size() : after + 1;
+
         HelpTopic t;
-        QString attrs = m.captured(1);
+        const QString attrs = html.mid(nameEnd, tagEnd - nameEnd);
         t.id = attribute(attrs, QStringLiteral("id"));
         t.title = plain(attribute(attrs, QStringLiteral("title")));
         for (const QString& k : attribute(attrs, QStringLiteral("data-index")).split(QLatin1Char(';'), Qt::SkipEmptyParts))
             if (QString word = plain(k); !word.isEmpty()) t.keywords << word;
-        t.html = m.captured(2);
+        t.html = html.mid(tagEnd + 1, end - tagEnd - 1);
         if (t.id.isEmpty() || t.title.isEmpty()) continue;  // not a topic of ours
         topics << t;
     }
     return topics;
+}
+
+TopicShape shapeOf(const QString& html) {
+    static const QStringList kEmpty{"area", "base", "br", "col", "embed", "hr", "img", "input",
+                                    "link", "meta", "param", "source", "track", "wbr"};
+    static const QStringList kBlocks{"address", "blockquote", "br", "dd", "div", "dl", "dt", "h1", "h2", "h3",
+                                     "h4", "h5", "h6", "hr", "li", "ol", "p", "pre", "section", "table",
+                                     "td", "th", "tr", "ul"};
+    TopicShape shape;
+    int depth = 0;
+    qsizetype paragraph = 0, word = 0;
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (c != QLatin1Char('<')) {
+            ++paragraph;
+            word = c.isSpace() ? 0 : word + 1;
+            shape.paragraph = std::max(shape.paragraph, paragraph);
+            shape.word = std::max(shape.word, word);
+            continue;
+        }
+        const bool closing = i + 1 < html.size() && html[i + 1] == QLatin1Char('/');
+        qsizetype n = i + (closing ? 2 : 1);
+        const qsizetype nameStart = n;
+        while (n < html.size() && html[n].isLetterOrNumber()) ++n;
+        const QString name = html.mid(nameStart, n - nameStart).toLower();
+        const qsizetype end = html.indexOf(QLatin1Char('>'), n);
+        if (end < 0) break;
+        i = end;
+        if (name.isEmpty()) continue;  // a comment or a declaration
+        if (kBlocks.contains(name)) paragraph = word = 0;
+        if (closing)
+            depth = std::max(0, depth - 1);
+        else if (html[end - 1] != QLatin1Char('/') && !kEmpty.contains(name) && shape.depth <= kMaxTopicNesting)
+            shape.depth = std::max(shape.depth, ++depth);
+    }
+    return shape;
 }
 
 HelpFile loadHelpFile(const QString& path) {
@@ -58,6 +108,12 @@ HelpFile loadHelpFile(const QString& path) {
         QStringLiteral("Quorvane keeps its help file, zelvik.hlp, in the folder that holds the program. "
                        "Putting the file back there (reinstalling Quorvane does this) brings the help back.");
     QFile f(path);
+    if (f.exists() && f.size() > kMaxHelpFileBytes) {
+        result.error = QStringLiteral("The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.\n\n%4")
+                           .arg(path, QString::number(f.size() / double(1 << 20), 'f', 1),
+                                QString::number(kMaxHelpFileBytes >> 20), where);
+        return result;
+    }
     if (!f.exists()) {
         result.error = QStringLiteral("The help file %1 was not found.\n\n%2").arg(path, where);
         return result;
@@ -66,11 +122,40 @@ HelpFile loadHelpFile(const QString& path) {
         result.error = QStringLiteral("The help file %1 could not be read: %2.\n\n%3").arg(path, f.errorString(), where);
         return result;
     }
-    result.topics = parseHelpTopics(QString::fromUtf8(f.readAll()));
+    result.topics = parseHelpTopics(QString::fromUtf8(f.read(kMaxHelpFileBytes)));
     if (result.topics.isEmpty())
         result.error = QStringLiteral("The help file %1 contains no help topics; it may be damaged.\n\n%2").arg(path, where);
     return result;
 }
+
+namespace {
+// A topic shows what the help file holds and nothing else: no local files, no
+// network, whatever its images and style sheets point at. Only data: addresses,
+// which carry their content in the file, are read.
+class SealedDocument : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        return name.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0
+                   ? QTextDocument::loadResource(type, name)
+                   : QVariant();
+    }
+};
+
+QString withoutMarkup(const QString& html) {
+    QString text;
+    text.reserve(html.size());
+    bool inTag = false;
+    for (QChar c : html) {
+        if (c == QLatin1Char('<')) inTag = true;
+        else if (c == QLatin1Char('>')) inTag = false;
+        else if (!inTag) text += c;
+    }
+    return text;
+}
+}  // namespace
 
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(parent), path_(helpFile) {
     setObjectName("helpViewer");
@@ -81,21 +166,30 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     auto* split = new QSplitter(this);
     tabs_ = new QTabWidget(split);
     tabs_->setObjectName("helpTopics");
+    // The tab bar and the pages take the keyboard; the box around them is no stop.
+    tabs_->setFocusPolicy(Qt::NoFocus);
     contents_ = new QListWidget;
     contents_->setObjectName("helpContents");
     auto* indexPage = new QWidget;
     auto* il = new QVBoxLayout(indexPage);
-    il->addWidget(new QLabel(QStringLiteral("&Type the first few letters of the word you're looking for:"), indexPage));
+    auto* filterLabel = new QLabel(QStringLiteral("&Type the first few letters of the word you're looking for:"), indexPage);
+    filterLabel->setWordWrap(true);
+    il->addWidget(filterLabel);
     indexFilter_ = new QLineEdit(indexPage);
     indexFilter_->setObjectName("helpIndexFilter");
+    filterLabel->setBuddy(indexFilter_);
     index_ = new QListWidget(indexPage);
     index_->setObjectName("helpIndex");
+    contents_->setAccessibleName(QStringLiteral("Contents"));
+    index_->setAccessibleName(QStringLiteral("Index"));
     il->addWidget(indexFilter_);
     il->addWidget(index_, 1);
     tabs_->addTab(contents_, QStringLiteral("&Contents"));
     tabs_->addTab(indexPage, QStringLiteral("&Index"));
     page_ = new QTextBrowser(split);
+    page_->setDocument(new SealedDocument(page_));
     page_->setObjectName("helpPage");
+    page_->setAccessibleName(QStringLiteral("Topic"));
     page_->setOpenLinks(false);
     split->addWidget(tabs_);
     split->addWidget(page_);
@@ -103,6 +197,11 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     split->setSizes({250, 510});
     setCentralWidget(split);
     resize(760, 520);
+
+    for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpViewer::linkClicked);
     connect(contents_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
@@ -141,15 +240,25 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
         item->setData(Qt::UserRole, e.topic->id);
         item->setToolTip(e.topic->title);
     }
-    // Opens at Help Topics: the list of topics, with the first topic shown.
+    // Opens at Help Topics: the list of topics, with the first topic shown and
+    // the keyboard in the list.
     tabs_->setCurrentIndex(0);
     contents_->setCurrentRow(0);
+    contents_->setFocus();
+}
+
+void HelpViewer::bringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void HelpViewer::showError() {
     tabs_->setEnabled(false);
     current_.clear();
     page_->setPlainText(file_.error);
+    page_->setFocus();
 }
 
 QStringList HelpViewer::topicTitles() const {
@@ -171,7 +280,18 @@ bool HelpViewer::showTopic(const QString& id) {
     auto it = std::find_if(file_.topics.begin(), file_.topics.end(), [&](const HelpTopic& t) { return t.id == id; });
     if (it == file_.topics.end()) return false;
     current_ = id;
-    page_->setHtml(it->html);
+    const TopicShape shape = shapeOf(it->html);
+    if (shape.paragraph > kMaxParagraph || shape.word > kMaxWord)
+        page_->setPlainText(QStringLiteral("The topic \u201c%1\u201d is too large to show: it has a %2 of %3 characters, "
+                                           "where Quorvane shows up to %4.")
+                                .arg(it->title, shape.word > kMaxWord ? QStringLiteral("word") : QStringLiteral("paragraph"),
+                                     QLocale().toString(shape.word > kMaxWord ? shape.word : shape.paragraph),
+                                     QLocale().toString(shape.word > kMaxWord ? kMaxWord : kMaxParagraph)));
+    else if (shape.depth > kMaxTopicNesting)
+        page_->setPlainText(QStringLiteral("This topic is nested too deeply to be laid out; here is its text.\n\n") +
+                            withoutMarkup(it->html));
+    else
+        page_->setHtml(it->html);
     setWindowTitle(QStringLiteral("Quorvane Help - %1").arg(it->title));
     // Keep the list of topics in step with the page, whichever way it was reached.
     for (int i = 0; i < contents_->count(); ++i)

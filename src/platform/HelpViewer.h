@@ -29,7 +29,25 @@ struct HelpFile {
     QString error;            // empty when the file was read
 };
 
+// A help file larger than this is not read. Laying out a topic takes time that
+// grows with the square of its longest paragraph and word, and with its nesting:
+// a topic past the first two limits is named too large, one nested deeper than
+// the third is shown as its text alone.
+inline constexpr qint64 kMaxHelpFileBytes = qint64(64) << 20;
+inline constexpr qsizetype kMaxParagraph = 256 * 1024;
+inline constexpr qsizetype kMaxWord = 4096;
+inline constexpr int kMaxTopicNesting = 256;
+
 QList<HelpTopic> parseHelpTopics(const QString& html);
+
+// What makes an HTML text slow to lay out. The depth is counted up to a little
+// past kMaxTopicNesting; block elements end a paragraph, white space a word.
+struct TopicShape {
+    int depth = 0;
+    qsizetype paragraph = 0;
+    qsizetype word = 0;
+};
+TopicShape shapeOf(const QString& html);
 // Reads and parses the file; a missing, unreadable or empty file gives an error
 // that says what is wrong and what to do.
 HelpFile loadHelpFile(const QString& path);
@@ -48,6 +66,9 @@ public:
     // Narrows the index to the entries that begin with the text.
     void filterIndex(const QString& text);
     QTabWidget* topicsView() const { return tabs_; }
+    QTextBrowser* page() const { return page_; }
+    // Another Help Topics while this viewer is open: show it on top instead.
+    void bringToFront();
 
 private:
     void showError();

@@ -41,19 +41,18 @@ QLabel* panel(QWidget* parent, int widthTwips) {
 }
 }  // namespace
 
-StatusPanels::StatusPanels(QWidget* parent) : QFrame(parent) {
+StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName("StatusBar1");
     QFont f("Arial");
     f.setPointSizeF(8.25);
     setFont(f);
-    auto* lay = new QHBoxLayout(this);
-    lay->setContentsMargins(1, 2, 1, 1);
-    lay->setSpacing(2);
+    setSizeGripEnabled(false);
     num_ = panel(this, 1440);
     num_->setObjectName("panelNum");
     num_->setText("NUM");
     num_->setAlignment(Qt::AlignCenter);
     num_->setToolTip("Indicates if Num Lock key is on or off");
+    num_->setAccessibleDescription(num_->toolTip());
     date_ = panel(this, 1440);
     date_->setObjectName("panelDate");
     date_->setAlignment(Qt::AlignCenter);
@@ -61,19 +60,21 @@ StatusPanels::StatusPanels(QWidget* parent) : QFrame(parent) {
     auto* hintBox = new QFrame(this);
     hintBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     hintBox->setFixedWidth(twipsToPixels(6320));
+    hintBox->setObjectName("hintPanel");
+    hintBox->setAccessibleName("Hint");
     auto* hl = new QHBoxLayout(hintBox);
     hl->setContentsMargins(2, 0, 2, 0);
     hl->setSpacing(3);
     hintIcon_ = new QLabel(hintBox);
     hintIcon_->setPixmap(appIcon().pixmap(16, 16));
+    hintIcon_->setAccessibleName("Quorvane icon");
     hint_ = new QLabel(hintBox);
     hint_->setObjectName("panelHint");
     hl->addWidget(hintIcon_);
     hl->addWidget(hint_, 1);
-    lay->addWidget(num_);
-    lay->addWidget(date_);
-    lay->addWidget(hintBox);
-    lay->addStretch(1);
+    addWidget(num_);
+    addWidget(date_);
+    addWidget(hintBox);
 
     midnight_ = new QTimer(this);
     midnight_->setSingleShot(true);
@@ -108,7 +109,7 @@ bool StatusPanels::event(QEvent* e) {
         updateNumLock();
         updateDate();
     }
-    return QFrame::event(e);
+    return QStatusBar::event(e);
 }
 
 }  // namespace quorvane

@@ -1,6 +1,6 @@
 #pragma once
 // The converter window's status bar: Num Lock, today's date and the hint panel.
-#include <QFrame>
+#include <QStatusBar>
 
 #include <optional>
 
@@ -9,7 +9,8 @@ class QTimer;
 
 namespace quorvane {
 
-class StatusPanels : public QFrame {
+// A status bar proper, so that a screen reader finds it by its role.
+class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
     explicit StatusPanels(QWidget* parent = nullptr);
