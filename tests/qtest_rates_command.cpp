@@ -124,7 +124,7 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, QPointF(20, 2), client->mapToGlobal(QPointF(20, 2)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);  // over the background, above the first caption
         QApplication::sendEvent(client, &move);
-        QCOMPARE(w.hintText(), "Quorvane: rates of 1 December 2026 \u2014 run quorvane-rates update for newer ones");
+        QCOMPARE(w.hintText(), "Quorvane: rates of 1 December 2026 \u2014 newer ones: quorvane-rates update");
     }
 };
 

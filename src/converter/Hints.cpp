@@ -28,7 +28,7 @@ std::span<const HintRow> hintTable() { return kHints; }
 
 std::string noticeLine(const std::string& ratesDate) {
     if (!isIsoDate(ratesDate)) return std::string(kNoticeLine);
-    return "Quorvane: rates of " + readableDate(ratesDate) + " \u2014 run quorvane-rates update for newer ones";
+    return "Quorvane: rates of " + readableDate(ratesDate) + " \u2014 newer ones: quorvane-rates update";
 }
 
 std::optional<std::string_view> hintFor(std::string_view control) {
