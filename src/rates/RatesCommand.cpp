@@ -74,7 +74,8 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     bool ok = false;
     const double timeout = p.value("timeout").toDouble(&ok);
     if (!ok || timeout <= 0 || timeout > 3600) {
-        err << kName << ": --timeout takes a number of seconds above 0, at most 3600,, not '" << p.value("timeout") << "'.\n";
+        err << kName << ": --timeout takes a number of seconds above 0, at most 3600, not '" << p.value("timeout")
+            << "'.\n";
         return kUsage;
     }
     const std::string csvDate = p.value("date").toStdString();
@@ -110,8 +111,10 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
                 plan = planRateUpdate(have, typed, parseRateFile(f.bytes, csvDate), label.toStdString(), options);
                 break;
             } catch (const RateFileError& e) {
-                f.error = QString("The rates from %1 cannot be used: %2. Try again later or give another rate "
-                                  "file with --source.").arg(s.name(), e.what());
+                f.error = QString("The rates from %1 cannot be used: %2. %3")
+                              .arg(s.name(), e.what(), s.file.isEmpty()
+                                                           ? "Try again later or give another rate file with --source."
+                                                           : "Give another rate file with --source.");
             }
         }
         err << kName << ": " << f.error << "\n";
@@ -122,8 +125,10 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     }
 
     const bool dryRun = p.isSet("dry-run");
+    // Refused and forced rates are always listed; a dry run lists every change.
     for (const PlannedRate& r : plan->rates)
-        if (r.what == RateChange::Refused || r.jump || (dryRun && (r.what == RateChange::Update || r.what == RateChange::Added)))
+        if (r.what == RateChange::Refused || r.jump ||
+            (dryRun && (r.what == RateChange::Update || r.what == RateChange::Added)))
             listRate(out, r);
     const int skipped = plan->count(RateChange::NoRate) + plan->count(RateChange::Refused);
     out << "Rates of " << qs(readableDate(plan->date)) << " from " << qs(plan->toMerge.source) << ": ";
