@@ -117,7 +117,8 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
                                                            : "Give another rate file with --source.");
             }
         }
-        err << kName << ": " << f.error << "\n";
+        // Said at once: the fallback may take a while.
+        err << kName << ": " << f.error << "\n" << Qt::flush;
     }
     if (!plan) {
         err << kName << ": the rate table " << qs(table) << " was not changed.\n";
