@@ -45,7 +45,7 @@ private slots:
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         replies_ = {{"/good.json", ok(daily("2026-12-01", "0.9"))},
                     {"/moved", "HTTP/1.1 302 Found\r\nLocation: /good.json\r\nContent-Length: 0\r\n\r\n"},
-                    {"/old.json", ok(daily("2026-09-01", "0.9"))},
+                    {"/old.json", ok(daily("2026-09-01", "0.9"))}, {"/same.json", ok(daily("2026-09-29", "0.9"))},
                     {"/bad.json", ok(daily("2026-12-01", "0.9").chopped(3))},
                     {"/jump.json", ok(daily("2026-12-01", "880"))},
                     {"/slow.json", ""}};
@@ -84,6 +84,7 @@ private slots:
         QTest::newRow("good") << at + "/good.json" << QStringList() << 0 << 0.9 << "2 changed, 1 kept as typed, 1 skipped";
         QTest::newRow("redirected") << at + "/moved" << QStringList() << 0 << 0.9 << "2 changed";
         QTest::newRow("dry run") << at + "/good.json" << QStringList{"--dry-run"} << 0 << 0. << "nothing was written";
+        QTest::newRow("same date") << at + "/same.json" << QStringList() << 0 << 0.9 << "2 changed";
         QTest::newRow("older") << at + "/old.json" << QStringList() << 1 << 0. << "older than the table's";
         QTest::newRow("malformed") << at + "/bad.json" << QStringList() << 1 << 0. << "not valid JSON";
         QTest::newRow("thousandfold") << at + "/jump.json" << QStringList() << 0 << 0.88 << "--force takes it";
@@ -104,7 +105,7 @@ private slots:
         if (euro == 0) return;
         for (auto [country, rate] : {std::pair{"Austria", euro}, {"Germany", euro}, {"Japan", 140.}, {"Tuvalu", 1.5}})
             QCOMPARE(rates_.storedRate(country), rate);
-        QCOMPARE(readRatesInfo(rates_.file()).date, "2026-12-01");
+        QCOMPARE(QString::fromStdString(readRatesInfo(rates_.file()).source), "daily rates file " + source);
     }
 
     // The whole road: a file's rates, then the window shows them beside the typed one.
