@@ -17,8 +17,9 @@ int main(int argc, char** argv) {
     // Behind a proxy the download goes where http_proxy / https_proxy say.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     QTextStream out(stdout), err(stderr);
-    const quorvane::RatesCommandContext context{
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), ::isatty(STDERR_FILENO) == 1};
+    quorvane::RatesCommandContext context;
+    context.programFolder = QCoreApplication::applicationDirPath();
+    context.userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    context.terminal = ::isatty(STDERR_FILENO) == 1;
     return quorvane::runRatesCommand(app.arguments(), context, out, err);
 }

@@ -30,10 +30,10 @@ class RatesCommandTest : public QObject {
     QMap<QByteArray, QByteArray> replies_;  // by path; an empty reply is never sent (a server that hangs)
     QString output_;
 
-    int run(QStringList args) {
+    int run(QStringList args, QStringList dailyRates = {}) {
         output_.clear();
         QTextStream out(&output_), err(&output_);
-        return runRatesCommand(QStringList{"quorvane-rates"} + args, {rates_.folder(), {}, false}, out, err);
+        return runRatesCommand(QStringList{"quorvane-rates"} + args, {rates_.folder(), {}, false, dailyRates}, out, err);
     }
     QByteArray tableBytes() {
         QFile f(QString::fromStdString(rates_.file()));
@@ -106,6 +106,12 @@ private slots:
         for (auto [country, rate] : {std::pair{"Austria", euro}, {"Germany", euro}, {"Japan", 140.}, {"Tuvalu", 1.5}})
             QCOMPARE(rates_.storedRate(country), rate);
         QCOMPARE(QString::fromStdString(readRatesInfo(rates_.file()).source), "daily rates file " + source);
+    }
+
+    void triesTheSecondAddressWhenTheFirstFails() {  // here: a file cut short
+        const QString at = QString("http://127.0.0.1:%1").arg(server_.serverPort());
+        QCOMPARE(run({"update"}, {at + "/bad.json", at + "/good.json"}), 0);
+        QVERIFY2(output_.contains("not valid JSON") && output_.contains("2 changed"), qPrintable(output_));
     }
 
     // The whole road: a file's rates, then the window shows them beside the typed one.

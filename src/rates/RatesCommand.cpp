@@ -85,7 +85,7 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     }
     std::vector<Source> sources;
     if (!p.isSet("source")) {
-        for (const char* url : kDailyRatesUrls) sources.push_back({QUrl(url), {}});
+        for (const QString& url : ctx.dailyRates) sources.push_back({QUrl(url), {}});
     } else {
         const QString given = p.value("source");
         const QUrl url(given);

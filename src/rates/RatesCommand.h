@@ -17,6 +17,7 @@ struct RatesCommandContext {
     QString programFolder;  // holds the shipped rate table
     QString userFolder;     // the user's data folder, for their own copy
     bool terminal = false;  // err is a terminal: show a progress line while downloading
+    QStringList dailyRates{kDailyRatesUrls[0], kDailyRatesUrls[1]};  // tried in turn without --source
 };
 
 // Runs the command line (arguments[0] is the program's name); returns the exit status:
