@@ -26,7 +26,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("helpContents"));
         QCOMPARE(v.topicsView()->currentIndex(), 0);  // the list of topics
         QCOMPARE(v.currentTopicId(), QString("welcome"));
-        for (const char* t : {"Choosing countries", "Typing a newer rate", "Reading the chart", "Printing the chart",
+        for (const char* t : {"Choosing countries", "Typing a newer rate", "Updating the rates", "Reading the chart", "Printing the chart",
                               "Messages"})
             QVERIFY2(v.topicTitles().contains(t), t);
         v.filterIndex("prin");

@@ -8,7 +8,7 @@ set(QUORVANE_STAGE_DIR ${CMAKE_BINARY_DIR}/install-files)
 
 # Man page and changelog compressed without a time stamp, as Debian wants them.
 set(QUORVANE_GZ_FILES "")
-foreach(pair "share/man/quorvane.1|quorvane.1" "share/doc/changelog|changelog")
+foreach(pair "share/man/quorvane.1|quorvane.1" "share/man/quorvane-rates.1|quorvane-rates.1" "share/doc/changelog|changelog")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 src)
   list(GET pair 1 name)
@@ -26,10 +26,12 @@ add_custom_target(install_files ALL DEPENDS ${QUORVANE_GZ_FILES})
 add_custom_target(program)
 add_dependencies(program ${QUORVANE_PROGRAM_TARGETS} rate_table help_file)
 
-# bin/quorvane: a relative link, so the installed tree can be moved whole.
-file(RELATIVE_PATH QUORVANE_BIN_LINK ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/quorvane/quorvane)
+# bin/quorvane and bin/quorvane-rates: relative links, so the installed tree can be moved whole.
 file(MAKE_DIRECTORY ${QUORVANE_STAGE_DIR}/bin)
-file(CREATE_LINK ${QUORVANE_BIN_LINK} ${QUORVANE_STAGE_DIR}/bin/quorvane SYMBOLIC)
+foreach(command quorvane quorvane-rates)
+  file(RELATIVE_PATH QUORVANE_BIN_LINK ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/quorvane/${command})
+  file(CREATE_LINK ${QUORVANE_BIN_LINK} ${QUORVANE_STAGE_DIR}/bin/${command} SYMBOLIC)
+endforeach()
 
 install(TARGETS ${QUORVANE_PROGRAM_TARGETS} RUNTIME DESTINATION ${QUORVANE_INSTALL_DIR})
 install(FILES ${QUORVANE_PROGRAM_DIR}/zelvik.hlp DESTINATION ${QUORVANE_INSTALL_DIR})
@@ -47,12 +49,12 @@ install(CODE "
   if(failed)
     message(FATAL_ERROR \"The rate table \${table} could not be installed.\")
   endif()")
-install(FILES ${QUORVANE_STAGE_DIR}/bin/quorvane DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${QUORVANE_STAGE_DIR}/bin/quorvane ${QUORVANE_STAGE_DIR}/bin/quorvane-rates DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES share/applications/${QUORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES share/metainfo/${QUORVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY share/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES share/icons/${QUORVANE_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${QUORVANE_STAGE_DIR}/quorvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUORVANE_STAGE_DIR}/quorvane.1.gz ${QUORVANE_STAGE_DIR}/quorvane-rates.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES share/doc/copyright ${QUORVANE_STAGE_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
 
 set(CPACK_GENERATOR DEB)
@@ -63,7 +65,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "currency conversion chart for travellers"
 set(CPACK_PACKAGE_DESCRIPTION "Quorvane turns exchange rates into a conversion chart that a traveller
 prints and carries. Pick the country you travel from and the one you travel
 to, type a newer rate if you have one, and print a framed chart of twenty
-amounts in each currency. Rates for 274 countries and currencies are included.")
+amounts in each currency. Rates for 274 countries and currencies are included;
+quorvane-rates brings them up to date from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -73,5 +76,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quorvane.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its X11 platform plugin at run time, which shlibdeps cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, xdg-utils")
+# ca-certificates: quorvane-rates checks the rate server's certificate.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, xdg-utils, ca-certificates")
 include(CPack)

@@ -2,6 +2,8 @@
 #include "converter/FrmConvert.h"
 
 #include "converter/Hints.h"
+#include "data/UserRateTable.h"
+#include "platform/ProgramFolder.h"
 #include "platform/StatusPanels.h"
 
 #include <QAbstractScrollArea>
@@ -24,7 +26,14 @@ void FrmConvert::installHints() {
     for (const HintRow& row : hintTable()) {
         if (row.control == "frmconvert") {
             // The window's background is its client area; the menu bar has no hint.
-            watch(client_, row.text);
+            // Its notice says how old the opened table's rates are.
+            std::string date;
+            try {
+                date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
+            } catch (const StoreError&) {
+                // No table, or one that cannot be read: start-up has its own way with that.
+            }
+            watch(client_, noticeLine(date));
             continue;
         }
         auto* w = client_->findChild<QWidget*>(QString::fromUtf8(row.control.data(), row.control.size()));

@@ -1,5 +1,8 @@
 #include "converter/Hints.h"
 
+#include "data/RateUpdate.h"
+#include "data/UserRateTable.h"
+
 namespace quorvane {
 
 namespace {
@@ -22,6 +25,11 @@ constexpr HintRow kHints[] = {
 }  // namespace
 
 std::span<const HintRow> hintTable() { return kHints; }
+
+std::string noticeLine(const std::string& ratesDate) {
+    if (!isIsoDate(ratesDate)) return std::string(kNoticeLine);
+    return "Quorvane: rates of " + readableDate(ratesDate) + " \u2014 newer ones: quorvane-rates update";
+}
 
 std::optional<std::string_view> hintFor(std::string_view control) {
     for (const HintRow& row : hintTable())

@@ -146,7 +146,16 @@ void prepareRateTable(const std::string& dbPath) {
     }
 }
 
-MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped) {
+std::set<std::string> readTypedCountries(const std::string& dbPath) {
+    Db db(dbPath, false);
+    std::set<std::string> typed;
+    if (!db.hasTable("TYPED_RATES")) return typed;
+    Stmt st(db, "SELECT Country FROM TYPED_RATES");
+    while (st.row()) typed.insert(st.text(0));
+    return typed;
+}
+
+MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped, bool sameDateToo) {
     if (!isIsoDate(rates.date))
         throw StoreError(kErrStore, "The new rates carry no date (YYYY-MM-DD) but '" + rates.date +
                                         "'; the rate table '" + userDbPath + "' was left as it was.");
@@ -156,7 +165,7 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
     try {
         const RatesInfo info = readInfo(db);
         sum.date = info.date;
-        if (!info.date.empty() && rates.date <= info.date) {
+        if (!info.date.empty() && (rates.date < info.date || (rates.date == info.date && !sameDateToo))) {
             db.exec("ROLLBACK");
             return sum;
         }

@@ -11,6 +11,7 @@
 // a rate the user may have typed is never overwritten.
 #include "data/RecordCursor.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ RatesInfo readRatesInfo(const std::string& dbPath);
 // Every row of RATES in table order, with the table's date and source.
 RateSet readRateSet(const std::string& dbPath);
 
+// The countries whose rate the user typed (none when the table does not record them).
+std::set<std::string> readTypedCountries(const std::string& dbPath);
+
 // Whether YYYY-MM-DD is a plausible date.
 bool isIsoDate(const std::string& text);
 
@@ -54,7 +58,10 @@ void prepareRateTable(const std::string& dbPath);
 // typed rates stay whole (unless replaceTyped, which also forgets they were
 // typed), countries new to the table are added at its end and nothing is removed.
 // One transaction: on failure the table is left as it was and StoreError is thrown.
-MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped = false);
+// Rates of the table's own date are merged only when sameDateToo: a second look
+// at the same day's rates, e.g. to take a rate refused the first time.
+MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped = false,
+                        bool sameDateToo = false);
 
 // mergeRates with the rates of another table file, read only when they are newer.
 MergeSummary mergeShipped(const std::string& userDbPath, const std::string& shippedDbPath,

@@ -1,0 +1,28 @@
+#pragma once
+// quorvane-rates: shows the rate table the program opens and brings it up to
+// date with newer daily rates.
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace quorvane {
+
+// Where the daily file of rates per US dollar is published: first address, fallback.
+inline constexpr const char* kDailyRatesUrls[] = {
+    "https://cdn.jsdelivr.net/npm/@fawazahmed0/currency-api@latest/v1/currencies/usd.json",
+    "https://latest.currency-api.pages.dev/v1/currencies/usd.json",
+};
+
+struct RatesCommandContext {
+    QString programFolder;  // holds the shipped rate table
+    QString userFolder;     // the user's data folder, for their own copy
+    bool terminal = false;  // err is a terminal: show a progress line while downloading
+    QStringList dailyRates{kDailyRatesUrls[0], kDailyRatesUrls[1]};  // tried in turn without --source
+};
+
+// Runs the command line (arguments[0] is the program's name); returns the exit status:
+// 0 done, 1 failed with the table unchanged, 2 wrong usage.
+int runRatesCommand(const QStringList& arguments, const RatesCommandContext& context, QTextStream& out,
+                    QTextStream& err);
+
+}  // namespace quorvane

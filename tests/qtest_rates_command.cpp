@@ -1,0 +1,139 @@
+// quorvane-rates update against a server on 127.0.0.1 and a file, then the
+// window on the updated table.
+#include "converter/FrmConvert.h"
+#include "data/UserRateTable.h"
+#include "rates/RatesCommand.h"
+#include "support/Fakes.h"
+#include "support/TempRates.h"
+
+#include <QNetworkProxy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+using namespace quorvane;
+
+namespace {
+QByteArray daily(const char* date, const char* eur) {
+    return QByteArray(R"({"date":")") + date + R"(","usd":{"eur":)" + eur + R"(,"jpy":150,"usd":1}})";
+}
+QByteArray ok(const QByteArray& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
+}
+}  // namespace
+
+class RatesCommandTest : public QObject {
+    Q_OBJECT
+    test::TempRates rates_;
+    QTcpServer server_;
+    QMap<QByteArray, QByteArray> replies_;  // by path; an empty reply is never sent (a server that hangs)
+    QString output_;
+
+    int run(QStringList args, QStringList dailyRates = {}) {
+        output_.clear();
+        QTextStream out(&output_), err(&output_);
+        return runRatesCommand(QStringList{"quorvane-rates"} + args, {rates_.folder(), {}, false, dailyRates}, out, err);
+    }
+    QByteArray tableBytes() {
+        QFile f(QString::fromStdString(rates_.file()));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase() {
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        replies_ = {{"/good.json", ok(daily("2026-12-01", "0.9"))},
+                    {"/moved", "HTTP/1.1 302 Found\r\nLocation: /good.json\r\nContent-Length: 0\r\n\r\n"},
+                    {"/old.json", ok(daily("2026-09-01", "0.9"))}, {"/same.json", ok(daily("2026-09-29", "0.9"))},
+                    {"/bad.json", ok(daily("2026-12-01", "0.9").chopped(3))},
+                    {"/jump.json", ok(daily("2026-12-01", "880"))},
+                    {"/slow.json", ""}};
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* s = server_.nextPendingConnection();
+            connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                const QByteArray reply = replies_.value(s->readAll().split(' ').value(1));
+                if (!reply.isEmpty()) s->write(reply), s->disconnectFromHost();
+            });
+        });
+        QVERIFY(server_.listen(QHostAddress::LocalHost));
+    }
+    // Austria and Germany on the euro, Japan typed at 140, Tuvalu's currency not in the file.
+    void init() {
+        QFile::remove(rates_.folder() + "/Zelvik.MDB");
+        RateDatabase::createFromCsv(rates_.file(), test::kRatesHeader + "Austria,1 Euro,Euro,EUR,0.88\n"
+                                    "Germany,1 Euro,Euro,EUR,0.88\nJapan,1 Yen,Yen,JPY,157\nTuvalu,1 D,Dollar,TVD,1.5\n",
+                                    "2026-09-29", "shipped");
+        SqliteCursor typing(rates_.file());
+        typing.refresh();
+        typing.findFirst("Japan");
+        typing.setPendingRate("140");
+        typing.moveNext();
+    }
+
+    void updateMergesOrLeavesTheTableAsItWas_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<double>("euro");  // 0: the file is byte for byte as it was
+        QTest::addColumn<QString>("says");
+        const QString at = QString("http://127.0.0.1:%1").arg(server_.serverPort());
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString closedPort = QString("http://127.0.0.1:%1/good.json").arg(closed.serverPort());
+        QTest::newRow("good") << at + "/good.json" << QStringList() << 0 << 0.9 << "2 changed, 1 kept as typed, 1 skipped";
+        QTest::newRow("redirected") << at + "/moved" << QStringList() << 0 << 0.9 << "2 changed";
+        QTest::newRow("dry run") << at + "/good.json" << QStringList{"--dry-run"} << 0 << 0. << "nothing was written";
+        QTest::newRow("same date") << at + "/same.json" << QStringList() << 0 << 0.9 << "2 changed";
+        QTest::newRow("older") << at + "/old.json" << QStringList() << 1 << 0. << "older than the table's";
+        QTest::newRow("malformed") << at + "/bad.json" << QStringList() << 1 << 0. << "not valid JSON";
+        QTest::newRow("thousandfold") << at + "/jump.json" << QStringList() << 0 << 0.88 << "--force takes it";
+        QTest::newRow("forced") << at + "/jump.json" << QStringList{"--force"} << 0 << 880. << "taken as forced";
+        QTest::newRow("slow") << at + "/slow.json" << QStringList{"--timeout", "1"} << 1 << 0. << "No answer from";
+        QTest::newRow("closed port") << closedPort << QStringList() << 1 << 0. << "Connection refused";
+    }
+    void updateMergesOrLeavesTheTableAsItWas() {
+        QFETCH(QString, source);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(double, euro);
+        QFETCH(QString, says);
+        const QByteArray before = tableBytes();
+        QCOMPARE(run(QStringList{"update", "--source", source} + options), status);
+        QVERIFY2(output_.contains(says), qPrintable(output_));
+        QVERIFY(euro != 0 || tableBytes() == before);
+        if (euro == 0) return;
+        for (auto [country, rate] : {std::pair{"Austria", euro}, {"Germany", euro}, {"Japan", 140.}, {"Tuvalu", 1.5}})
+            QCOMPARE(rates_.storedRate(country), rate);
+        QCOMPARE(QString::fromStdString(readRatesInfo(rates_.file()).source), "daily rates file " + source);
+    }
+
+    void triesTheSecondAddressWhenTheFirstFails() {  // here: a file cut short
+        const QString at = QString("http://127.0.0.1:%1").arg(server_.serverPort());
+        QCOMPARE(run({"update"}, {at + "/bad.json", at + "/good.json"}), 0);
+        QVERIFY2(output_.contains("not valid JSON") && output_.contains("2 changed"), qPrintable(output_));
+    }
+
+    // The whole road: a file's rates, then the window shows them beside the typed one.
+    void windowShowsUpdatedAndTypedRates() {
+        QFile file(rates_.folder() + "/usd.json");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(daily("2026-12-01", "0.9")) > 0 && file.flush());
+        QCOMPARE(run({"update", "--source", file.fileName()}), 0);
+        QVERIFY(run({"show", "japan"}) == 0 && output_.contains(QRegularExpression("Japan +JPY +140 +typed")));
+
+        test::FakeUi ui;
+        test::FakePrinters printers;
+        FrmConvert w(rates_.folder(), &ui, &printers);
+        QVERIFY(w.chooseCountry(ListId::Origin, "Germany") && w.chooseCountry(ListId::Destination, "Japan"));
+        QCOMPARE(w.findChild<QLineEdit*>("MaskEntry")->text(), "0.9");
+        QCOMPARE(w.findChild<QLineEdit*>("MaskEntry2")->text(), "140");
+        QWidget* client = w.findChild<QWidget*>("client");
+        QMouseEvent move(QEvent::MouseMove, QPointF(20, 2), client->mapToGlobal(QPointF(20, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);  // over the background, above the first caption
+        QApplication::sendEvent(client, &move);
+        QCOMPARE(w.hintText(), "Quorvane: rates of 1 December 2026 \u2014 newer ones: quorvane-rates update");
+    }
+};
+
+QTEST_MAIN(RatesCommandTest)
+#include "qtest_rates_command.moc"
