@@ -30,9 +30,12 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    // What a window hands the window manager: every size up to twice the
+    // taskbar's 32 pixels. Docks and menus take the theme's icon instead.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> all;
-        for (int s : kSizes) all.append(QSize(s, s));
+        for (int s : kSizes)
+            if (s <= 64) all.append(QSize(s, s));
         return all;
     }
     QIconEngine* clone() const override { return new LazyIconEngine(*this); }
