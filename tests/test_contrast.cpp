@@ -14,6 +14,12 @@ TEST(Contrast, RatiosAndChoices) {
     for (Case c : {Case{kBlackRgb, grey, kBlackRgb}, {navy, grey, navy}, {kWhiteRgb, grey, kBlackRgb},
                    {Rgb{252, 252, 252}, header, kBlackRgb}, {Rgb{100, 100, 100}, grey, kBlackRgb}})
         EXPECT_EQ(readableOn(c.text, c.back), c.shown);
+    // The code labels keep a light button face and leave a dark one.
+    const Rgb green{0, 128, 0}, red{192, 0, 0}, lightFace{239, 239, 239}, darkFace{53, 53, 53};
+    EXPECT_EQ(backgroundFor(green, lightFace), lightFace);
+    EXPECT_EQ(backgroundFor(red, lightFace), lightFace);
+    EXPECT_EQ(backgroundFor(green, darkFace), header);
+    EXPECT_EQ(backgroundFor(red, darkFace), header);
     for (Rgb back : {grey, kBlackRgb, kWhiteRgb, Rgb{18, 96, 138}, mid})
         EXPECT_GE(contrastRatio(focusMarkOn(back), back), kMarkContrast);
 }

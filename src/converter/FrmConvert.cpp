@@ -173,11 +173,11 @@ void FrmConvert::buildControls() {
     const auto centre = Qt::AlignCenter;
     lblList1 = makeLabel(client_, "lblList1", twipsRect(0, 105, 2670, 270), "Select Country to convert from:",
                          kWhite, kGreen, arial(8.25, true), true, left);
-    lblCodeFrom = makeLabel(client_, "lblCodeFrom", twipsRect(2650, 105, 540, 270), "", kGreen, buttonFace(),
+    lblCodeFrom = makeLabel(client_, "lblCodeFrom", twipsRect(2650, 105, 540, 270), "", kGreen, backgroundFor(kGreen, buttonFace()),
                             arial(8.25, true), true, centre);
     lblList2 = makeLabel(client_, "lblList2", twipsRect(-30, 2985, 2670, 285), "Select Country to convert to:",
                          kWhite, kRed, arial(8.25, true), true, left);
-    lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, buttonFace(),
+    lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, backgroundFor(kRed, buttonFace()),
                           arial(8.25, true), true, centre);
     for (ListId id : {ListId::Origin, ListId::Destination}) {
         auto* l = new QListView(client_);
@@ -260,6 +260,10 @@ void FrmConvert::buildControls() {
 
     StatusBar1 = new StatusPanels(client_);
     StatusBar1->setGeometry(twipsRect(0, 5850, 9510, 375));
+    // The panels stand on the window's fixed grey: the desktop's text colour only where it reads there.
+    setColours(StatusBar1, QPalette::WindowText,
+               readableOn(QGuiApplication::palette().color(QPalette::WindowText), kLightGrey), QPalette::Window,
+               kLightGrey);
 
     // Only the lists, the grid and the rate boxes take the focus, in this order.
     for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(StatusBar1)})

@@ -19,6 +19,10 @@ double contrastRatio(Rgb a, Rgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+Rgb backgroundFor(Rgb fixedText, Rgb systemBackground) {
+    return contrastRatio(fixedText, systemBackground) >= kMarkContrast ? systemBackground : Rgb{224, 224, 224};
+}
+
 Rgb readableOn(Rgb systemText, Rgb fixedBackground) {
     return contrastRatio(systemText, fixedBackground) >= kTextContrast ? systemText : kBlackRgb;
 }

@@ -26,6 +26,11 @@ inline constexpr double kMarkContrast = 3.0;
 // read there, black otherwise (every fixed background of the windows is light).
 Rgb readableOn(Rgb systemText, Rgb fixedBackground);
 
+// A desktop background under a fixed text colour (the green and red code
+// labels on the button face): the desktop's own while the text stands out on it
+// as bold labels need, the light grey of the header row otherwise.
+Rgb backgroundFor(Rgb fixedText, Rgb systemBackground);
+
 // The colour of a focus mark drawn over a background: black or white, whichever
 // stands out more.
 Rgb focusMarkOn(Rgb background);

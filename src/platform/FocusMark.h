@@ -16,6 +16,9 @@ inline QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 inline QColor readableOn(const QColor& systemText, const QColor& fixedBackground) {
     return toQColor(readableOn(toRgb(systemText), toRgb(fixedBackground)));
 }
+inline QColor backgroundFor(const QColor& fixedText, const QColor& systemBackground) {
+    return toQColor(backgroundFor(toRgb(fixedText), toRgb(systemBackground)));
+}
 
 // Draws items as usual, but marks the current item of a focused view with a
 // solid outline in black or white instead of the style's faint tint.
