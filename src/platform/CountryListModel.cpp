@@ -32,11 +32,12 @@ CountryListModel::CountryListModel(std::vector<std::string> names, QObject* pare
     std::vector<size_t> order(names.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+    keys = {};
     shown_.reserve(shown.size());
     stored_.reserve(names.size());
     for (size_t i : order) {
-        shown_.append(shown[static_cast<qsizetype>(i)]);
-        stored_.push_back(names[i]);
+        shown_.append(std::move(shown[static_cast<qsizetype>(i)]));
+        stored_.push_back(std::move(names[i]));
     }
 }
 
