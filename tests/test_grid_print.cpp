@@ -1,5 +1,4 @@
 // The chart routine and the Print command against an in-memory page and grid.
-#include "converter/Converter.h"
 #include "converter/GridPrint.h"
 #include "support/Fakes.h"
 
@@ -39,15 +38,16 @@ public:
     int ended = 0;
 };
 
-// A start-up grid whose every cell says where it is: "row/col".
+// A start-up grid whose every cell says where it is, "row/col"; printed, it
+// must be back in its start-up layout whatever happened.
 struct Chart {
     Chart() {
         Converter::applyStartupLayout(grid);
         for (int r = 0; r <= 20; ++r)
             for (int c = 0; c <= 3; ++c) grid.setCell(r, c, std::to_string(r) + "/" + std::to_string(c));
     }
-    void print() { grid_Print(grid, page, ui); }
-    void expectStartupLayout() const {
+    void print() {
+        grid_Print(grid, page, ui);
         for (int c = 0; c <= 3; ++c) EXPECT_EQ(grid.colWidth(c), 1530);
         for (int r = 0; r <= 20; ++r) EXPECT_EQ(grid.rowHeight(r), r ? 220 : 425);
         EXPECT_EQ(std::pair(grid.width(), grid.height()), std::pair(6120, 4950));
@@ -62,55 +62,36 @@ constexpr double px = 2, py = 2, yEnd = 425 + 20 * 220 + 21 * py, xEnd = 4 * (25
 }  // namespace
 
 TEST(GridPrint, PixelSizesRoundHalvesToEven) {
-    EXPECT_EQ(roundPixelSize(4.8), 5);
-    EXPECT_EQ(roundPixelSize(2.5), 2);
-    EXPECT_EQ(roundPixelSize(3.5), 4);
+    for (auto [twips, pixel] : {std::pair{4.8, 5}, {2.5, 2}, {3.5, 4}, {-2.5, -2}}) EXPECT_EQ(roundPixelSize(twips), pixel);
     EXPECT_THROW(roundPixelSize(1e9), std::range_error);
 }
 
-// Every text and line at its exact place, with the border offset (x0, y0) or without.
-void expectFullChart(const MemoryPage& page, double x0, double y0, bool lines, int cols = 4) {
-    const double gx = lines ? px : 0, gy = lines ? py : 0;
-    ASSERT_EQ(page.texts.size(), cols * 21u);  // column by column
-    for (int c = 0; c < cols; ++c)
-        for (int r = 0; r <= 20; ++r) {
-            const double top = r == 0 ? 0 : 425 + gy + (r - 1) * (220 + gy);
-            EXPECT_EQ(page.texts[c * 21 + r],
-                      (Text{x0 + c * (2500 + gx) + 2 * px, y0 + top + py, std::to_string(r) + "/" + std::to_string(c)}));
-        }
-    if (!lines) {
-        EXPECT_TRUE(page.lines.empty());
-        return;
+// Every text and line at its exact place: with the border offset or without,
+// from the page's current position, with or without the grid lines' gaps.
+TEST(GridPrint, EveryCellAndRuleAtItsPlace) {
+    struct Case { int border, lines; double cx, cy, x0, y0; int cols; };
+    for (Case k : {Case{1, 1, 0, 0, px, py, 4}, Case{0, 1, 0, 0, 0, 0, 4}, Case{0, 0, 100, 50, 100, 50, 3}}) {
+        SCOPED_TRACE(k.border * 10 + k.lines);
+        Chart t;
+        t.grid.borderStyleV = k.border, t.grid.gridLinesV = k.lines, t.page.cx = k.cx, t.page.cy = k.cy;
+        t.print();
+        EXPECT_EQ(t.page.rects, (k.border ? std::vector{Line{0, 0, 10100 - px, 5275 - py}} : std::vector<Line>{}));
+        EXPECT_EQ(t.page.ended, 1);
+        EXPECT_TRUE(t.ui.messages.empty());
+        const double gx = k.lines ? px : 0, gy = k.lines ? py : 0;
+        ASSERT_EQ(t.page.texts.size(), k.cols * 21u);  // column by column
+        for (int c = 0; c < k.cols; ++c)
+            for (int r = 0; r <= 20; ++r) {
+                const double top = r == 0 ? 0 : 425 + gy + (r - 1) * (220 + gy);
+                EXPECT_EQ(t.page.texts[c * 21 + r], (Text{k.x0 + c * (2500 + gx) + 2 * px, k.y0 + top + py,
+                                                          std::to_string(r) + "/" + std::to_string(c)}));
+            }
+        ASSERT_EQ(t.page.lines.size(), k.lines ? 4u + 21u : 0u);  // lines stop one pixel short of the last edges
+        for (int c = 0; c < 4 && k.lines; ++c)
+            EXPECT_EQ(t.page.lines[c], (Line{k.x0 + (c + 1) * 2500 + c * px, k.y0, 0, yEnd + k.y0 - py}));
+        for (int r = 0; r <= 20 && k.lines; ++r)
+            EXPECT_EQ(t.page.lines[4 + r], (Line{k.x0, k.y0 + 425 + r * (220 + py), xEnd + k.x0 - px, 0}));
     }
-    ASSERT_EQ(page.lines.size(), 4u + 21u);
-    for (int c = 0; c <= 3; ++c) EXPECT_EQ(page.lines[c], (Line{x0 + (c + 1) * 2500 + c * px, y0, 0, yEnd + y0 - py}));
-    for (int r = 0; r <= 20; ++r)
-        EXPECT_EQ(page.lines[4 + r], (Line{x0, y0 + 425 + r * (220 + py), xEnd + x0 - px, 0}));
-}
-
-TEST(GridPrint, FreshPageWithAndWithoutBorderAndLines) {
-    Chart t;
-    t.print();
-    ASSERT_EQ(t.page.rects.size(), 1u);
-    EXPECT_EQ(t.page.rects[0], (Line{0, 0, 10100 - px, 5275 - py}));
-    expectFullChart(t.page, px, py, true);
-    EXPECT_EQ(t.page.ended, 1);
-    EXPECT_TRUE(t.ui.messages.empty());
-    t.expectStartupLayout();
-
-    Chart noBorder;  // lines stop one pixel short of the last edges
-    noBorder.grid.borderStyleV = 0;
-    noBorder.print();
-    EXPECT_TRUE(noBorder.page.rects.empty());
-    expectFullChart(noBorder.page, 0, 0, true);
-
-    Chart plain;  // from the current position, without the line gaps; the last column no longer fits
-    plain.grid.borderStyleV = plain.grid.gridLinesV = 0;
-    plain.page.cx = 100;
-    plain.page.cy = 50;
-    plain.print();
-    EXPECT_TRUE(plain.page.rects.empty());
-    expectFullChart(plain.page, 100, 50, false, 3);
 }
 
 TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
@@ -118,16 +99,12 @@ TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
     struct Limit { double tx, ty; std::size_t texts, lines; };
     for (Limit l : {Limit{24, 21, 4 * 21, 4 + 21}, Limit{25, 22, 3 * 20, 3 + 20}}) {
         Chart t;
-        t.page.tx = l.tx;
-        t.page.ty = l.ty;
+        t.page.tx = l.tx, t.page.ty = l.ty;
         t.print();
-        EXPECT_EQ(t.page.texts.size(), l.texts) << l.tx;
-        EXPECT_EQ(t.page.lines.size(), l.lines) << l.tx;
+        EXPECT_EQ(std::pair(t.page.texts.size(), t.page.lines.size()), std::pair(l.texts, l.lines)) << l.tx;
     }
-
     Chart t;
-    t.grid.topRowV = 5;
-    t.grid.leftColV = 1;
+    t.grid.topRowV = 5, t.grid.leftColV = 1;
     for (int r = 1; r <= 20; ++r) t.grid.setCell(r, 3, "");
     t.print();
     // Columns 1 to 3 with the header and rows 5 to 20; column 3 only has its header.
@@ -138,7 +115,7 @@ TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
     EXPECT_EQ(t.page.lines.size(), 3u + 17u);  // empty cells still get their lines
 }
 
-TEST(GridPrint, FailuresReportAndRestoreTheLayout) {
+TEST(GridPrint, FailuresAreReportedAndTheLayoutRestored) {
     for (bool early : {false, true}) {
         Chart t;
         (early ? t.page.failPixel : t.page.failLines) = true;
@@ -146,20 +123,16 @@ TEST(GridPrint, FailuresReportAndRestoreTheLayout) {
         ASSERT_EQ(t.ui.messages.size(), 1u);
         EXPECT_EQ(t.ui.messages[0].text + "|" + t.ui.messages[0].title, "Printer is not available|");
         EXPECT_EQ(t.page.ended, 0);
-        t.expectStartupLayout();
     }
 }
 
 TEST(GridPrint, PrintCommandWithoutOriginOnlyAsks) {
-    std::vector<RateRecord> table;
-    MemoryCursor d1(&table), d2(&table);
-    FakeView view(d1, d2);
-    FakePrinters printers;
-    Chart none;  // no origin yet: the hourglass shows over the message, nothing is resized
-    none.grid.setColWidth(0, 1234);
-    printCommand(none.grid, none.page, none.ui, printers, view, false);
-    ASSERT_EQ(none.ui.messages.size(), 1u);
-    EXPECT_EQ(none.ui.messages[0].text, "Select a country");
-    EXPECT_TRUE(none.ui.busyDuringMessage[0] && !none.ui.busy && view.printEnabled);
-    EXPECT_EQ(none.grid.colWidth(0), 1234);
+    FakeWindow w;  // no origin yet: the hourglass shows over the message, nothing is resized
+    MemoryPage page;
+    w.grid.setColWidth(0, 1234);
+    printCommand(w.grid, page, w.ui, w.printers, w.view, false);
+    ASSERT_EQ(w.ui.messages.size(), 1u);
+    EXPECT_EQ(w.ui.messages[0].text, "Select a country");
+    EXPECT_TRUE(w.ui.busyDuringMessage[0] && !w.ui.busy && w.view.printEnabled && page.texts.empty());
+    EXPECT_EQ(w.grid.colWidth(0), 1234);
 }
