@@ -3,18 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 using namespace quorvane;
 
-namespace {
-constexpr int kKeyX = 88, kKeyShift = 0x01000020;
-struct AboutLogic : ::testing::Test {
-    void SetUp() override { std::setlocale(LC_ALL, "en_US.UTF-8"); }
-};
-}  // namespace
-
-TEST_F(AboutLogic, KeySequenceNeedsBothFlagsAndThreeLettersInARow) {
+TEST(AboutLogic, KeySequenceNeedsBothFlagsAndThreeLettersInARow) {
+    constexpr int kKeyX = 88, kKeyShift = 0x01000020;
     const ArmingFlags none{}, onlyA{true, false}, armed{true, true};
     struct Case { ArmingFlags flags; std::vector<int> keys; int credits; std::string buffer; };
     const Case cases[] = {
@@ -33,29 +25,24 @@ TEST_F(AboutLogic, KeySequenceNeedsBothFlagsAndThreeLettersInARow) {
     }
 }
 
-TEST_F(AboutLogic, ArmingZoneBoundsAreStrictAndFlagsNeverClear) {
+TEST(AboutLogic, ArmingZoneBoundsAreStrictAndFlagsNeverClear) {
     ArmingFlags f;
-    iconMouseMove(60, 10, f);
-    iconMouseMove(0, 10, f);
-    EXPECT_FALSE(f.a || f.b);
-    iconMouseMove(10, 0, f);  // Y on the edge: only A
-    iconMouseMove(30, 60, f);
-    EXPECT_TRUE(f.a && !f.b);
-    iconMouseMove(59.5, 0.5, f);
-    iconMouseMove(100, 100, f);
-    EXPECT_TRUE(f.a && f.b);
+    struct Move { double x, y; bool a, b; };
+    for (Move m : {Move{60, 10, false, false}, {0, 10, false, false}, {10, 0, true, false}, {30, 60, true, false},
+                   {59.5, 0.5, true, true}, {100, 100, true, true}}) {
+        iconMouseMove(m.x, m.y, f);
+        EXPECT_EQ(std::pair(f.a, f.b), std::pair(m.a, m.b)) << m.x << "," << m.y;
+    }
 }
 
-TEST_F(AboutLogic, CentringRoundsHalvesToEvenThenTruncatesAndVersionHasNoLeadingZeros) {
-    EXPECT_EQ(centredPosition(11520, 3630), 3945);
-    EXPECT_EQ(centredPosition(1000.5, 0), 500);
-    EXPECT_EQ(centredPosition(1001.5, 0), 501);
-    EXPECT_EQ(centredPosition(1003, 0), 501);
-    EXPECT_EQ(centredPosition(100, 103), -1);  // toward zero, not down
+TEST(AboutLogic, CentringRoundsHalvesToEvenThenTruncatesAndVersionHasNoLeadingZeros) {
+    struct Case { double screen, window; int left; };
+    for (Case c : {Case{11520, 3630, 3945}, {1000.5, 0, 500}, {1001.5, 0, 501}, {1003, 0, 501}, {100, 103, -1}})
+        EXPECT_EQ(centredPosition(c.screen, c.window), c.left) << c.screen;  // -1: toward zero, not down
     EXPECT_EQ(versionLabel(2, 5, 13), "Version 2.5.13");
 }
 
-TEST_F(AboutLogic, MarqueeResetsStrictlyPastItsWidth) {
+TEST(AboutLogic, MarqueeResetsStrictlyPastItsWidth) {
     Marquee first(21840);
     EXPECT_EQ(first.left(), 435);
     first.tick();
@@ -64,8 +51,7 @@ TEST_F(AboutLogic, MarqueeResetsStrictlyPastItsWidth) {
     Marquee pass(21840, Marquee::kStripWidth);
     int ticks = 1;
     while (!pass.tick()) ++ticks;
-    EXPECT_EQ(ticks, 1043);
-    EXPECT_EQ(pass.left(), 4230);
+    EXPECT_EQ(std::pair(ticks, pass.left()), std::pair(1043, 4230));
 
     Marquee edge(100, 0);  // Left + Width = 0 after four ticks: the reset comes on the fifth
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(edge.tick());
