@@ -278,10 +278,6 @@ TEST_F(Chart, RefusedWriteIsToldOnceAndTheNextChoiceStillMoves) {
     EXPECT_EQ(table[0].roe, 1.5);
 }
 
-}  // namespace
-
-namespace {
-
 struct Text { double x, y; std::string s; bool operator==(const Text&) const = default; };
 struct Line { double x, y, dx, dy; bool operator==(const Line&) const = default; };
 std::ostream& operator<<(std::ostream& o, const Text& t) { return o << t.x << "," << t.y << " " << t.s; }
