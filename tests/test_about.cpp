@@ -106,10 +106,10 @@ public:
 
 class FakeStarter : public ProcessStarter {
 public:
-    std::set<std::string> files;  // ordinary files that exist; only these start
+    std::set<std::string> files, hidden;  // ordinary files, and files that are not (hidden, system): both start
     std::vector<std::string> started;
     bool ordinaryFileExists(const std::string& p) const override { return files.count(p) > 0; }
-    bool start(const std::string& p) override { return files.count(p) && (started.push_back(p), true); }
+    bool start(const std::string& p) override { return (files.count(p) || hidden.count(p)) && (started.push_back(p), true); }
 };
 
 const std::string kMsg = "System Information Is Unavailable At This Time";
@@ -168,6 +168,12 @@ TEST(SysInfo, StartSysInfoTriesBothLookupsAndReportsEveryFailureOnce) {
         ASSERT_EQ(ui.messages.size(), c.started.empty() ? 1u : 0u) << c.what;
         for (const auto& m : ui.messages) EXPECT_EQ(m.text + "|" + m.title, kMsg + "|");
     }
+    FakeRegistry reg;  // a program in the folder that is no ordinary file would start, but is not used
+    FakeStarter starter;
+    test::FakeUi ui;
+    reg.keys = folder, starter.hidden = {exe};
+    StartSysInfo(reg, starter, ui);
+    EXPECT_TRUE(starter.started.empty() && ui.messages.size() == 1);
 }
 
 TEST(SysInfo, DesktopLookupFindsTheToolOnPathAndStartsItForReal) {

@@ -31,7 +31,7 @@ TEST(RateText, NumericTestAndValueFollowTheLocale) {
         auto v = numericValue(c.text, *c.fmt);
         EXPECT_EQ(v.has_value(), c.value.has_value());
         EXPECT_EQ(isNumeric(c.text, *c.fmt), c.value.has_value());
-        if (v && c.value) EXPECT_DOUBLE_EQ(*v, *c.value);
+        if (v && c.value) { EXPECT_DOUBLE_EQ(*v, *c.value); }  // braces: the macro holds an if
     }
 }
 
@@ -62,7 +62,7 @@ TEST(RateText, BoxTextIsPlainDecimalInTheLocaleAndReadsBackExactly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.en);
         EXPECT_EQ(rateToBoxText(c.v, kEn), c.en);
-        if (c.de) EXPECT_EQ(rateToBoxText(c.v, kDe), c.de);
+        if (c.de) { EXPECT_EQ(rateToBoxText(c.v, kDe), c.de); }
         // Every reading of the box agrees with the stored number, in either locale.
         for (const NumberFormat* f : {&kEn, &kDe}) {
             EXPECT_EQ(leadingNumber(rateToBoxText(c.v, *f), *f), c.v);
