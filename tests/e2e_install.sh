@@ -39,14 +39,13 @@ user_table=$HOME/.local/share/quorvane/Zelvik.MDB
 q() { sqlite3 "$user_table" "$1"; }
 roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
 
-for n in $(seq 141 190); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb-install.log" 2>&1 &
-    xvfb_pid=$! && for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then export DISPLAY=":$n"; break; fi
-    xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || { echo "Xvfb could not start"; exit 77; }
+# Xvfb takes a free display itself and names it once it is ready: no race with
+# other test runs on this machine for a display number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb-install.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+kill -0 "$xvfb_pid" 2>/dev/null && [ -s "$work/display" ] || { echo "Xvfb could not start"; exit 77; }
+export DISPLAY=":$(cat "$work/display")"
 
 # Starts the installed program from another folder, runs the keys given (if
 # any), then chooses Exit and waits for the end.
