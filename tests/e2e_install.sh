@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs Quorvane into a prefix root owns (read-only when not run as root) and
-# runs it as an ordinary user under Xvfb: a typed rate survives a restart in the
-# user's own table; a newer shipped table brings new rates and a new country and
-# leaves the typed rate. Exit 77: Xvfb, xdotool or sqlite3 is missing.
+# runs it as an ordinary user under Xvfb, started from another folder as a
+# desktop launcher would: its window is saved as a screenshot where CI keeps
+# artefacts; a typed rate survives a restart in the user's own table; a newer
+# shipped table brings new rates and a new country and leaves the typed rate.
+# Exit 77: Xvfb, xdotool, sqlite3 or ImageMagick is missing, or no X server starts.
 set -u
 exe=${1:?usage: e2e_install.sh path/to/built/quorvane}
 build=${QUORVANE_BUILD_DIR:-$(dirname "$(dirname "$exe")")}
 src=${QUORVANE_SOURCE_DIR:?}
 out=${QUORVANE_TEST_OUTPUT:-$build/test-output}
 mkdir -p "$out"
-for t in Xvfb xdotool sqlite3; do command -v $t >/dev/null || { echo "$t is not installed"; exit 77; }; done
+for t in Xvfb xdotool sqlite3 import convert; do command -v $t >/dev/null || { echo "$t is not installed"; exit 77; }; done
 
 work=$(mktemp -d /tmp/quorvane-install.XXXXXX) && chmod 755 "$work" && prefix=$work/prefix
 export HOME=$work/home && mkdir -p "$HOME"
@@ -37,17 +39,16 @@ user_table=$HOME/.local/share/quorvane/Zelvik.MDB
 q() { sqlite3 "$user_table" "$1"; }
 roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
 
-for n in $(seq 141 190); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb-install.log" 2>&1 &
-    xvfb_pid=$! && for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then export DISPLAY=":$n"; break; fi
-    xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || { echo "Xvfb could not start"; exit 77; }
+# Xvfb takes a free display itself and names it once it is ready: no race with
+# other test runs on this machine for a display number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb-install.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+kill -0 "$xvfb_pid" 2>/dev/null && [ -s "$work/display" ] || { echo "Xvfb could not start"; exit 77; }
+export DISPLAY=":$(cat "$work/display")"
 
-# Starts the installed program from another folder, as the desktop entry would,
-# runs the keys given (if any), then chooses Exit and waits for the end.
+# Starts the installed program from another folder, runs the keys given (if
+# any), then chooses Exit and waits for the end.
 session() {
     (cd / && exec "${as_user[@]}" env HOME="$HOME" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
         QT_QPA_PLATFORM=xcb "$prefix/bin/quorvane") >>"$out/quorvane-install.log" 2>&1 &
@@ -61,9 +62,18 @@ session() {
     kill -0 "$app_pid" 2>/dev/null && fail "Exit did not end the program"
     app_pid=""
 }
+# A blank screen has one colour; the window brings many.
+screenshot() {
+    local png=$out/window.png
+    rm -f "$png" && import -window root "$png" || fail "import could not take the screenshot"
+    [ "$(identify -format '%wx%h' "$png")" = 1024x768 ] || fail "$png is not a 1024x768 screenshot"
+    local colours; colours=$(convert "$png" -format '%k' info:)
+    [ "$colours" -gt 8 ] || fail "the screenshot has only $colours colours"
+}
 # The first country of the origin list, then its rate box (before the list in
 # the keyboard order), a new rate, and on: leaving the box stores the rate.
 type_rate() {
+    screenshot
     xdotool key Down; sleep 0.5
     xdotool key shift+Tab ctrl+a; xdotool type --delay 30 "1.2345"; xdotool key shift+Tab; sleep 0.5
 }

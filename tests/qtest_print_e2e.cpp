@@ -33,11 +33,12 @@ class PrintEndToEnd : public QObject {
         lpstat.start("lpstat", {"-o", queue_});
         return lpstat.waitForFinished() && lpstat.readAllStandardOutput().trimmed().isEmpty();
     }
-    // Chooses both countries and calculates; what Print then offers is the printer count's.
-    static void chart(FrmConvert& w, const QString& origin, const QString& destination) {
+    // Chooses both countries and calculates; `counted`: waits for the printer count to offer Print.
+    static void chart(FrmConvert& w, const QString& origin, const QString& destination, bool counted = true) {
         for (auto [list, country] : {std::pair{ListId::Origin, origin}, std::pair{ListId::Destination, destination}})
             QVERIFY2(w.chooseCountry(list, country), qPrintable(country));
         action(w, "mnuCalculate")->trigger();
+        if (counted) QTRY_VERIFY(action(w, "mnuPrint")->isEnabled());
     }
     // Prints and waits until the scheduler has nothing left: exactly one more job
     // than `before` was kept, so nothing given up on since was printed after all.
@@ -69,7 +70,6 @@ private slots:
         FrmConvert w(rates_.folder(), &ui_);
         chart(w, qEnvironmentVariable("QUORVANE_E2E_ORIGIN", "United States"),
               qEnvironmentVariable("QUORVANE_E2E_DESTINATION", "Japan"));
-        QTRY_VERIFY(action(w, "mnuPrint")->isEnabled());  // once the printer count has come in
         printOneJob(w, jobsKept());
 
         // What the grid holds is what the page must show, with the printer's resolution.
@@ -84,7 +84,6 @@ private slots:
     void refusedAndBrokenPrintsSendNothing() {
         FrmConvert w(rates_.folder(), &ui_);
         chart(w, "Canada", "Mexico");
-        QTRY_VERIFY(action(w, "mnuPrint")->isEnabled());
         const int before = jobsKept();
         QCOMPARE(QProcess::execute("cupsreject", {queue_}), 0);
         QCOMPARE(messagesOf([&] { action(w, "mnuPrint")->trigger(); }), notAvailable);
@@ -104,7 +103,6 @@ private slots:
         QVERIFY(cupsd > 0);
         FrmConvert counted(rates_.folder(), &ui_);
         chart(counted, "Canada", "Japan");
-        QTRY_VERIFY(action(counted, "mnuPrint")->isEnabled());
         const int before = jobsKept();
         auto resume = std::shared_ptr<void>(nullptr, [cupsd](void*) { kill(cupsd, SIGCONT); });
         struct StopsWhileDrawing : QtPrinterSurface {  // the job reaches a scheduler that has stopped
@@ -120,7 +118,7 @@ private slots:
         QEvent activate(QEvent::WindowActivate);
         for (FrmConvert* w : {&counted, fresh.get()}) {
             QCoreApplication::sendEvent(w, &activate);  // asks for a count the scheduler does not give
-            chart(*w, "Mexico", "Canada");
+            chart(*w, "Mexico", "Canada", false);
         }
         // The last count stands; a window that has none takes it as no printer.
         QVERIFY(action(counted, "mnuPrint")->isEnabled());

@@ -1,7 +1,9 @@
 // The converter window's glue: list clicks, rate boxes, focus order, closing,
-// in the locale the test runs in (ctest runs it in en_US and in de_DE).
+// printing where no printer can be reached, in the locale the test runs in
+// (ctest runs it in en_US and in de_DE).
 #include "converter/FrmConvert.h"
 #include "platform/QuitSignals.h"
+#include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
@@ -39,13 +41,20 @@ class RateEntryTest : public QObject {
     static QLineEdit* box(FrmConvert& w, RateBox b) {
         return w.findChild<QLineEdit*>(b == RateBox::Origin ? "MaskEntry" : "MaskEntry2");
     }
+    static void saveShot(FrmConvert& w, const QString& name) {
+        QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
+        if (!out.isEmpty() && QDir().mkpath(out)) w.grab().save(out + "/" + name + ".png");
+    }
 
 private slots:
+    // No scheduler answers here, so there is no default printer.
+    void initTestCase() { qputenv("CUPS_SERVER", QFile::encodeName(rates_.dir.filePath("no-cups.sock"))); }
     void init() {
         rates_.make("Beta,1 B,Beta Crown,BBB,3\nAlpha,1 A = 100 a,Alpha Mark,AAA,1.5\nGamma,1 G,Gamma Pound,GGG,150\n"
                     "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n"
                     "Round,1 R,Round Unit,RRR,100000\n");
         ui_.messages.clear();
+        printers_.n = 1;
     }
 
     void boxesShowEveryRateFromItsFirstDigit() {
@@ -58,8 +67,7 @@ private slots:
             QCOMPARE(b->text(), loc(shown));
             QCOMPARE(b->cursorPosition(), 0);
         }
-        QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-        if (!out.isEmpty() && QDir().mkpath(out)) w->grab().save(out + "/rate_boxes_" + QLocale::system().name() + ".png");
+        saveShot(*w, "rate_boxes_" + QLocale::system().name());
     }
 
     void clickOnAnotherCountryWritesTheTypedRateFirst() {
@@ -98,8 +106,7 @@ private slots:
                 click(*w, ListId::Destination, "Beta");
                 w->findChild<QAction*>("mnuCalculate")->trigger();
                 QCOMPARE(w->grid()->cellText(1, 1), loc("2.00"));
-                QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-                if (!out.isEmpty() && QDir().mkpath(out)) w->grab().save(out + "/chart_window.png");
+                saveShot(*w, "chart_window");
             }
             list1->setFocus(Qt::OtherFocusReason);
             auto order = chosen ? QList<QWidget*>{list2, w->grid(), box2, box1, list1}
@@ -182,6 +189,29 @@ private slots:
         QTest::keyClick(b, Qt::Key_Backtab);
         QCOMPARE(rates_.storedRate("Gamma"), 151.0);
         QCOMPARE(rates_.storedRate("Alpha"), 1.5);
+    }
+
+    void printAsksForAnOriginThenReportsTheMissingPrinterAndRestoresTheGrid() {
+        auto w = open();
+        auto* print = w->findChild<QAction*>("mnuPrint");
+        QVERIFY(!print->isEnabled());
+        click(*w, ListId::Destination, "Beta");
+        QVERIFY(print->isEnabled());
+        print->trigger();
+        QCOMPARE(ui_.messages.size(), size_t(1));
+        QCOMPARE(ui_.messages[0].text, std::string("Select a country"));
+        click(*w, ListId::Origin, "Alpha");
+        ChartGrid* grid = w->grid();
+        const QString header = grid->cellText(0, 0);
+        printers_.n = 0;  // every click applies the printer count rule again
+        w->mnuPrint_Click();
+        QCOMPARE(ui_.messages.size(), size_t(2));
+        QCOMPARE(ui_.messages[1].text, std::string("Printer is not available"));
+        QVERIFY(!print->isEnabled() && !ui_.busy);
+        // The grid is the window's again, not the enlarged print layout.
+        QCOMPARE(std::pair(grid->width(), grid->height()), std::pair(6120, 4950));
+        QCOMPARE(std::pair(grid->colWidth(3), grid->QTableWidget::width()), std::pair(1530, twipsToPixels(6120)));
+        QCOMPARE(grid->cellText(0, 0), header);
     }
 };
 

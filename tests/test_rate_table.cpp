@@ -1,38 +1,35 @@
-// The rate table against real SQLite files in a temporary folder.
+// The rate table against real SQLite files in a temporary folder, and the user's
+// own rate table: newer rates merge in keeping typed ones, all or nothing; copies
+// never replace; the program folder is used only when writable.
+#include "converter/RateText.h"
+#include "data/UserRateTable.h"
+#include "platform/ProgramFolder.h"
 #include "support/TempRates.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace fs = std::filesystem;
 using namespace quorvane;
-using quorvane::test::TempRates;
+using namespace quorvane::test;
 
 namespace {
-
-std::string bytes(const std::string& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
-}
-
-void exec(const std::string& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
 
 int storeErrorOf(const std::function<void()>& f) {
     try { f(); } catch (const StoreError& e) { return e.number(); }
     return 0;
 }
+
+// Another program's connection holding the file: `begin` is run now, COMMIT when it ends.
+struct OtherProgram {
+    sqlite3* db = nullptr;
+    OtherProgram(const std::string& path, const char* begin) { sqlite3_open(path.c_str(), &db), run(begin); }
+    ~OtherProgram() { run("COMMIT"), sqlite3_close(db); }
+    void run(const char* s) { sqlite3_exec(db, s, nullptr, nullptr, nullptr); }
+};
 
 const std::string kThree = "Aland,1 Euro = 100 Cent,Euro,EUR,0.88\n"
                            "Brazil,1 Real = 100 Centavos,Brazilian Real,BRL,5.4\n"
@@ -44,8 +41,7 @@ TEST(RateTable, EmptyAndOneRecordTables) {
     TempRates dir;
     SqliteCursor empty(dir.make("", "empty.MDB"));
     empty.refresh();
-    EXPECT_TRUE(empty.eof());
-    EXPECT_FALSE(empty.current());
+    EXPECT_TRUE(empty.eof() && !empty.current());
     EXPECT_EQ(storeErrorOf([&] { empty.moveNext(); }), kErrNoCurrentRecord);
     empty.movePrevious();  // from end of table to the last record: there is none
     EXPECT_TRUE(empty.eof());
@@ -59,19 +55,21 @@ TEST(RateTable, EmptyAndOneRecordTables) {
     one.moveNext();
     EXPECT_TRUE(one.eof());
     one.movePrevious();
-    auto r = one.current();
-    ASSERT_TRUE(r);
-    EXPECT_EQ(std::tie(r->country, r->code, r->roe), std::tuple("Chad", "XAF", 600.0));
+    EXPECT_EQ(std::tie(one.current()->country, one.current()->code, one.current()->roe), std::tuple("Chad", "XAF", 600.0));
 }
 
 TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
     TempRates dir;
     SqliteCursor c(dir.make(kThree + "Brazil,second,Other,XXX,1\nCote d'Ivoire,1 Franc,CFA Franc,XOF,601\n"));
     c.refresh();
-    std::vector<std::string> seen;
-    for (c.moveFirst(); !c.eof(); c.moveNext()) seen.push_back(c.currentCountry() + "/" + c.current()->code);
-    EXPECT_EQ(seen, (std::vector<std::string>{"Aland/EUR", "Brazil/BRL", "Chad/XAF", "Brazil/XXX",
-                                              "Cote d'Ivoire/XOF"}));
+    std::string seen;
+    for (c.moveFirst(); !c.eof(); c.moveNext()) seen += c.currentCountry() + "/" + c.current()->code + " ";
+    EXPECT_EQ(seen, "Aland/EUR Brazil/BRL Chad/XAF Brazil/XXX Cote d'Ivoire/XOF ");
+    std::vector<std::string> names;
+    c.moveFirst(), c.moveNext();
+    c.readCountriesToEnd(names);  // from the current record on
+    EXPECT_EQ(names, (std::vector<std::string>{"Brazil", "Chad", "Brazil", "Cote d'Ivoire"}));
+    EXPECT_TRUE(c.eof());
     c.findFirst("Brazil");
     EXPECT_EQ(c.current()->code, "BRL");
     c.findFirst("Cote d'Ivoire");
@@ -81,19 +79,14 @@ TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
     EXPECT_EQ(c.current()->code, "XOF");
 
     // Lookups by name go through an index instead of reading the whole table.
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(c.database()->handle(), "EXPLAIN QUERY PLAN SELECT ROE FROM RATES WHERE Country = ?1", -1,
-                       &st, nullptr);
-    ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
-    EXPECT_TRUE(std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 3))).find("INDEX") !=
-                std::string::npos);
-    sqlite3_finalize(st);
+    EXPECT_NE(sql(dir.file(), "EXPLAIN QUERY PLAN SELECT ROE FROM RATES WHERE Country = 'x'").find("INDEX"),
+              std::string::npos);
 }
 
 TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
     TempRates dir;
     std::string p = dir.make(kThree);
-    exec(p, "DROP INDEX RATES_Country");  // opening never adds what a file lacks
+    sql(p, "DROP INDEX RATES_Country");  // opening never adds what a file lacks
     std::string before = bytes(p);
     {
         SqliteCursor d1(p), d2(p);
@@ -124,15 +117,7 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
     }
     EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 613);
     // Each typed rate is recorded as typed; the same number again writes nothing.
-    sqlite3* db = nullptr;
-    sqlite3_open(p.c_str(), &db);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "SELECT group_concat(Country) FROM (SELECT Country FROM TYPED_RATES ORDER BY Country)",
-                       -1, &st, nullptr);
-    sqlite3_step(st);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "Brazil,Chad");
-    sqlite3_finalize(st);
-    sqlite3_close(db);
+    EXPECT_EQ(sql(p, "SELECT Country FROM TYPED_RATES ORDER BY Country"), "Brazil,Chad");
     before = bytes(p);
     SqliteCursor again(p);
     again.refresh();
@@ -142,33 +127,12 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
     EXPECT_EQ(bytes(p), before);
 }
 
-TEST(RateTable, RateEntryPairReturnsToItsRecordWhileAnotherProgramLocksTheFile) {
-    TempRates dir;
-    std::string p = dir.make(kThree);
-    SqliteCursor c(p);
-    c.refresh();
-    c.findFirst("Aland");
-    c.setPendingRate("0.9");
-    c.moveNext();
-    sqlite3* other = nullptr;  // takes the lock between the two moves
-    sqlite3_open(p.c_str(), &other);
-    sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-    c.movePrevious();
-    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-    EXPECT_EQ(c.current()->country, "Aland");
-    c.setPendingRate("0.91");
-    c.moveNext();
-    EXPECT_EQ(TempRates::storedRateIn(p, "Aland"), 0.91);
-    EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.4);
-}
-
 TEST(RateTable, NamesThatAreNullOrNotUtf8CanBeFound) {
     TempRates dir;
     std::string p = dir.file();
-    exec(p, "CREATE TABLE RATES (Country TEXT, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL);"
-            "INSERT INTO RATES VALUES (NULL, 'n', 'Nameless', 'NNN', 2); "
-            "INSERT INTO RATES VALUES (CAST(X'4BF6726561' AS TEXT), 'k', 'Latin-1', 'KKK', 3)");
+    sql(p, "CREATE TABLE RATES (Country TEXT, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL);"
+           "INSERT INTO RATES VALUES (NULL, 'n', 'Nameless', 'NNN', 2); "
+           "INSERT INTO RATES VALUES (CAST(X'4BF6726561' AS TEXT), 'k', 'Latin-1', 'KKK', 3)");
     SqliteCursor c(p);
     c.refresh();
     c.findFirst("");
@@ -194,11 +158,11 @@ TEST(RateTable, OpenFailsCleanlyOnFilesThatHoldNoRateTable) {
         {"notable.MDB", "", "CREATE TABLE OTHER (Country TEXT)"},
         {"noroe.MDB", "", "CREATE TABLE RATES (Country TEXT, Currency TEXT, Description TEXT, CODE TEXT);"
                           "INSERT INTO RATES VALUES ('Chad','','','XAF')"}};
-    for (const auto& [name, content, sql] : files) {
+    for (const auto& [name, content, statements] : files) {
         SCOPED_TRACE(name);
         std::string q = dir.file(name);
         std::ofstream(q, std::ios::binary) << content;
-        if (sql) exec(q, sql);
+        if (statements) sql(q, statements);
         std::string before = bytes(q);
         SqliteCursor c(q);
         try {
@@ -222,25 +186,31 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
     c.setPendingRate("5,4x");
     EXPECT_EQ(storeErrorOf([&] { c.moveNext(); }), kErrConversion);
     EXPECT_EQ(std::tie(c.current()->country, c.current()->roe), std::tuple("Aland", 0.88));
-    // Choosing another country drops the text; the record keeps its rate.
-    c.findFirst("Brazil");
+    c.findFirst("Brazil");  // choosing another country drops the text; the record keeps its rate
     EXPECT_FALSE(c.hasPendingEdit());
     EXPECT_EQ(bytes(p), before);
-
-    // Another reader holds the file, so the write cannot be completed.
-    sqlite3* other = nullptr;
-    sqlite3_open(p.c_str(), &other);
-    sqlite3_exec(other, "BEGIN; SELECT count(*) FROM RATES;", nullptr, nullptr, nullptr);
-    c.setPendingRate("6.1");
-    EXPECT_EQ(storeErrorOf([&] { c.moveNext(); }), kErrNotSaved);
-    EXPECT_EQ(c.current()->roe, 5.4);
-    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    {
+        OtherProgram reader(p, "BEGIN; SELECT count(*) FROM RATES;");  // the write cannot be completed
+        c.setPendingRate("6.1");
+        EXPECT_EQ(storeErrorOf([&] { c.moveNext(); }), kErrNotSaved);
+        EXPECT_EQ(c.current()->roe, 5.4);
+    }
     EXPECT_EQ(bytes(p), before);
-    // The typed text is still pending and goes in once the file can be written.
-    c.moveNext();
+    c.moveNext();  // the typed text is still pending and goes in once the file can be written
     EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 6.1);
-    EXPECT_EQ(TempRates::storedRateIn(p, "Aland"), 0.88);
+    // The rate box's pair of moves comes back to its record though another program locks the file between them.
+    c.findFirst("Aland");
+    c.setPendingRate("0.9");
+    c.moveNext();
+    {
+        OtherProgram locker(p, "BEGIN EXCLUSIVE");
+        c.movePrevious();
+    }
+    EXPECT_EQ(c.current()->country, "Aland");
+    c.setPendingRate("0.91");
+    c.moveNext();
+    EXPECT_EQ(TempRates::storedRateIn(p, "Aland"), 0.91);
+    EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 6.1);
 
     if (geteuid() != 0) {  // the superuser writes read-only files anyway
         std::string r = dir.make(kThree, "readonly.MDB");
@@ -257,7 +227,7 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
 TEST(RateTable, CreatedFromCsvOnlyWhereNoTableIs) {
     TempRates dir;
     std::string p = dir.file();
-    RateDatabase::createFromCsv(p, test::kRatesHeader + "\"Korea, South\",\"1 Won = 100 \"\"Jeon\"\"\",Won,KRW,"
+    RateDatabase::createFromCsv(p, kRatesHeader + "\"Korea, South\",\"1 Won = 100 \"\"Jeon\"\"\",Won,KRW,"
                                    "1380.5\r\nPanama (Balboa),1 Balboa = 100 Centesimos,Balboa,PAB,1\n");
     SqliteCursor c(p);
     c.refresh();
@@ -265,13 +235,12 @@ TEST(RateTable, CreatedFromCsvOnlyWhereNoTableIs) {
     EXPECT_EQ(std::tie(r->country, r->currency, r->roe), std::tuple("Korea, South", "1 Won = 100 \"Jeon\"", 1380.5));
 
     std::string before = bytes(p);
-    EXPECT_THROW(RateDatabase::createFromCsv(p, test::kRatesHeader + "X,y,z,XYZ,2\n"), StoreError);
+    EXPECT_THROW(RateDatabase::createFromCsv(p, kRatesHeader + "X,y,z,XYZ,2\n"), StoreError);
     EXPECT_EQ(bytes(p), before);
     // A broken line creates nothing, not even a half-written file.
     for (const char* line : {"X,y,XYZ,2\n", "X,y,z,XYZ,two\n"})
-        EXPECT_THROW(RateDatabase::createFromCsv(dir.file("bad.MDB"), test::kRatesHeader + line), StoreError);
-    EXPECT_FALSE(fs::exists(dir.file("bad.MDB")));
-    EXPECT_FALSE(fs::exists(dir.file("bad.MDB.part")));
+        EXPECT_THROW(RateDatabase::createFromCsv(dir.file("bad.MDB"), kRatesHeader + line), StoreError);
+    EXPECT_FALSE(fs::exists(dir.file("bad.MDB")) || fs::exists(dir.file("bad.MDB.part")));
 }
 
 TEST(RateTable, BuildNeverReplacesAnExistingTable) {
@@ -282,9 +251,84 @@ TEST(RateTable, BuildNeverReplacesAnExistingTable) {
     std::string p = dir.file(), cmd = (fs::path(prog).parent_path() / "make_rate_table").string() + " '" + src +
                                       "/data/rates.csv' '" + p + "' >/dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
-    exec(p, "UPDATE RATES SET ROE = 77.25 WHERE Country = 'Japan'");  // a rate the user typed
+    sql(p, "UPDATE RATES SET ROE = 77.25 WHERE Country = 'Japan'");  // a rate the user typed
     std::string typed = bytes(p);
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_EQ(bytes(p), typed);
-    EXPECT_EQ(TempRates::storedRateIn(p, "Japan"), 77.25);
+}
+
+namespace {
+const std::string kOld = "Aland,1 Euro = 100 Cents,Euro,EUR,0.9\nBeta,1 Bet = 100 Bits,Bet,BET,2\n"
+                         "Gamma,1 Gam = 100 Gits,Gam,GAM,3\nMine,1 Min = 100 Mits,Min,MIN,4\n";
+const std::string kNew = "Aland,1 Euro = 100 Cents,Euro,EUR,0.8\nBeta,1 Bet = 100 Bits,Bet,BET,5\n"
+                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7\n";
+
+std::string dump(const std::string& path) {
+    std::string s;
+    for (const auto& r : readRateSet(path).rows) s += r.country + ":" + r.code + "=" + rateToBoxText(r.roe) + " ";
+    return s + readRatesInfo(path).date;
+}
+}  // namespace
+
+TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
+    struct Case {
+        const char* name; const char* userDate; const char* typed; bool replaceTyped; const char* newDate;
+        MergeSummary want; const char* table;
+    } cases[] = {
+        {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 1},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 1},
+         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        {"not newer", "2026-10-30", "", false, "2026-10-30", {false, "2026-10-30", 0, 0, 0},
+         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30"},
+        // An older file without a date or TYPED_RATES: every rate that differs is
+        // kept as possibly typed; Gamma differs too, so it keeps its old code.
+        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 0, 3, 1},
+         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempRates t;
+        std::string user = t.make(kOld, "Zelvik.MDB", c.userDate);
+        if (!c.typed) sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; DROP INDEX RATES_Country");
+        else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now')");
+        MergeSummary got = mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), c.newDate, "test"}, c.replaceTyped);
+        EXPECT_EQ(std::tuple(got.merged, got.date, got.changed, got.keptTyped, got.added),
+                  std::tuple(c.want.merged, c.want.date, c.want.changed, c.want.keptTyped, c.want.added));
+        EXPECT_EQ(dump(user), c.table);
+    }
+}
+
+TEST(UserRateTable, FailedMergeLeavesTheTableAsItWas) {
+    TempRates t;
+    std::string user = t.make(kOld, "Zelvik.MDB", "2026-09-29");
+    sql(user, "CREATE TRIGGER full BEFORE INSERT ON RATES BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    const std::string before = dump(user);
+    EXPECT_THROW(mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), "2026-10-30", "test"}), StoreError);
+    EXPECT_EQ(dump(user), before);
+    EXPECT_THROW(mergeRates(user, {{}, "soon", "test"}), StoreError);
+}
+
+TEST(UserRateTable, CopiesNeverReplaceAndTheFolderIsChosenByWhoCanWrite) {
+    TempRates program, home;
+    std::string shipped = program.make(kNew, "Zelvik.MDB", "2026-10-30"), user = home.file();
+    EXPECT_TRUE(copyRateTable(shipped, user));
+    sql(user, "UPDATE RATES SET ROE = 9 WHERE Country = 'Zed'");
+    EXPECT_FALSE(copyRateTable(shipped, user));
+    EXPECT_EQ(TempRates::storedRateIn(user, "Zed"), 9);
+
+    // A writable program folder keeps its table, given what it lacks.
+    sql(shipped, "DROP TABLE TYPED_RATES");
+    RateFolder writable = chooseRateFolder(program.folder(), home.folder());
+    EXPECT_EQ(writable.folder, program.folder());
+    EXPECT_TRUE(writable.problem.isEmpty()) << writable.problem.toStdString();
+    EXPECT_EQ(sql(shipped, "SELECT count(*) FROM TYPED_RATES"), "0");
+
+    if (::geteuid() == 0) GTEST_SKIP() << "root can write any folder; e2e_install runs this as an ordinary user";
+    QFile::remove(QString::fromStdString(user));
+    QFile::setPermissions(program.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    RateFolder readOnly = chooseRateFolder(program.folder(), home.folder() + "/quorvane");
+    QFile::setPermissions(program.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(readOnly.folder, home.folder() + "/quorvane");
+    EXPECT_EQ(TempRates::storedRateIn(home.folder().toStdString() + "/quorvane/Zelvik.MDB", "Zed"), 7);
 }

@@ -31,7 +31,7 @@ TEST(RateText, NumericTestAndValueFollowTheLocale) {
         auto v = numericValue(c.text, *c.fmt);
         EXPECT_EQ(v.has_value(), c.value.has_value());
         EXPECT_EQ(isNumeric(c.text, *c.fmt), c.value.has_value());
-        if (v && c.value) EXPECT_DOUBLE_EQ(*v, *c.value);
+        if (v && c.value) { EXPECT_DOUBLE_EQ(*v, *c.value); }  // braces: the macro holds an if
     }
 }
 
@@ -62,7 +62,7 @@ TEST(RateText, BoxTextIsPlainDecimalInTheLocaleAndReadsBackExactly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.en);
         EXPECT_EQ(rateToBoxText(c.v, kEn), c.en);
-        if (c.de) EXPECT_EQ(rateToBoxText(c.v, kDe), c.de);
+        if (c.de) { EXPECT_EQ(rateToBoxText(c.v, kDe), c.de); }
         // Every reading of the box agrees with the stored number, in either locale.
         for (const NumberFormat* f : {&kEn, &kDe}) {
             EXPECT_EQ(leadingNumber(rateToBoxText(c.v, *f), *f), c.v);
@@ -89,36 +89,23 @@ TEST(RateText, ExtremesReadBackOrFailCleanly) {
     EXPECT_EQ(numericValue("1e99999999999999999999", kEn), std::nullopt);
 }
 
-TEST(RateText, GeneralNumberForm) {
-    EXPECT_EQ(generalNumber(1.5, kEn), "1.5");
-    EXPECT_EQ(generalNumber(0, kEn), "0");
-    EXPECT_EQ(generalNumber(1500, kEn), "1500");
-    EXPECT_EQ(generalNumber(1.5, kDe), "1,5");
-    EXPECT_EQ(generalNumber(0.1 + 0.2, kEn), "0.3");  // 15 significant digits
-    EXPECT_EQ(generalNumber(123456789012345, kEn), "123456789012345");
-    EXPECT_EQ(generalNumber(1e15, kEn), "1E+15");
-    EXPECT_EQ(generalNumber(-2.5, kEn), "-2.5");
-    EXPECT_EQ(generalNumber(0.00001, kEn), "1E-05");
-}
-
-TEST(RateText, NumberPatterns) {
-    EXPECT_EQ(formatWhole(1, kEn), "1");
-    EXPECT_EQ(formatWhole(100000, kEn), "100,000");
-    EXPECT_EQ(formatWhole(10000000, kEn), "10,000,000");
-    EXPECT_EQ(formatWhole(0, kEn), "");
-    EXPECT_EQ(formatWhole(1000, kDe), "1.000");
-
-    EXPECT_EQ(formatMoney(2.675, kEn), "2.68");  // the decimal form, not the binary one
-    EXPECT_EQ(formatMoney(1.005, kEn), "1.01");
-    EXPECT_EQ(formatMoney(100.0 / 150, kEn), "0.67");
-    EXPECT_EQ(formatMoney(10000.0 / 150, kEn), "66.67");
-    EXPECT_EQ(formatMoney(0, kEn), "0.00");
-    EXPECT_EQ(formatMoney(0.004, kEn), "0.00");
-    EXPECT_EQ(formatMoney(-0.004, kEn), "0.00");
-    EXPECT_EQ(formatMoney(-2.5, kEn), "-2.50");
-    EXPECT_EQ(formatMoney(999.995, kEn), "1,000.00");
-    EXPECT_EQ(formatMoney(1234567.891, kEn), "1,234,567.89");
-    EXPECT_EQ(formatMoney(1234567.891, kDe), "1.234.567,89");
-    EXPECT_EQ(formatMoney(1e20, kEn), "100,000,000,000,000,000,000.00");
+TEST(RateText, GeneralFormAndNumberPatterns) {
+    using F = std::string (*)(double, const NumberFormat&);
+    struct Case { F f; double v; const NumberFormat* fmt; const char* text; };
+    const F general = generalNumber, whole = formatWhole, money = formatMoney;
+    const Case cases[] = {
+        {general, 1.5, &kEn, "1.5"}, {general, 0, &kEn, "0"}, {general, 1500, &kEn, "1500"}, {general, 1.5, &kDe, "1,5"},
+        {general, 0.1 + 0.2, &kEn, "0.3"},  // 15 significant digits
+        {general, 123456789012345, &kEn, "123456789012345"}, {general, 1e15, &kEn, "1E+15"},
+        {general, -2.5, &kEn, "-2.5"}, {general, 0.00001, &kEn, "1E-05"},
+        {whole, 1, &kEn, "1"}, {whole, 100000, &kEn, "100,000"}, {whole, 10000000, &kEn, "10,000,000"},
+        {whole, 0, &kEn, ""}, {whole, 1000, &kDe, "1.000"},
+        {money, 2.675, &kEn, "2.68"},  // the decimal form, not the binary one
+        {money, 1.005, &kEn, "1.01"}, {money, 100.0 / 150, &kEn, "0.67"}, {money, 10000.0 / 150, &kEn, "66.67"},
+        {money, 0, &kEn, "0.00"}, {money, 0.004, &kEn, "0.00"}, {money, -0.004, &kEn, "0.00"},
+        {money, -2.5, &kEn, "-2.50"}, {money, 999.995, &kEn, "1,000.00"}, {money, 1234567.891, &kEn, "1,234,567.89"},
+        {money, 1234567.891, &kDe, "1.234.567,89"}, {money, 1e20, &kEn, "100,000,000,000,000,000,000.00"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.f(c.v, *c.fmt), c.text) << c.v;
     EXPECT_THROW(formatMoney(std::numeric_limits<double>::infinity(), kEn), std::overflow_error);
 }

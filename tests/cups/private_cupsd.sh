@@ -13,20 +13,16 @@ QUORVANE_QUEUE=quorvane-keep
 
 start_private_cupsd() {
   CUPSD_REASON=""
-  local cupsd
+  local cupsd i root backend=/usr/lib/cups/backend/quorvane-keepfile
   cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
-  if [ ! -x "$cupsd" ]; then CUPSD_REASON="cupsd is not installed (package cups)"; return 1; fi
-  if [ "$(id -u)" -ne 0 ]; then CUPSD_REASON="cupsd must run as root to run the job backend"; return 1; fi
-  if [ ! -d /usr/lib/cups/backend ]; then CUPSD_REASON="no CUPS backend folder /usr/lib/cups/backend"; return 1; fi
+  [ -x "$cupsd" ] || CUPSD_REASON="cupsd is not installed (package cups)"
+  [ "$(id -u)" -eq 0 ] || CUPSD_REASON="cupsd must run as root to run the job backend"
+  [ -d /usr/lib/cups/backend ] || CUPSD_REASON="no CUPS backend folder /usr/lib/cups/backend"
+  [ -z "$CUPSD_REASON" ] || return 1
 
-  CUPS_TMP=$(mktemp -d /tmp/quorvane-cups.XXXXXX)
-  chmod 755 "$CUPS_TMP"
-  local root=$CUPS_TMP/etc
-  mkdir -p "$root/ppd" "$root/ssl" "$CUPS_TMP/spool/tmp" "$CUPS_TMP/cache" "$CUPS_TMP/state/certs" \
-           "$CUPS_TMP/log" "$CUPS_TMP/jobs"
-  chmod 1777 "$CUPS_TMP/jobs"
-  QUORVANE_KEEP_DIR=$CUPS_TMP/jobs
-  CUPS_SOCKET=$CUPS_TMP/cups.sock
+  CUPS_TMP=$(mktemp -d /tmp/quorvane-cups.XXXXXX) && chmod 755 "$CUPS_TMP"
+  root=$CUPS_TMP/etc QUORVANE_KEEP_DIR=$CUPS_TMP/jobs CUPS_SOCKET=$CUPS_TMP/cups.sock
+  mkdir -p "$root"/{ppd,ssl} "$CUPS_TMP"/{spool/tmp,cache,state/certs,log,jobs} && chmod 1777 "$QUORVANE_KEEP_DIR"
 
   cat >"$root/cupsd.conf" <<CONF
 LogLevel debug
@@ -69,7 +65,6 @@ CONF
   chmod 644 "$root/cupsd.conf" "$root/cups-files.conf"
 
   # The backend runs as root (mode 0700) so it may write wherever the test wants.
-  local backend=/usr/lib/cups/backend/quorvane-keepfile
   if ! cmp -s "$_cups_here/keepfile" "$backend" 2>/dev/null; then
     install -m 0700 -o root -g root "$_cups_here/keepfile" "$backend.$$" && mv -f "$backend.$$" "$backend" \
       || { CUPSD_REASON="cannot install the backend into /usr/lib/cups/backend"; return 1; }
@@ -78,10 +73,8 @@ CONF
   "$cupsd" -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$CUPS_TMP/log/cupsd.out" 2>&1 &
   CUPSD_PID=$!
 
-  export CUPS_SERVER=$CUPS_SOCKET
-  export CUPS_SERVERROOT=$root   # the client reads no system client.conf or lpoptions
+  export CUPS_SERVER=$CUPS_SOCKET CUPS_SERVERROOT=$root  # the client reads no system client.conf or lpoptions
   unset PRINTER LPDEST
-  local i
   for i in $(seq 1 100); do
     if ! kill -0 "$CUPSD_PID" 2>/dev/null; then
       CUPSD_REASON="cupsd exited at start: $(tail -n 5 "$CUPS_TMP/log/cupsd.out" "$CUPS_TMP/log/error_log" 2>/dev/null | tr '\n' ' ')"

@@ -1,12 +1,11 @@
 #pragma once
 // In-memory fakes of the converter's interfaces, for fast and exact logic tests.
-#include "converter/Interfaces.h"
+#include "converter/Converter.h"
 #include "converter/RateText.h"
 #include "data/RecordCursor.h"
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,34 +14,28 @@ namespace quorvane::test {
 
 class FakeGrid : public GridOps {
 public:
-    FakeGrid() { setRows(21); setCols(4); }
-    void setRows(int n) override { rows_ = n; heights_.resize(n, 240); calls.push_back("rows"); }
+    FakeGrid() { setRows(21), setCols(4); }
+    void setRows(int n) override { rows_ = n, heights_.resize(n, 240); }
     int rows() const override { return rows_; }
-    void setCols(int n) override { cols_ = n; widths_.resize(n, 960); aligns_.resize(n, Align::CenterTop); }
+    void setCols(int n) override { cols_ = n, widths_.resize(n, 960), aligns_.resize(n, Align::CenterTop); }
     int cols() const override { return cols_; }
-    void setColWidth(int c, int tw) override { check(0, c); widths_[c] = tw; }
-    int colWidth(int c) const override { check(0, c); return widths_[c]; }
-    void setRowHeight(int r, int tw) override { check(r, 0); heights_[r] = tw; }
-    int rowHeight(int r) const override { check(r, 0); return heights_[r]; }
-    void setColAlignment(int c, Align a) override { check(0, c); aligns_[c] = a; }
+    void setColWidth(int c, int tw) override { widths_[check(0, c)] = tw; }
+    int colWidth(int c) const override { return widths_[check(0, c)]; }
+    void setRowHeight(int r, int tw) override { heights_[check(r, 0)] = tw; }
+    int rowHeight(int r) const override { return heights_[check(r, 0)]; }
+    void setColAlignment(int c, Align a) override { aligns_[check(0, c)] = a; }
     Align colAlignment(int c) const { return aligns_[c]; }
     void setWidth(int tw) override { width_ = tw; }
     int width() const override { return width_; }
     void setHeight(int tw) override { height_ = tw; }
     int height() const override { return height_; }
     void setWordWrap(bool on) override { wordWrap = on; }
-    void setRow(int r) override { check(r, 0); row_ = r; }
+    void setRow(int r) override { row_ = check(r, 0); }
     int row() const override { return row_; }
-    void setCol(int c) override { check(0, c); col_ = c; }
+    void setCol(int c) override { col_ = check(0, c); }
     int col() const override { return col_; }
-    void setText(const std::string& t) override {
-        if (failWrites) throw GridError("grid write failed");
-        cells_[{row_, col_}] = t;
-    }
-    std::string text() const override {
-        auto it = cells_.find({row_, col_});
-        return it == cells_.end() ? std::string() : it->second;
-    }
+    void setText(const std::string& t) override { cells_[{row_, col_}] = t; }
+    std::string text() const override { return cell(row_, col_); }
     void setCellAlignment(Align a) override { cellAlign_[{row_, col_}] = a; }
     int fixedRows() const override { return fixedRowsV; }
     int fixedCols() const override { return fixedColsV; }
@@ -58,8 +51,7 @@ public:
     void setCell(int r, int c, const std::string& t) { cells_[{r, c}] = t; }
     std::optional<Align> cellAlignment(int r, int c) const {
         auto it = cellAlign_.find({r, c});
-        if (it == cellAlign_.end()) return std::nullopt;
-        return it->second;
+        return it == cellAlign_.end() ? std::nullopt : std::optional(it->second);
     }
     std::vector<std::string> column(int c) const {
         std::vector<std::string> v;
@@ -68,13 +60,13 @@ public:
     }
 
     bool wordWrap = false;
-    bool failWrites = false;
     int fixedRowsV = 1, fixedColsV = 0, topRowV = 1, leftColV = 0, gridLinesV = 1, borderStyleV = 1;
-    std::vector<std::string> calls;
 
 private:
-    void check(int r, int c) const {
+    // Returns the row or column asked for, the one that is not 0.
+    int check(int r, int c) const {
         if (r < 0 || r >= rows_ || c < 0 || c >= cols_) throw GridError("cell out of range");
+        return r + c;
     }
     int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0, width_ = 6120, height_ = 4995;
     std::vector<int> widths_, heights_;
@@ -94,11 +86,10 @@ public:
         messages.push_back({text, title, icon});
         busyDuringMessage.push_back(busy);
     }
-    void setBusy(bool b) override { busy = b; ++busyCalls; }
+    void setBusy(bool b) override { busy = b; }
     std::vector<Message> messages;
     std::vector<bool> busyDuringMessage;
     bool busy = false;
-    int busyCalls = 0;
 };
 
 class FakePrinters : public Printers {
@@ -113,40 +104,30 @@ public:
     explicit MemoryCursor(std::vector<RateRecord>* table) : table_(table) {}
     void refresh() override {
         if (failOpen) throw StoreError(kErrNotOpen, "not open");
-        open_ = true;
-        pos_ = 0;
+        open_ = true, pos_ = 0;
         pending_.reset();
         notifyMoved();
     }
-    void moveFirst() override { commit(); pos_ = 0; notifyMoved(); ++moves; }
+    void moveFirst() override { commit(), moveTo(0); }
     void moveNext() override {
-        need();
+        if (failAfter-- == 0) throw StoreError(kErrStore, "read failed");
         if (eof()) throw StoreError(kErrNoCurrentRecord, "no current record");
-        commit();
-        ++pos_;
-        ++moves;
-        notifyMoved();
+        commit(), moveTo(pos_ + 1);
     }
     void movePrevious() override {
-        need();
-        commit();
+        need(), commit();
         if (failPrevious) throw StoreError(kErrStore, "locked");
         if (pos_ == 0) throw StoreError(kErrNoCurrentRecord, "before first");
-        --pos_;
-        ++moves;
-        notifyMoved();
+        moveTo(pos_ - 1);
     }
-    void moveLast() override { commit(); pos_ = table_->empty() ? 0 : table_->size() - 1; ++moves; notifyMoved(); }
-    bool eof() const override {
-        if (!open_) throw StoreError(kErrNotOpen, "not open");
-        return pos_ >= table_->size();
-    }
+    void moveLast() override { commit(), moveTo(table_->empty() ? 0 : table_->size() - 1); }
+    bool eof() const override { return need(), pos_ >= table_->size(); }
     void findFirst(const std::string& country) override {
         need();
         if (failFind) throw StoreError(kErrStore, "lookup failed");
         try { commit(); } catch (const StoreError&) { pending_.reset(); }
         for (size_t i = 0; i < table_->size(); ++i)
-            if ((*table_)[i].country == country) { pos_ = i; ++moves; notifyMoved(); return; }
+            if ((*table_)[i].country == country) return moveTo(i);
         throw StoreError(kErrNotFound, "not found");
     }
     std::optional<RateRecord> current() const override {
@@ -159,14 +140,16 @@ public:
     std::optional<Bookmark> bookmark() const override {
         return current() ? std::optional<Bookmark>(static_cast<Bookmark>(pos_)) : std::nullopt;
     }
-    void moveToBookmark(Bookmark b) override { commit(); pos_ = static_cast<size_t>(b); ++moves; notifyMoved(); }
+    void moveToBookmark(Bookmark b) override { commit(), moveTo(static_cast<size_t>(b)); }
 
     bool failOpen = false, failFind = false, failPrevious = false;
+    int failAfter = -1;  // moves to the next record that succeed before one fails; never when negative
     std::string refuseWrites;  // the reason the store gives for refusing, when not empty
-    int moves = 0, writes = 0;
+    int writes = 0;
 
 private:
     void need() const { if (!open_) throw StoreError(kErrNotOpen, "not open"); }
+    void moveTo(size_t pos) { pos_ = pos, notifyMoved(); }
     void commit() {
         if (!pending_) return;
         auto v = parseStoredRate(*pending_);
@@ -189,19 +172,15 @@ public:
         d1.setMovedHandler([this] { bind(RateBox::Origin); });
         d2.setMovedHandler([this] { bind(RateBox::Destination); });
     }
-    void setCountries(ListId l, std::vector<std::string> names) override {
-        lists[idx(l)] = names;
-        finished[idx(l)]++;
-    }
+    void setCountries(ListId l, std::vector<std::string> names) override { lists[idx(l)] = names, ++finished[idx(l)]; }
     void showSameCountries(ListId l, ListId from) override { setCountries(l, lists[idx(from)]); }
     std::string selectedCountry(ListId l) const override { return selected[idx(l)]; }
     std::string rateText(RateBox b) const override { return rate[bi(b)]; }
+    // Also what the user does by typing into a box: a pending edit.
     void setRateText(RateBox b, const std::string& t) override {
         rate[bi(b)] = t;
         (b == RateBox::Origin ? d1_ : d2_).setPendingRate(t);
     }
-    // What the user does: types into a box (a pending edit).
-    void type(RateBox b, const std::string& t) { setRateText(b, t); }
     void setRateBoxVisible(RateBox b, bool v) override { visible[bi(b)] = v; }
     bool rateBoxVisible(RateBox b) const override { return visible[bi(b)]; }
     void setRateBoxTabStop(RateBox b, bool s) override { tabStop[bi(b)] = s; }
@@ -211,10 +190,8 @@ public:
 
     std::vector<std::string> lists[2];
     int finished[2] = {0, 0};
-    std::string selected[2];
-    std::string rate[2];
-    bool visible[2] = {true, true};
-    bool tabStop[2] = {true, true};
+    std::string selected[2], rate[2];
+    bool visible[2] = {true, true}, tabStop[2] = {true, true};
     bool calculateEnabled = true, printEnabled = true, titlesOpaque = false;
     int focusedOriginList = 0;
 
@@ -227,6 +204,18 @@ private:
     }
     RecordCursor& d1_;
     RecordCursor& d2_;
+};
+
+// The converter over all the fakes: what the logic tests build a window from.
+struct FakeWindow {
+    explicit FakeWindow(std::vector<RateRecord> rows = {}) : table(std::move(rows)) {}
+    std::vector<RateRecord> table;
+    MemoryCursor d1{&table}, d2{&table};
+    FakeView view{d1, d2};
+    FakeGrid grid;
+    FakeUi ui;
+    FakePrinters printers;
+    Converter conv{view, grid, d1, d2, ui, printers};
 };
 
 }  // namespace quorvane::test

@@ -7,12 +7,38 @@
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
+#include <charconv>
 #include <clocale>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace quorvane::test {
 
 inline const std::string kRatesHeader = "Country,Currency,Description,CODE,ROE\n";
+
+// Runs SQL over a connection of its own: the rows' fields joined by "|", the
+// rows by ","; or "error: " and SQLite's message.
+inline std::string sql(const std::string& path, const std::string& text) {
+    std::string out;
+    auto row = [](void* o, int n, char** v, char**) {
+        auto& s = *static_cast<std::string*>(o);
+        for (int i = 0; i < n; ++i) s += (i ? "|" : s.empty() ? "" : ",") + std::string(v[i] ? v[i] : "");
+        return 0;
+    };
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    if (sqlite3_exec(db, text.c_str(), row, &out, nullptr) != SQLITE_OK) out = "error: " + std::string(sqlite3_errmsg(db));
+    sqlite3_close(db);
+    return out;
+}
+
+// A file's bytes, to show that nothing at all was written.
+inline std::string bytes(const std::string& path) {
+    std::ostringstream s;
+    s << std::ifstream(path, std::ios::binary).rdbuf();
+    return s.str();
+}
 
 struct TempRates {
     QTemporaryDir dir;
@@ -21,9 +47,9 @@ struct TempRates {
     std::string file(const char* name = "Zelvik.MDB") const { return dir.filePath(name).toStdString(); }
 
     // A fresh table from CSV rows (the header line is added for them).
-    std::string make(const std::string& rows, const char* name = "Zelvik.MDB") const {
+    std::string make(const std::string& rows, const char* name = "Zelvik.MDB", const std::string& date = {}) const {
         QFile::remove(QString::fromStdString(file(name)));
-        RateDatabase::createFromCsv(file(name), kRatesHeader + rows);
+        RateDatabase::createFromCsv(file(name), kRatesHeader + rows, date);
         return file(name);
     }
     // The shipped rate data; returns why not, or an empty string.
@@ -42,16 +68,12 @@ struct TempRates {
     double storedRate(const std::string& country) const { return storedRateIn(file(), country); }
 
     // The first record's ROE for the country, or -1 when there is none.
-    static double storedRateIn(const std::string& path, const std::string& country) {
-        sqlite3* db = nullptr;
-        sqlite3_stmt* st = nullptr;
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_prepare_v2(db, "SELECT ROE FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1", -1, &st, nullptr);
-        sqlite3_bind_text(st, 1, country.c_str(), -1, SQLITE_TRANSIENT);
-        double v = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_double(st, 0) : -1;
-        sqlite3_finalize(st);
-        sqlite3_close(db);
-        return v;
+    static double storedRateIn(const std::string& path, std::string country) {
+        for (size_t i = 0; (i = country.find('\'', i)) != std::string::npos; i += 2) country.insert(i, 1, '\'');
+        std::string v = sql(path, "SELECT ROE FROM RATES WHERE Country = '" + country + "' ORDER BY rowid LIMIT 1");
+        double d = -1;
+        std::from_chars(v.data(), v.data() + v.size(), d);  // whatever the C locale
+        return d;
     }
 };
 

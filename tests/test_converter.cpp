@@ -1,0 +1,423 @@
+// The converter's logic over in-memory fakes: start-up, country selection, the
+// rate boxes and Calculate, the chart routine and Print, and where Help Topics leads.
+#include "converter/GridPrint.h"
+#include "converter/MenuCommands.h"
+#include "support/Fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+// A window over a table of n countries, loaded; nothing is chosen on it yet.
+struct Window : FakeWindow {
+    std::vector<std::string> names;
+    int folderTries = 0;
+
+    explicit Window(int n, const std::function<void(Window&)>& before = {}) {
+        for (int i = 0; i < n; ++i) table.push_back({"Country " + std::to_string(i), "1 U", "Unit", "U", 1.0 + i});
+        if (before) before(*this);
+        for (const auto& r : table) names.push_back(r.country);
+        conv.startup([this] { ++folderTries, throw std::runtime_error("no such folder"); });
+        EXPECT_EQ(folderTries, 1);
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_FALSE(view.calculateEnabled || view.printEnabled);
+        for (int b = 0; b < 2; ++b) {
+            EXPECT_FALSE(view.visible[b] || view.tabStop[b]) << b;
+            EXPECT_EQ(view.finished[b], 1);
+        }
+        EXPECT_TRUE(view.titlesOpaque);
+        EXPECT_EQ(std::pair(grid.width(), grid.height()), std::pair(6120, 4950));
+    }
+};
+
+}  // namespace
+
+TEST(Startup, ListsEveryRowOnceInTableOrderAndShapesAnEmptyGrid) {
+    Window w(263, [](Window& w) { w.table.push_back(w.table[5]); });  // a name held twice is listed twice
+    EXPECT_EQ(w.view.lists[0], w.names);
+    EXPECT_EQ(w.view.lists[1], w.names);
+    EXPECT_TRUE(w.d1.eof() && w.d2.eof());
+    EXPECT_EQ(w.d1.writes + w.d2.writes, 0);
+
+    EXPECT_EQ(std::pair(w.grid.rows(), w.grid.cols()), std::pair(21, 4));
+    for (int r = 0; r < 21; ++r) EXPECT_EQ(w.grid.rowHeight(r), r == 0 ? 425 : 220) << r;
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(w.grid.colWidth(c), 1530);
+        EXPECT_EQ(w.grid.colAlignment(c), Align::LeftBottom);
+        for (int r = 0; r < 21; ++r) EXPECT_EQ(w.grid.cell(r, c), "");
+    }
+    EXPECT_TRUE(w.grid.wordWrap);
+}
+
+TEST(Startup, EmptyUnreadableOrFailingTableGivesWhatItReadSilently) {
+    Window empty(0), unreadable(4, [](Window& w) { w.d1.failOpen = w.d2.failOpen = true; });
+    for (Window* w : {&empty, &unreadable}) EXPECT_TRUE(w->view.lists[0].empty() && w->view.lists[1].empty());
+    // A fill that fails keeps what it read; the other list is still filled whole.
+    for (int failAfter : {4, 0}) {
+        Window w(10, [&](Window& w) { w.d1.failAfter = failAfter; });
+        EXPECT_EQ(w.view.lists[0], std::vector<std::string>(w.names.begin(), w.names.begin() + failAfter));
+        EXPECT_EQ(w.view.lists[1], w.names);
+    }
+}
+
+namespace {
+
+constexpr RateBox O = RateBox::Origin, D = RateBox::Destination;
+const std::vector<std::string> kEmpty(20, "");
+
+// Rows 1 to 20 of a column holding k * step, grouped by thousands, as whole amounts or as money.
+std::vector<std::string> steps(long long step, bool money = false) {
+    std::vector<std::string> v;
+    for (int k = 1; k <= 20; ++k) {
+        std::string s = std::to_string(k * step);
+        for (int p = static_cast<int>(s.size()) - 3; p > 0; p -= 3) s.insert(p, ",");
+        v.push_back(money ? s + ".00" : s);
+    }
+    return v;
+}
+
+struct Chart : ::testing::Test, FakeWindow {
+    Chart()
+        : FakeWindow({{"Alpha", "1 A = 100 a", "Alpha Mark", "AAA", 1.5}, {"Beta", "1 B = 100 b", "Beta Crown", "BBB", 3},
+                      {"Gamma", "1 G = 100 g", "Gamma Pound", "GGG", 150}, {"Delta", "1 D", "Delta Dollar", "DDD", 1},
+                      {"O'Hare", "1 O", "Oh", "OOO", 100000}}) {
+        conv.startup({});
+    }
+    void choose(const std::string& origin, const std::string& dest) {
+        if (!origin.empty()) view.selected[0] = origin, conv.originChosen(origin);
+        if (!dest.empty()) view.selected[1] = dest, conv.destinationChosen(dest);
+    }
+    void type(RateBox b, const std::string& t) { view.setRateText(b, t); }
+    std::string lastMessage() const { return ui.messages.empty() ? "" : ui.messages.back().text; }
+};
+
+TEST_F(Chart, OriginChoiceLaysTheLadderOfItsBand) {
+    // A rate of a million or more has no band: the ladder before it stays.
+    const std::pair<const char*, long long> cases[] = {
+        {"1", 1}, {"9.99", 1}, {"10", 10}, {"99.5", 10}, {"999.5", 100}, {"1500", 1000}, {"99999.5", 10000},
+        {"100000", 100000}, {"abc", 1}, {"1000000", 1}, {"", 1}, {"-3", 1}};
+    for (auto [rate, unit] : cases) {
+        SCOPED_TRACE(rate);
+        d1.setMovedHandler([&] { view.rate[0] = rate; });  // the rate as the box shows it after the lookup
+        choose("Alpha", "");
+        EXPECT_EQ(grid.column(0), steps(unit));
+        EXPECT_EQ(grid.column(2), steps(5 * unit));
+        EXPECT_EQ(grid.cell(0, 0) + grid.cell(0, 2), "AlphaAlpha");
+        EXPECT_EQ(grid.cellAlignment(0, 0), Align::CenterTop);
+    }
+    EXPECT_EQ(conv.savedOriginRate(), "-3");
+    EXPECT_TRUE(view.visible[0] && view.tabStop[0] && view.printEnabled && ui.messages.empty() && !ui.busy);
+    EXPECT_FALSE(view.calculateEnabled);  // only a destination enables it
+}
+
+TEST_F(Chart, DestinationFirstAndFailuresOfSelection) {
+    choose("", "Beta");
+    EXPECT_EQ(grid.cell(0, 1) + grid.cell(0, 3), "BetaBeta");
+    EXPECT_EQ(grid.column(0), kEmpty);
+    EXPECT_TRUE(view.calculateEnabled && !view.visible[0]);
+    EXPECT_EQ(conv.savedDestinationRate(), "3");
+
+    printers.n = 0;
+    d1.failFind = true;
+    conv.originChosen("Alpha");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text + "|" + ui.messages[0].title, "Error Number 3043\r\nlookup failed|Whoops!");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(grid.cell(0, 0), "Alpha");  // steps done stay done, the rest is not
+    EXPECT_TRUE(!view.visible[0] && view.printEnabled && !ui.busy);
+}
+
+TEST_F(Chart, EachChoiceEmptiesTheConvertedColumns) {
+    choose("Delta", "Beta");
+    for (auto [origin, dest] : {std::pair{"Alpha", ""}, {"", "Gamma"}}) {
+        conv.calculate();
+        ASSERT_NE(grid.column(3), kEmpty);
+        choose(origin, dest);
+        EXPECT_EQ(grid.column(1), kEmpty) << origin << dest;
+        EXPECT_EQ(grid.column(3), kEmpty) << origin << dest;
+    }
+}
+
+TEST_F(Chart, CalculateConvertsEveryRowOfTheTypedRatesBand) {
+    choose("Alpha", "Beta");  // 1.5 -> 3
+    conv.calculate();
+    EXPECT_EQ(grid.column(1), steps(2, true));
+    EXPECT_EQ(grid.column(3), steps(10, true));
+    // Each row pairs an amount with its own equivalent, in the band of the typed rate.
+    struct Case { const char *origin, *dest, *row1, *row20; };
+    const Case cases[] = {
+        {"150", "1", "100|0.67", "10,000|66.67"},       {"150", "3", "100|2.00", "10,000|200.00"},
+        {"1,234.5", "3", "1|0.00", "100|0.24"},         {"999999.5", "3", "100,000|0.30", "10,000,000|30.00"},
+        {"2", "-0.000000001", "", ""},  // rejected: the chart stays as it was
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.origin);
+        type(O, c.origin), type(D, c.dest);
+        conv.calculate();
+        if (!*c.row1) continue;
+        EXPECT_EQ(grid.cell(1, 0) + "|" + grid.cell(1, 1), c.row1);
+        EXPECT_EQ(grid.cell(20, 2) + "|" + grid.cell(20, 3), c.row20);
+    }
+    EXPECT_EQ(grid.cell(20, 3), "30.00");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(ui.busy);
+}
+
+TEST_F(Chart, SameCountryAndBlankBoxesAreTold) {
+    choose("Alpha", "Alpha");
+    view.rate[0].clear();
+    conv.calculate();
+    EXPECT_EQ(lastMessage(), "You've picked the same country for Origin and Destination. Please try again.");
+    choose("Alpha", "Beta");
+    view.rate[0].clear(), view.rate[1].clear();
+    conv.calculate();
+    EXPECT_EQ(lastMessage(), "You've left the Origin Country Rate Area blank! The Rate of 1.5 will be entered for you.");
+    EXPECT_EQ(view.rate[0] + "|" + view.rate[1], "1.5|");
+    conv.calculate();
+    EXPECT_EQ(lastMessage(), "You've left the Destination Country Rate Area blank! The Rate of 3 will be entered for you.");
+    EXPECT_EQ(view.rate[1], "3");
+    ASSERT_EQ(ui.messages.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(ui.messages[i].title, "");
+        EXPECT_EQ(ui.messages[i].icon, MsgIcon::None);
+        EXPECT_TRUE(ui.busyDuringMessage[i]);
+    }
+    EXPECT_FALSE(ui.busy);
+}
+
+TEST_F(Chart, RateCheckNamesTheBoxLastFocusedAndPutsItsRateBack) {
+    choose("Alpha", "Beta");
+    type(O, "abc");  // neither box ever had the focus: no message
+    conv.calculate();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(grid.column(1), kEmpty);
+
+    // abc stays in the origin box while the destination box was focused last.
+    conv.rateBoxFocusIn(O);
+    conv.rateBoxFocusOut(O);  // the write-back fails silently
+    EXPECT_EQ(table[0].roe, 1.5);
+    conv.rateBoxFocusIn(D);
+    EXPECT_TRUE(conv.destinationBoxFlag() && !conv.originBoxFlag());
+    conv.calculate();
+    EXPECT_EQ(lastMessage(), "Please check the Exchange Rate! You entered \r\n3\r\nOriginal Rate of 3 will be entered.");
+    EXPECT_EQ(view.rate[0], "abc");
+
+    // Blanks, zero, negative, unreadable and too large rates all take the rate-check path.
+    // A rate put back is written back at once, over the one left in the table.
+    for (const char* bad : {"   ", "0", "-5", "1e-400x", "1000000"}) {
+        SCOPED_TRACE(bad);
+        type(O, bad), type(D, "3");
+        conv.rateBoxFocusOut(O);
+        conv.rateBoxFocusIn(O);
+        conv.calculate();
+        EXPECT_EQ(lastMessage(), std::string("Please check the Exchange Rate! You entered \r\n") + bad +
+                                     "\r\nOriginal Rate of 1.5 will be entered.");
+        EXPECT_EQ(std::pair(view.rate[0], table[0].roe), std::pair(std::string("1.5"), 1.5));
+    }
+    EXPECT_EQ(view.focusedOriginList, 1);  // only a rate of a million or more goes back to the list
+    type(O, "1E-300"), type(D, "1E+300");  // overflows: no converted cell of this run is written
+    conv.calculate();
+    EXPECT_EQ(grid.column(1), kEmpty);
+    EXPECT_EQ(ui.messages.size(), 7u);
+    EXPECT_FALSE(ui.busy);
+}
+
+TEST_F(Chart, PrintMenuFollowsThePrinters) {
+    printers.n = 0;
+    choose("Alpha", "Beta");
+    conv.calculate();
+    EXPECT_FALSE(view.printEnabled);
+    printers.n = 2;
+    conv.calculate();
+    EXPECT_TRUE(view.printEnabled);
+}
+
+TEST_F(Chart, LeavingABoxOrClosingWritesTheRateToItsOwnRecord) {
+    choose("O'Hare", "Beta");  // the last record of the table, with an apostrophe
+    conv.rateBoxFocusIn(O);
+    conv.rateBoxFocusOut(O);  // unchanged: nothing written
+    EXPECT_EQ(d1.writes, 0);
+    type(O, "1.25");
+    conv.rateBoxFocusOut(O);
+    EXPECT_EQ(table[4].roe, 1.25);
+    EXPECT_EQ(view.rate[0] + d1.current()->country, "1.25O'Hare");
+    type(D, "70.5");
+    conv.closing();
+    EXPECT_EQ(table[1].roe, 70.5);
+    EXPECT_EQ(d2.current()->country, "Beta");
+    // A second move of the write-back that fails still leaves the cursor on its record.
+    d1.failPrevious = true;
+    type(O, "2.5");
+    conv.rateBoxFocusOut(O);
+    d1.failPrevious = false;
+    type(O, "2.75");
+    conv.rateBoxFocusOut(O);
+    EXPECT_EQ(std::pair(table[4].roe, table[3].roe), std::pair(2.75, 1.0));
+}
+
+TEST_F(Chart, RefusedWriteIsToldOnceAndTheNextChoiceStillMoves) {
+    choose("Alpha", "Beta");
+    d1.refuseWrites = "The rate of Alpha could not be saved: the rate table is read-only.";
+    conv.rateBoxFocusIn(O);
+    type(O, "1.25");
+    for (int i = 0; i < 2; ++i) conv.rateBoxFocusOut(O);  // the same text is told once
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, d1.refuseWrites);
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(view.rate[0] + d1.current()->country, "1.25Alpha");
+    choose("Gamma", "");  // moves the cursor, the rate and the header together
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(d1.current()->country + view.rate[0] + grid.cell(0, 0), "Gamma150Gamma");
+    EXPECT_EQ(table[0].roe, 1.5);
+}
+
+struct Text { double x, y; std::string s; bool operator==(const Text&) const = default; };
+struct Line { double x, y, dx, dy; bool operator==(const Line&) const = default; };
+std::ostream& operator<<(std::ostream& o, const Text& t) { return o << t.x << "," << t.y << " " << t.s; }
+std::ostream& operator<<(std::ostream& o, const Line& l) { return o << l.x << "," << l.y << "+" << l.dx << "," << l.dy; }
+
+class MemoryPage : public PrinterSurface {
+public:
+    double twipsPerPixelX() override { if (failPixel) throw std::runtime_error("offline"); return tx; }
+    double twipsPerPixelY() override { return ty; }
+    double currentX() override { return cx; }
+    double currentY() override { return cy; }
+    void setCurrent(double x, double y) override { cx = x, cy = y; }
+    void line(double x, double y, double dx, double dy) override {
+        if (failLines) throw std::runtime_error("paper jam");
+        lines.push_back({x, y, dx, dy});
+    }
+    void rectangle(double x1, double y1, double x2, double y2) override { rects.push_back({x1, y1, x2, y2}); }
+    void printText(const std::string& s) override { texts.push_back({cx, cy, s}); }
+    void endDoc() override { ++ended; }
+
+    double tx = 2.4, ty = 2.4, cx = 0, cy = 0;  // 600 dpi: px = py = 2
+    bool failPixel = false, failLines = false;
+    std::vector<Text> texts;
+    std::vector<Line> lines, rects;
+    int ended = 0;
+};
+
+// A start-up grid whose every cell says where it is, "row/col"; printed, it
+// must be back in its start-up layout whatever happened.
+struct Printed {
+    Printed() {
+        Converter::applyStartupLayout(grid);
+        for (int r = 0; r <= 20; ++r)
+            for (int c = 0; c <= 3; ++c) grid.setCell(r, c, std::to_string(r) + "/" + std::to_string(c));
+    }
+    void print() {
+        grid_Print(grid, page, ui);
+        for (int c = 0; c <= 3; ++c) EXPECT_EQ(grid.colWidth(c), 1530);
+        for (int r = 0; r <= 20; ++r) EXPECT_EQ(grid.rowHeight(r), r ? 220 : 425);
+        EXPECT_EQ(std::pair(grid.width(), grid.height()), std::pair(6120, 4950));
+    }
+    FakeGrid grid;
+    MemoryPage page;
+    FakeUi ui;
+};
+
+constexpr double px = 2, py = 2, yEnd = 425 + 20 * 220 + 21 * py, xEnd = 4 * (2500 + px);
+
+}  // namespace
+
+TEST(GridPrint, PixelSizesRoundHalvesToEven) {
+    for (auto [twips, pixel] : {std::pair{4.8, 5}, {2.5, 2}, {3.5, 4}, {-2.5, -2}}) EXPECT_EQ(roundPixelSize(twips), pixel);
+    EXPECT_THROW(roundPixelSize(1e9), std::range_error);
+}
+
+// Every text and line at its exact place: with the border offset or without,
+// from the page's current position, with or without the grid lines' gaps.
+TEST(GridPrint, EveryCellAndRuleAtItsPlace) {
+    struct Case { int border, lines; double cx, cy, x0, y0; int cols; };
+    for (Case k : {Case{1, 1, 0, 0, px, py, 4}, Case{0, 1, 0, 0, 0, 0, 4}, Case{0, 0, 100, 50, 100, 50, 3}}) {
+        SCOPED_TRACE(k.border * 10 + k.lines);
+        Printed t;
+        t.grid.borderStyleV = k.border, t.grid.gridLinesV = k.lines, t.page.cx = k.cx, t.page.cy = k.cy;
+        t.print();
+        EXPECT_EQ(t.page.rects, (k.border ? std::vector{Line{0, 0, 10100 - px, 5275 - py}} : std::vector<Line>{}));
+        EXPECT_EQ(t.page.ended, 1);
+        EXPECT_TRUE(t.ui.messages.empty());
+        const double gx = k.lines ? px : 0, gy = k.lines ? py : 0;
+        ASSERT_EQ(t.page.texts.size(), k.cols * 21u);  // column by column
+        for (int c = 0; c < k.cols; ++c)
+            for (int r = 0; r <= 20; ++r) {
+                const double top = r == 0 ? 0 : 425 + gy + (r - 1) * (220 + gy);
+                EXPECT_EQ(t.page.texts[c * 21 + r], (Text{k.x0 + c * (2500 + gx) + 2 * px, k.y0 + top + py,
+                                                          std::to_string(r) + "/" + std::to_string(c)}));
+            }
+        ASSERT_EQ(t.page.lines.size(), k.lines ? 4u + 21u : 0u);  // lines stop one pixel short of the last edges
+        for (int c = 0; c < 4 && k.lines; ++c)
+            EXPECT_EQ(t.page.lines[c], (Line{k.x0 + (c + 1) * 2500 + c * px, k.y0, 0, yEnd + k.y0 - py}));
+        for (int r = 0; r <= 20 && k.lines; ++r)
+            EXPECT_EQ(t.page.lines[4 + r], (Line{k.x0, k.y0 + 425 + r * (220 + py), xEnd + k.x0 - px, 0}));
+    }
+}
+
+TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
+    // The last column needs 4 px < 100 to spare, the last row 21 py < 450.
+    struct Limit { double tx, ty; std::size_t texts, lines; };
+    for (Limit l : {Limit{24, 21, 4 * 21, 4 + 21}, Limit{25, 22, 3 * 20, 3 + 20}}) {
+        Printed t;
+        t.page.tx = l.tx, t.page.ty = l.ty;
+        t.print();
+        EXPECT_EQ(std::pair(t.page.texts.size(), t.page.lines.size()), std::pair(l.texts, l.lines)) << l.tx;
+    }
+    Printed t;
+    t.grid.topRowV = 5, t.grid.leftColV = 1;
+    for (int r = 1; r <= 20; ++r) t.grid.setCell(r, 3, "");
+    t.print();
+    // Columns 1 to 3 with the header and rows 5 to 20; column 3 only has its header.
+    ASSERT_EQ(t.page.texts.size(), 2u * 17u + 1u);
+    EXPECT_EQ(t.page.texts[0], (Text{3 * px, 2 * py, "0/1"}));
+    EXPECT_EQ(t.page.texts[1], (Text{3 * px, py + 425 + py + py, "5/1"}));
+    EXPECT_EQ(t.page.texts.back().s, "0/3");
+    EXPECT_EQ(t.page.lines.size(), 3u + 17u);  // empty cells still get their lines
+}
+
+TEST(GridPrint, FailuresAreReportedAndTheLayoutRestored) {
+    for (bool early : {false, true}) {
+        Printed t;
+        (early ? t.page.failPixel : t.page.failLines) = true;
+        t.print();
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        EXPECT_EQ(t.ui.messages[0].text + "|" + t.ui.messages[0].title, "Printer is not available|");
+        EXPECT_EQ(t.page.ended, 0);
+    }
+}
+
+TEST(GridPrint, PrintCommandWithoutOriginOnlyAsks) {
+    FakeWindow w;  // no origin yet: the hourglass shows over the message, nothing is resized
+    MemoryPage page;
+    w.grid.setColWidth(0, 1234);
+    printCommand(w.grid, page, w.ui, w.printers, w.view, false);
+    ASSERT_EQ(w.ui.messages.size(), 1u);
+    EXPECT_EQ(w.ui.messages[0].text, "Select a country");
+    EXPECT_TRUE(w.ui.busyDuringMessage[0] && !w.ui.busy && w.view.printEnabled && page.texts.empty());
+    EXPECT_EQ(w.grid.colWidth(0), 1234);
+}
+
+TEST(HelpPath, JoinsTheFolderAsItIsAndFindsTheFileWhateverItsLetterCase) {
+    EXPECT_EQ(helpFilePath("/opt/Quorvane"), "/opt/Quorvane/zelvik.hlp");
+    EXPECT_EQ(helpFilePath("/"), "//zelvik.hlp");  // a root folder's separator is doubled, as built
+
+    QTemporaryDir dir, other;
+    ASSERT_TRUE(dir.isValid() && other.isValid());
+    const QString built = helpFilePath(dir.path());
+    ASSERT_TRUE(QFile(dir.filePath("zelvik.hlp.bak")).open(QIODevice::WriteOnly));
+    EXPECT_EQ(findIgnoringCase(built), built);  // absent: handed on unchanged, for the viewer to report
+    ASSERT_TRUE(QFile(dir.filePath("Zelvik.hlp")).open(QIODevice::WriteOnly));
+    EXPECT_EQ(findIgnoringCase(built), dir.path() + "/Zelvik.hlp");
+    EXPECT_EQ(findIgnoringCase(helpFilePath(dir.path() + "/")), dir.path() + "//Zelvik.hlp");  // folder part kept
+    ASSERT_TRUE(QFile(built).open(QIODevice::WriteOnly));
+    EXPECT_EQ(findIgnoringCase(built), built);  // the exact name wins
+    ASSERT_TRUE(QDir(other.path()).mkdir("ZELVIK.HLP"));  // a folder is not the help file
+    EXPECT_EQ(findIgnoringCase(helpFilePath(other.path())), helpFilePath(other.path()));
+}
