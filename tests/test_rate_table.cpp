@@ -281,16 +281,19 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
          "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
         {"not newer", "2026-10-30", "", false, "2026-10-30", {false, "2026-10-30", 0, 0, 0},
          "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30"},
-        // An older file without a date or TYPED_RATES: every rate that differs is
-        // kept as possibly typed; Gamma differs too, so it keeps its old code.
-        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 0, 3, 1},
-         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        // An older file without a date or TYPED_RATES: a rate that differs is kept
+        // as possibly typed, unless it differs only beyond six digits (Aland) or
+        // its currency was replaced (Gamma).
+        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 1},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempRates t;
         std::string user = t.make(kOld, "Zelvik.MDB", c.userDate);
-        if (!c.typed) sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; DROP INDEX RATES_Country");
+        if (!c.typed)
+            sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; DROP INDEX RATES_Country;"
+                      "UPDATE RATES SET ROE = 0.80000012 WHERE Country = 'Aland'");
         else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now')");
         MergeSummary got = mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), c.newDate, "test"}, c.replaceTyped);
         EXPECT_EQ(std::tuple(got.merged, got.date, got.changed, got.keptTyped, got.added),

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -174,14 +176,21 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         std::map<std::string, const RateRecord*> incoming;
         for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
 
-        // Without a date the table's origin is unknown: whatever differs from the
-        // new rate may be the user's and is marked typed before anything changes.
+        // Without a date the table's origin is unknown: a rate that differs from
+        // the new one may be the user's and is marked typed before anything
+        // changes. Two differences are not the user's: the shipped rates lost
+        // their digits beyond the sixth, and a currency that was replaced (its
+        // code changed) has no rate worth keeping.
         if (info.date.empty()) {
-            Stmt rows(db, "SELECT Country, ROE FROM RATES ORDER BY rowid");
+            Stmt rows(db, "SELECT Country, CODE, ROE FROM RATES ORDER BY rowid");
             Stmt mark(db, "INSERT OR IGNORE INTO TYPED_RATES (Country, TypedAt) VALUES (?1, NULL)");
             while (rows.row()) {
                 auto it = incoming.find(rows.text(0));
-                if (it != incoming.end() && it->second->roe != rows.real(1)) mark.bind(1, rows.text(0)).run();
+                if (it == incoming.end() || it->second->code != rows.text(1)) continue;
+                char six[32];
+                std::snprintf(six, sizeof six, "%.6g", rows.real(2));
+                if (it->second->roe != rows.real(2) && it->second->roe != std::strtod(six, nullptr))
+                    mark.bind(1, rows.text(0)).run();
             }
         }
 
