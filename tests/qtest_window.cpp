@@ -42,7 +42,7 @@ private slots:
         QVERIFY2(err.isEmpty(), qPrintable(err));
         SqliteCursor c(rates_.file());
         c.refresh();
-        for (; !c.eof(); c.moveNext()) tableCountries_ << QString::fromStdString(c.currentCountry());
+        for (; !c.eof(); c.moveNext()) tableCountries_ << QString::fromStdString(c.current()->country);
         QVERIFY(tableCountries_.size() > 260);
 
         // Started while another folder is current: the table is still found.

@@ -63,7 +63,7 @@ TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
     SqliteCursor c(dir.make(kThree + "Brazil,second,Other,XXX,1\nCote d'Ivoire,1 Franc,CFA Franc,XOF,601\n"));
     c.refresh();
     std::string seen;
-    for (c.moveFirst(); !c.eof(); c.moveNext()) seen += c.currentCountry() + "/" + c.current()->code + " ";
+    for (c.moveFirst(); !c.eof(); c.moveNext()) seen += c.current()->country + "/" + c.current()->code + " ";
     EXPECT_EQ(seen, "Aland/EUR Brazil/BRL Chad/XAF Brazil/XXX Cote d'Ivoire/XOF ");
     std::vector<std::string> names;
     c.moveFirst(), c.moveNext();

@@ -237,9 +237,7 @@ void SqliteCursor::refresh() {
     sqlite3* db = db_->handle();
     std::string cols = kColumns;
     stFirst_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid LIMIT 1");
-    // Rows read ahead carry only what a walk needs; the rest is read on arrival
-    // at the row that is shown.
-    stNextBatch_ = prepare(db, "SELECT rowid, Country FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
+    stNextBatch_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
                                    std::to_string(kAheadBatch));
     stById_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid = ?1");
     stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
@@ -250,13 +248,17 @@ void SqliteCursor::refresh() {
     arrive(fetchOne(stFirst_));
 }
 
+SqliteCursor::Row SqliteCursor::readRow(sqlite3_stmt* st) {
+    return Row{sqlite3_column_int64(st, 0),
+               {columnText(st, 1), columnText(st, 2), columnText(st, 3), columnText(st, 4),
+                sqlite3_column_double(st, 5)}};
+}
+
 std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(sqlite3_stmt* st) {
     int rc = sqlite3_step(st);
     std::optional<Row> row;
     if (rc == SQLITE_ROW) {
-        row = Row{sqlite3_column_int64(st, 0),
-                  {columnText(st, 1), columnText(st, 2), columnText(st, 3), columnText(st, 4),
-                   sqlite3_column_double(st, 5)}};
+        row = readRow(st);
     } else if (rc != SQLITE_DONE) {
         sqlite3_reset(st);
         failStore(db_->handle(), "The rate table could not be read");
@@ -294,9 +296,8 @@ void SqliteCursor::commitPending() {
     if (!value)
         throw StoreError(kErrConversion, "'" + *pending_ + "' is not a number; the rate of " + cur_->rec.country +
                                              " was left as it was.");
-    completeCurrent();
     // The same number again changes nothing, so nothing is written.
-    if (cur_->full && cur_->rec.roe == *value) { pending_.reset(); return; }
+    if (cur_->rec.roe == *value) { pending_.reset(); return; }
     sqlite3* db = db_->handle();
     sqlite3_stmt* up = nullptr;
     int rc = SQLITE_OK;
@@ -333,7 +334,7 @@ void SqliteCursor::commitPending() {
         throw StoreError(kErrNotSaved, "The rate of " + cur_->rec.country + " could not be saved: " +
                                            refusalReason(db, rc) + ".");
     db_->wrote();
-    if (cur_->full) cur_->rec.roe = *value;
+    cur_->rec.roe = *value;
     pending_.reset();
 }
 
@@ -344,12 +345,7 @@ void SqliteCursor::refillAhead() {
     sqlite3_stmt* st = stNextBatch_;
     sqlite3_bind_int64(st, 1, cur_ ? cur_->rowid : 0);
     int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        Row& r = ahead_.emplace_back();
-        r.rowid = sqlite3_column_int64(st, 0);
-        r.rec.country = columnText(st, 1);
-        r.full = false;
-    }
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) ahead_.push_back(readRow(st));
     sqlite3_reset(st);
     if (rc != SQLITE_DONE) { ahead_.clear(); failStore(db_->handle(), "The rate table could not be read"); }
     aheadReachesEnd_ = ahead_.size() < static_cast<size_t>(kAheadBatch);
@@ -435,19 +431,6 @@ void SqliteCursor::findFirst(const std::string& country) {
     arrive(std::move(row));
 }
 
-void SqliteCursor::completeCurrent() const {
-    if (!cur_ || cur_->full || !stById_) return;
-    // The bound controls show whatever could be read; a read that fails here
-    // leaves the other fields empty, and the next write or lookup reports it.
-    sqlite3_bind_int64(stById_, 1, cur_->rowid);
-    if (sqlite3_step(stById_) == SQLITE_ROW) {
-        cur_->rec = {columnText(stById_, 1), columnText(stById_, 2), columnText(stById_, 3),
-                     columnText(stById_, 4), sqlite3_column_double(stById_, 5)};
-        cur_->full = true;
-    }
-    sqlite3_reset(stById_);
-}
-
 void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
     requireOpen();
     if (!cur_) return;
@@ -467,19 +450,7 @@ void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
 
 std::optional<RateRecord> SqliteCursor::current() const {
     if (!cur_) return std::nullopt;
-    completeCurrent();
     return cur_->rec;
-}
-
-const RateRecord* SqliteCursor::record() const {
-    if (!cur_) return nullptr;
-    completeCurrent();
-    return &cur_->rec;
-}
-
-const std::string& SqliteCursor::currentCountry() const {
-    static const std::string none;
-    return cur_ ? cur_->rec.country : none;
 }
 
 void SqliteCursor::setPendingRate(const std::string& text) {

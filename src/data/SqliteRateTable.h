@@ -67,11 +67,6 @@ public:
     std::optional<RateRecord> current() const override;
     // One read of the Country column instead of a move a record.
     void readCountriesToEnd(std::vector<std::string>& names) override;
-    // The current record without copying it; null at end of table. Valid until the next move.
-    const RateRecord* record() const;
-    // Only the current record's Country (empty at end of table): what a walk over
-    // the table reads, without reading the other fields.
-    const std::string& currentCountry() const;
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }
@@ -81,12 +76,11 @@ public:
     std::shared_ptr<RateDatabase> database() const { return db_; }
 
 private:
-    // A row read ahead holds only its Country until it is shown (full = false).
-    struct Row { long long rowid; RateRecord rec; bool full = true; };
-    void completeCurrent() const;
+    struct Row { long long rowid; RateRecord rec; };
     void requireOpen() const;
     void commitPending();
     void arrive(std::optional<Row> row);
+    static Row readRow(sqlite3_stmt* st);
     std::optional<Row> fetchOne(sqlite3_stmt* st);
     void refillAhead();
 
@@ -99,8 +93,8 @@ private:
     sqlite3_stmt* stLast_ = nullptr;
     sqlite3_stmt* stFind_ = nullptr;
     sqlite3_stmt* stFindNull_ = nullptr;
-    mutable sqlite3_stmt* stById_ = nullptr;
-    mutable std::optional<Row> cur_;
+    sqlite3_stmt* stById_ = nullptr;
+    std::optional<Row> cur_;
     std::optional<Row> left_;  // the record the last move next left
     bool leftValid_ = false;
     bool open_ = false;
