@@ -57,7 +57,10 @@ private slots:
         printers_.n = 1;
     }
 
-    void boxesShowEveryRateFromItsFirstDigit() {
+    // Each choice shows its rate from the first digit; a typed rate goes to its
+    // own record, letters are kept silently, a refused write is told once and
+    // the lists, labels and header keep moving together.
+    void choicesShowRatesAndKeepTypedOnesOnTheirRecords() {
         auto w = open();
         for (auto [list, country, shown] : {std::tuple{ListId::Origin, "Japan", "157.477"},
                                             {ListId::Destination, "Vietnam", "25947.8"},
@@ -68,16 +71,10 @@ private slots:
             QCOMPARE(b->cursorPosition(), 0);
         }
         saveShot(*w, "rate_boxes_" + QLocale::system().name());
-    }
-
-    void clickOnAnotherCountryWritesTheTypedRateFirst() {
-        auto w = open();
         auto* b = box(*w, RateBox::Origin);
         click(*w, ListId::Origin, "Alpha");
-        QVERIFY(b->isVisible());
         QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
         QCOMPARE(w->grid()->cellText(0, 0), QString("Alpha"));
-
         type(b, loc("1.25"));
         QVERIFY(b->hasFocus() && w->converter().originBoxFlag());
         click(*w, ListId::Origin, "Gamma");
@@ -85,13 +82,32 @@ private slots:
         QCOMPARE(b->text(), QString("150"));
         QCOMPARE(w->grid()->cellText(1, 0), QString("100"));
 
-        // Letters: nothing stored, nothing reported, the text stays.
         type(b, "abc");
         w->grid()->setFocus(Qt::MouseFocusReason);
         QCoreApplication::processEvents();
         QCOMPARE(rates_.storedRate("Gamma"), 150.0);
         QCOMPARE(b->text(), QString("abc"));
         QVERIFY(ui_.messages.empty());
+
+        sqlite3* other = nullptr;  // another program writing: reads go on
+        sqlite3_open(rates_.file().c_str(), &other);
+        sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        type(b, loc("2.5"));
+        w->grid()->setFocus(Qt::MouseFocusReason);
+        click(*w, ListId::Origin, "Alpha");
+        QCOMPARE(ui_.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(ui_.messages[0].text),
+                 QString("The rate of Gamma could not be saved: another program is using the rate table; "
+                         "close it and try again."));
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
+        QCOMPARE(w->grid()->cellText(0, 0), QString("Alpha"));
+        QCOMPARE(b->text(), loc("1.25"));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        type(b, "151");
+        QTest::keyClick(b, Qt::Key_Backtab);
+        QCOMPARE(rates_.storedRate("Alpha"), 151.0);
+        QCOMPARE(rates_.storedRate("Gamma"), 150.0);
     }
 
     void tabOrderAndMenuKeepTheFocus() {
@@ -162,33 +178,6 @@ private slots:
             click(*w, ListId::Origin, "Alpha");
             QCOMPARE(box(*w, RateBox::Origin)->text(), loc("70.5"));
         }
-    }
-
-    // Another program holds the file: the user is told once, and the lists,
-    // labels and header keep moving together.
-    void refusedWriteKeepsListsAndLabelsTogether() {
-        auto w = open();
-        click(*w, ListId::Origin, "Alpha");
-        auto* b = box(*w, RateBox::Origin);
-        sqlite3* other = nullptr;
-        sqlite3_open(rates_.file().c_str(), &other);
-        sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);  // a writer: reads go on
-        type(b, loc("2.5"));
-        w->grid()->setFocus(Qt::MouseFocusReason);
-        click(*w, ListId::Origin, "Gamma");
-        QCOMPARE(ui_.messages.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(ui_.messages[0].text),
-                 QString("The rate of Alpha could not be saved: another program is using the rate table; "
-                         "close it and try again."));
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("GGG"));
-        QCOMPARE(w->grid()->cellText(0, 0), QString("Gamma"));
-        QCOMPARE(b->text(), QString("150"));
-        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(other);
-        type(b, "151");
-        QTest::keyClick(b, Qt::Key_Backtab);
-        QCOMPARE(rates_.storedRate("Gamma"), 151.0);
-        QCOMPARE(rates_.storedRate("Alpha"), 1.5);
     }
 
     void printAsksForAnOriginThenReportsTheMissingPrinterAndRestoresTheGrid() {
