@@ -1,19 +1,22 @@
 // Prints from the real window to the default printer of a private CUPS
-// scheduler (run by tests/e2e_print.sh; on its own it skips): a calculated
-// chart, then prints that must send nothing, with the queue rejecting jobs, a
-// failure after drawing began and the scheduler stopped.
+// scheduler (ctest runs it through tests/cups/private_cupsd.sh; on its own it
+// skips): a calculated chart, read back from the page the printer was sent;
+// then prints that must send nothing, with the queue rejecting jobs, a failure
+// after drawing began and the scheduler stopped.
 #include "converter/FrmConvert.h"
 #include "platform/QtPrinterSurface.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
 #include <QAction>
+#include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QTextStream>
+#include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -55,30 +58,65 @@ class PrintEndToEnd : public QObject {
         return all;
     }
     const std::string notAvailable = "Printer is not available;";
+    static QString tool(const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        if (!p.waitForFinished(30000) || p.exitCode()) qWarning() << program << "failed:" << p.readAllStandardError();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
 
 private slots:
     void initTestCase() {
-        if (qEnvironmentVariableIsEmpty("QUORVANE_E2E_PRINT"))
-            QSKIP("needs the private CUPS scheduler of tests/e2e_print.sh");
+        if (qEnvironmentVariableIsEmpty("QUORVANE_KEEP_DIR"))
+            QSKIP("needs the private CUPS scheduler of tests/cups/private_cupsd.sh");
         const QString err = rates_.copyProgramTable();  // the build's table: the script runs without the sources
         QVERIFY2(err.isEmpty(), qPrintable(err));
     }
 
+    // One page; each cell's first word where the routine put it, relative to the
+    // first header; the frame about 7 by 3.7 inches. The page is kept as a picture.
     void printsTheCalculatedChart() {
         QPrinterInfo info = QPrinterInfo::defaultPrinter();
         QVERIFY2(!info.isNull(), "the scheduler offers no default printer");
         FrmConvert w(rates_.folder(), &ui_);
-        chart(w, qEnvironmentVariable("QUORVANE_E2E_ORIGIN", "United States"),
-              qEnvironmentVariable("QUORVANE_E2E_DESTINATION", "Japan"));
-        printOneJob(w, jobsKept());
+        chart(w, "United States", "Japan");
+        const QStringList before = keep_.entryList({"job-*.pdf"});
+        printOneJob(w, before.size());
+        QString pdf;
+        for (const QString& f : keep_.entryList({"job-*.pdf"})) pdf = before.contains(f) ? pdf : keep_.filePath(f);
+        QVERIFY(tool("pdfinfo", {pdf}).contains(QRegularExpression("\nPages: +1\n")));
 
-        // What the grid holds is what the page must show, with the printer's resolution.
-        QFile out(qEnvironmentVariable("QUORVANE_E2E_PRINT"));
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QTextStream s(&out);
-        s << "dpi\t" << QPrinter(info, QPrinter::PrinterResolution).resolution() << "\n";
+        struct Word { double x, y; QString text; };
+        QList<Word> words;  // in points
+        static const QRegularExpression re(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+        for (auto it = re.globalMatch(tool("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
+            const auto m = it.next();
+            words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
+        }
+        auto first = [&](int r, int c) { return w.grid()->cellText(r, c).section(' ', 0, 0); };
+        Word origin{1e9, 1e9, {}};
+        for (const Word& word : words)
+            if (word.text == first(0, 0) && word.x + word.y < origin.x + origin.y) origin = word;
+        const double px = roundPixelSize(1440.0 / QPrinter(info, QPrinter::PrinterResolution).resolution());
         for (int c = 0; c <= 3; ++c)
-            for (int r = 0; r <= 20; ++r) s << r << '\t' << c << '\t' << w.grid()->cellText(r, c) << "\n";
+            for (int r = 0; r <= 20; ++r) {
+                const double x = origin.x + c * (2500 + px) / 20, y = origin.y + (r ? 425 + px + (r - 1) * (220 + px) : 0) / 20;
+                const bool found = std::any_of(words.begin(), words.end(), [&](const Word& word) {
+                    return word.text == first(r, c) && qAbs(word.x - x) < 2.5 && qAbs(word.y - y) < 2.5;
+                });
+                QVERIFY2(!first(r, c).isEmpty() && found, qPrintable(QString("cell %1,%2 '%3' is not at %4,%5 pt")
+                                                                         .arg(r).arg(c).arg(first(r, c)).arg(x).arg(y)));
+            }
+
+        const QString png = qEnvironmentVariable("QUORVANE_TEST_OUTPUT", keep_.path()) + "/print_chart";
+        tool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, png});
+        const QImage page(png + ".png");
+        QRect frame;  // the outermost marks on the page
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 200) frame |= QRect(x, y, 1, 1);
+        qInfo() << "frame at 100 dpi:" << frame << "picture:" << png + ".png";
+        QVERIFY2(qAbs(frame.width() - 701) <= 7 && qAbs(frame.height() - 366) <= 7, "10100 by 5275 twips: 7.01 by 3.66 inches");
     }
 
     void refusedAndBrokenPrintsSendNothing() {

@@ -1,25 +1,35 @@
 // The converter window as a user first sees it, started from another folder on a
-// program folder with the shipped rate table.
+// program folder with the shipped rate table: its controls, colours and hints,
+// and the Help Topics, Internet Databank and Exit commands.
 #include "converter/FrmConvert.h"
+#include "converter/Hints.h"
 #include "platform/FocusMark.h"
+#include "platform/Launchers.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
-#include <QApplication>
 #include <QCollator>
-#include <QDate>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
+#include <QMenuBar>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
 
 using namespace quorvane;
+
+namespace {
+struct RecordingLauncher : HelpLauncher {
+    void showHelpTopics(const QString& helpFile) override { shown << helpFile; }
+    QStringList shown;
+};
+struct RecordingOpener : UrlOpener {
+    void open(const QString& url) override { opened << url; }
+    QStringList opened;
+};
+}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -34,6 +44,16 @@ class WindowTest : public QObject {
     test::FakeUi ui_;
     test::FakePrinters printers_;
     std::unique_ptr<FrmConvert> window_;
+
+    // A move without a button, as the pointer makes it, after something else was in the panel.
+    QString hintAfterMove(QWidget* target, QPointF at = {-1, -1}) {
+        child<QLabel>("panelHint")->setText("something else");
+        if (at.x() < 0) at = target->rect().center();
+        QMouseEvent ev(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &ev);
+        return window_->hintText();
+    }
+    static void trigger(FrmConvert& w, const char* name) { w.findChild<QAction*>(name)->trigger(); }
 
 private slots:
     void initTestCase() {
@@ -153,6 +173,87 @@ private slots:
             QCOMPARE(cells.pixelColor(x, grid->rowViewportPosition(5) + 5), QColor(192, 192, 192));
         }
         QApplication::setPalette(light);
+    }
+
+    // Each control and, for the lists and the grid, the viewport the pointer is really over.
+    void eachControlWritesItsHint() {
+        QCOMPARE(FrmConvert(rates_.folder(), &ui_, &printers_).hintText(), QString());  // empty at creation
+        const std::pair<const char*, const char*> hints[] = {
+            {"GridConvert", "Print the filled Quorvane list and carry it with you"},
+            {"Label1", "Origin Country Currency name."}, {"Label2", "Destination Country Currency name."},
+            {"lblCodeFrom", "Origin Country ISO Code."}, {"lblCodeTo", "Destination Country ISO Code."},
+            {"lblTitle1", "Currency Unit information for Origin Country."},
+            {"lblTitle2", "Currency Unit information for Destination Country."},
+            {"List1", "Choose origin country from this list"}, {"List2", "Choose destination country from this list"},
+            {"lblList1", ""}, {"lblList2", ""}, {"lblUSD1", ""}, {"lblUSD2", ""}};
+        for (auto [name, hint] : hints) {
+            QList<QWidget*> targets{child<QWidget>(name)};
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(targets[0])) targets << area->viewport();
+            for (QWidget* t : targets) QVERIFY2(t->hasMouseTracking() && hintAfterMove(t) == hint, name);
+        }
+        // The background, above the origin list's caption, writes the notice line; other controls leave the panel.
+        QCOMPARE(hintAfterMove(child<QWidget>("client"), {20, 2}), QString::fromUtf8(kNoticeLine.data(), kNoticeLine.size()));
+        QList<QWidget*> quiet{child<QWidget>("MaskEntry"), child<QWidget>("MaskEntry2"), child<QWidget>("Frame1"),
+                              window_->menuBar()};
+        quiet << child<QWidget>("StatusBar1") << child<QWidget>("StatusBar1")->findChildren<QWidget*>();
+        for (QWidget* q : quiet) QCOMPARE(hintAfterMove(q), QString("something else"));
+    }
+
+    // Help Topics, also from F1, and Internet Databank only hand something over; the window goes on.
+    void helpTopicsAndDatabankHandOver() {
+        QTemporaryDir program;
+        FrmConvert w(program.path(), &ui_, &printers_);
+        RecordingLauncher launcher;
+        RecordingOpener opener;
+        w.setHelpLauncher(&launcher), w.setUrlOpener(&opener);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w) && QFile(program.filePath("Zelvik.hlp")).open(QIODevice::WriteOnly));
+        trigger(w, "mnuZelvikHelp");
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(launcher.shown, QStringList(2, program.path() + "/Zelvik.hlp"));
+        trigger(w, "mnuDatabank");
+        QCOMPARE(opener.opened.size(), 1);
+        const QUrl url(opener.opened.front());
+        QVERIFY(url.isValid() && url.scheme() == "https" && !url.host().isEmpty() && url.path() == "/databank");
+        QVERIFY(w.isVisible() && ui_.messages.empty());
+    }
+
+    // The viewer runs as a program of its own, with the path as its one argument and
+    // no shell in between; the caller does not wait for it.
+    void viewerIsStartedWithoutWaiting() {
+        QTemporaryDir program;
+        const QString out = program.filePath("args.txt");
+        QFile script(program.filePath(kHelpViewerName));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString odd = program.path() + "/it's $HOME; a `file`.hlp";
+        ProcessHelpLauncher(program.path()).showHelpTopics(odd);
+        QVERIFY(!QFile::exists(out));  // a waiting caller would find it written
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), odd + "|");
+        ProcessHelpLauncher(program.filePath("nowhere")).showHelpTopics(odd);  // no viewer: nothing happens
+    }
+
+    // Exit and the close box close the last window, which ends the program; Exit leaves no busy pointer.
+    void exitAndCloseBoxEndTheProgram() {
+        window_->hide();
+        for (bool viaMenu : {true, false}) {
+            FrmConvert w(rates_.folder(), &ui_, &printers_);
+            w.show();
+            w.setCursor(Qt::WaitCursor);
+            bool ended = true;
+            QTimer guard;
+            guard.callOnTimeout(qApp, [&] { ended = false, qApp->quit(); });
+            guard.start(5000);
+            QTimer::singleShot(0, qApp, [&] { viaMenu ? trigger(w, "mnuExit") : void(w.close()); });
+            qApp->exec();
+            QVERIFY(ended && !w.isVisible());
+            if (viaMenu) QCOMPARE(static_cast<QWidget&>(w).cursor().shape(), Qt::ArrowCursor);
+        }
     }
 };
 

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""Maintenance tool, not a test: applies each deliberate fault of breakages.txt to
+the sources, one at a time, rebuilds, runs ctest and prints which tests caught it.
+The file is put back after each, also on Ctrl-C.
+
+Usage: tests/breakages.py [build-dir] [breakage-id...]
+With FIRST=1 ctest stops at the first failing test, in the order the tests are
+defined (logic tests first): faster, and "caught by" names only that test."""
+import os, re, subprocess, sys
+from pathlib import Path
+
+build = Path(sys.argv[1] if len(sys.argv) > 1 else "build").resolve()
+src = Path(re.search(r"^CMAKE_HOME_DIRECTORY:INTERNAL=(.*)$", (build / "CMakeCache.txt").read_text(), re.M)[1])
+log, jobs = build / "breakages-log", os.environ.get("JOBS", "2")
+log.mkdir(exist_ok=True)
+faults = {}
+for line in (Path(__file__).parent / "breakages.txt").read_text(encoding="utf-8").splitlines():
+    if line.strip() and not line.startswith("#"):
+        ident, file, _, change = line.split(" | ", 3)
+        old, new = change.split(" =>", 1)
+        faults[ident] = (file, old.replace("⏎", "\n"), new.removeprefix(" ").replace("⏎", "\n"))
+
+
+def run(name, *cmd):
+    with open(log / name, "w") as out:
+        return subprocess.run(cmd, stdout=out, stderr=subprocess.STDOUT).returncode
+
+
+def failed(name):  # the failing tests of a run, by name
+    text = (log / name).read_text().partition("The following tests FAILED")[2]
+    return re.findall(r"^\s*\d+ - (\S+) ", text, re.M)
+
+
+make = ["cmake", "--build", str(build), "-j", jobs]
+ctest = ["ctest", "--test-dir", str(build), "-j", jobs, "--timeout", "120"]
+if run("baseline.build", *make):
+    sys.exit("the build fails as it is")
+run("baseline.ctest", *ctest)
+broken = failed("baseline.ctest")  # tests that fail without any fault catch nothing
+if broken:
+    print("failing without any breakage, not counted:", *broken)
+stop = ["--stop-on-failure", "-E", "^(%s)$" % "|".join(broken or ["none"])] if os.environ.get("FIRST") == "1" else []
+print(f"{'breakage':28} | caught by")
+for ident in sys.argv[2:] or faults:
+    file, old, new = faults.get(ident, ("?", None, None))
+    path = src / file
+    text = path.read_text(encoding="utf-8") if old and path.is_file() else ""
+    if not old or text.count(old) != 1:
+        print(f"{ident:28} | {'unknown' if not old else 'ambiguous' if text.count(old) else 'not applicable'} ({file})")
+        continue
+    try:
+        path.write_text(text.replace(old, new), encoding="utf-8")
+        if run(ident + ".build", *make):
+            result = "does not build"
+        else:
+            (build / "Testing/Temporary/CTestCostData.txt").unlink(missing_ok=True)
+            run(ident + ".ctest", *ctest, *stop)
+            result = " ".join(t for t in failed(ident + ".ctest") if t not in broken) or "NOT CAUGHT"
+    finally:
+        path.write_text(text, encoding="utf-8")  # a fresh modification time: the next build compiles it again
+    print(f"{ident:28} | {result}", flush=True)
+if run("final.build", *make):
+    print(f"the final rebuild failed: see {log / 'final.build'}", file=sys.stderr)
