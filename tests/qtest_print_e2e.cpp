@@ -5,6 +5,7 @@
 // after drawing began and the scheduler stopped.
 #include "converter/FrmConvert.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
@@ -126,6 +127,7 @@ private slots:
         QCOMPARE(QProcess::execute("cupsreject", {queue_}), 0);
         QCOMPARE(messagesOf([&] { action(w, "mnuPrint")->trigger(); }), notAvailable);
         QVERIFY(action(w, "mnuPrint")->isEnabled());  // the queue is still installed
+        QCOMPARE(w.grid()->QTableWidget::size(), twipsRect(0, 0, 6120, 4950).size());  // the window's layout again
         QCOMPARE(QProcess::execute("cupsaccept", {queue_}), 0);
 
         struct LinesFail : QtPrinterSurface {  // the text and the frame are drawn by then

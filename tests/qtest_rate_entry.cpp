@@ -1,9 +1,7 @@
-// The converter window's glue: list clicks, rate boxes, focus order, closing,
-// printing where no printer can be reached, in the locale the test runs in
-// (ctest runs it in en_US and in de_DE).
+// The converter window's glue: list clicks, rate boxes, focus order and closing,
+// in the locale the test runs in (ctest runs it in en_US and in de_DE).
 #include "converter/FrmConvert.h"
 #include "platform/QuitSignals.h"
-#include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
@@ -47,14 +45,11 @@ class RateEntryTest : public QObject {
     }
 
 private slots:
-    // No scheduler answers here, so there is no default printer.
-    void initTestCase() { qputenv("CUPS_SERVER", QFile::encodeName(rates_.dir.filePath("no-cups.sock"))); }
     void init() {
         rates_.make("Beta,1 B,Beta Crown,BBB,3\nAlpha,1 A = 100 a,Alpha Mark,AAA,1.5\nGamma,1 G,Gamma Pound,GGG,150\n"
                     "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n"
                     "Round,1 R,Round Unit,RRR,100000\n");
         ui_.messages.clear();
-        printers_.n = 1;
     }
 
     // Each choice shows its rate from the first digit; a typed rate goes to its
@@ -73,8 +68,7 @@ private slots:
         saveShot(*w, "rate_boxes_" + QLocale::system().name());
         auto* b = box(*w, RateBox::Origin);
         click(*w, ListId::Origin, "Alpha");
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
-        QCOMPARE(w->grid()->cellText(0, 0), QString("Alpha"));
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->cellText(0, 0), "AAAAlpha");
         type(b, loc("1.25"));
         QVERIFY(b->hasFocus() && w->converter().originBoxFlag());
         click(*w, ListId::Origin, "Gamma");
@@ -89,21 +83,16 @@ private slots:
         QCOMPARE(b->text(), QString("abc"));
         QVERIFY(ui_.messages.empty());
 
-        sqlite3* other = nullptr;  // another program writing: reads go on
-        sqlite3_open(rates_.file().c_str(), &other);
-        sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        type(b, loc("2.5"));
-        w->grid()->setFocus(Qt::MouseFocusReason);
-        click(*w, ListId::Origin, "Alpha");
+        {
+            test::OtherProgram writer(rates_.file(), "BEGIN IMMEDIATE");  // reads go on
+            type(b, loc("2.5"));
+            w->grid()->setFocus(Qt::MouseFocusReason);
+            click(*w, ListId::Origin, "Alpha");
+        }
         QCOMPARE(ui_.messages.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(ui_.messages[0].text),
-                 QString("The rate of Gamma could not be saved: another program is using the rate table; "
-                         "close it and try again."));
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
-        QCOMPARE(w->grid()->cellText(0, 0), QString("Alpha"));
-        QCOMPARE(b->text(), loc("1.25"));
-        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(other);
+        QCOMPARE(ui_.messages[0].text, "The rate of Gamma could not be saved: another program is using the rate table; "
+                                       "close it and try again.");
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->cellText(0, 0) + b->text(), "AAAAlpha" + loc("1.25"));
         type(b, "151");
         QTest::keyClick(b, Qt::Key_Backtab);
         QCOMPARE(rates_.storedRate("Alpha"), 151.0);
@@ -178,29 +167,6 @@ private slots:
             click(*w, ListId::Origin, "Alpha");
             QCOMPARE(box(*w, RateBox::Origin)->text(), loc("70.5"));
         }
-    }
-
-    void printAsksForAnOriginThenReportsTheMissingPrinterAndRestoresTheGrid() {
-        auto w = open();
-        auto* print = w->findChild<QAction*>("mnuPrint");
-        QVERIFY(!print->isEnabled());
-        click(*w, ListId::Destination, "Beta");
-        QVERIFY(print->isEnabled());
-        print->trigger();
-        QCOMPARE(ui_.messages.size(), size_t(1));
-        QCOMPARE(ui_.messages[0].text, std::string("Select a country"));
-        click(*w, ListId::Origin, "Alpha");
-        ChartGrid* grid = w->grid();
-        const QString header = grid->cellText(0, 0);
-        printers_.n = 0;  // every click applies the printer count rule again
-        w->mnuPrint_Click();
-        QCOMPARE(ui_.messages.size(), size_t(2));
-        QCOMPARE(ui_.messages[1].text, std::string("Printer is not available"));
-        QVERIFY(!print->isEnabled() && !ui_.busy);
-        // The grid is the window's again, not the enlarged print layout.
-        QCOMPARE(std::pair(grid->width(), grid->height()), std::pair(6120, 4950));
-        QCOMPARE(std::pair(grid->colWidth(3), grid->QTableWidget::width()), std::pair(1530, twipsToPixels(6120)));
-        QCOMPARE(grid->cellText(0, 0), header);
     }
 };
 

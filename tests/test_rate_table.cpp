@@ -23,14 +23,6 @@ int storeErrorOf(const std::function<void()>& f) {
     return 0;
 }
 
-// Another program's connection holding the file: `begin` is run now, COMMIT when it ends.
-struct OtherProgram {
-    sqlite3* db = nullptr;
-    OtherProgram(const std::string& path, const char* begin) { sqlite3_open(path.c_str(), &db), run(begin); }
-    ~OtherProgram() { run("COMMIT"), sqlite3_close(db); }
-    void run(const char* s) { sqlite3_exec(db, s, nullptr, nullptr, nullptr); }
-};
-
 const std::string kThree = "Aland,1 Euro = 100 Cent,Euro,EUR,0.88\n"
                            "Brazil,1 Real = 100 Centavos,Brazilian Real,BRL,5.4\n"
                            "Chad,1 Franc = 100 Centimes,CFA Franc,XAF,600\n";

@@ -40,6 +40,14 @@ inline std::string bytes(const std::string& path) {
     return s.str();
 }
 
+// Another program's connection holding the file: `begin` is run now, COMMIT when it ends.
+struct OtherProgram {
+    sqlite3* db = nullptr;
+    OtherProgram(const std::string& path, const char* begin) { sqlite3_open(path.c_str(), &db), run(begin); }
+    ~OtherProgram() { run("COMMIT"), sqlite3_close(db); }
+    void run(const char* s) { sqlite3_exec(db, s, nullptr, nullptr, nullptr); }
+};
+
 struct TempRates {
     QTemporaryDir dir;
     TempRates() { std::setlocale(LC_ALL, "en_US.UTF-8"); }

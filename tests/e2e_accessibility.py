@@ -1,8 +1,20 @@
-"""Roles and names through the accessibility bus; run by e2e_accessibility.sh."""
+"""What a screen reader finds: the program and its help viewer on an X server and
+session bus of their own, read through the accessibility bus. Exit 77: a tool it
+needs is not installed."""
 import os, shutil, subprocess, sys, tempfile, time
-import pyatspi
 
 exe, failures = sys.argv[1], []
+if "QUORVANE_OWN_BUS" not in os.environ:  # the accessibility bus's socket goes in a runtime folder of our own
+    for tool in "Xvfb", "dbus-run-session", "/usr/libexec/at-spi-bus-launcher":
+        if not shutil.which(tool):
+            sys.exit(print(tool, "is not installed") or 77)
+    with tempfile.TemporaryDirectory() as runtime:
+        sys.exit(subprocess.run(["dbus-run-session", "--", sys.executable, __file__, exe],
+                                env=dict(os.environ, XDG_RUNTIME_DIR=runtime, QUORVANE_OWN_BUS="1")).returncode)
+try:
+    import pyatspi
+except ImportError:
+    sys.exit(print("python3-pyatspi is not installed") or 77)
 viewer, read, write = os.path.join(os.path.dirname(exe), "quorvane-help"), *os.pipe()
 started = [subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             pass_fds=[write], stderr=subprocess.DEVNULL)]
