@@ -146,7 +146,10 @@ TEST(SysInfo, StartSysInfoTriesBothLookupsAndReportsEveryFailureOnce) {
     const std::string loc = kSysInfoLocationKey, exe = "C:\\Tools\\MSINFO32.EXE";
     const Keys path = {{kSysInfoKey, {{"PATH", {1, z("/opt/tool")}}}}};
     const Keys folder = {{loc, {{"MSINFO", {1, z("C:\\Tools")}}}}};
-    struct Case { const char* what; Keys keys; std::set<std::string> files; std::string started; size_t lookups; int closed; };
+    struct Case {
+        const char* what; Keys keys; std::set<std::string> files; std::string started; size_t lookups; int closed;
+        std::set<std::string> hidden = {};  // files that would start but are no ordinary files
+    };
     const Case cases[] = {  // started empty: the message instead
         {"own path, unchanged", path, {"/opt/tool"}, "/opt/tool", 1, 1},
         {"path that does not start", path, {}, "", 1, 1},
@@ -155,12 +158,13 @@ TEST(SysInfo, StartSysInfoTriesBothLookupsAndReportsEveryFailureOnce) {
         {"folder as read", folder, {exe}, exe, 2, 1},
         {"folder without program", folder, {"C:\\Tools"}, "", 2, 1},
         {"neither key", {}, {}, "", 2, 0},
+        {"folder program that is no ordinary file", folder, {}, "", 2, 1, {exe}},
     };
     for (const Case& c : cases) {
         FakeRegistry reg;
         FakeStarter starter;
         test::FakeUi ui;
-        reg.keys = c.keys, starter.files = c.files;
+        reg.keys = c.keys, starter.files = c.files, starter.hidden = c.hidden;
         StartSysInfo(reg, starter, ui);
         EXPECT_EQ(starter.started, c.started.empty() ? std::vector<std::string>{} : std::vector{c.started}) << c.what;
         EXPECT_EQ(reg.opened.size(), c.lookups) << c.what;
@@ -168,12 +172,6 @@ TEST(SysInfo, StartSysInfoTriesBothLookupsAndReportsEveryFailureOnce) {
         ASSERT_EQ(ui.messages.size(), c.started.empty() ? 1u : 0u) << c.what;
         for (const auto& m : ui.messages) EXPECT_EQ(m.text + "|" + m.title, kMsg + "|");
     }
-    FakeRegistry reg;  // a program in the folder that is no ordinary file would start, but is not used
-    FakeStarter starter;
-    test::FakeUi ui;
-    reg.keys = folder, starter.hidden = {exe};
-    StartSysInfo(reg, starter, ui);
-    EXPECT_TRUE(starter.started.empty() && ui.messages.size() == 1);
 }
 
 TEST(SysInfo, DesktopLookupFindsTheToolOnPathAndStartsItForReal) {
@@ -184,19 +182,14 @@ TEST(SysInfo, DesktopLookupFindsTheToolOnPathAndStartsItForReal) {
     f.close();
     f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
     const std::string folders = "/nonexistent:" + dir.path().toStdString();
-
     test::FakeUi ui;
     QtProcessStarter real;
-    LinuxRegistry none(folders, {"no-such-monitor"});  // the folder key has no counterpart either
-    StartSysInfo(none, real, ui);
-    ASSERT_EQ(ui.messages.size(), 1u);
-
-    LinuxRegistry found(folders, LinuxRegistry::defaultTools());
+    LinuxRegistry none(folders, {"no-such-monitor"}), found(folders, LinuxRegistry::defaultTools());
+    StartSysInfo(none, real, ui);  // the folder key has no counterpart either
     EXPECT_EQ(found.findTool(), tool.toStdString());
     StartSysInfo(found, real, ui);
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 10000));
-
     QFile::setPermissions(tool, QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // not executable: no tool
     EXPECT_EQ(found.findTool(), "");
     EXPECT_FALSE(real.start("") || real.start(dir.filePath("absent").toStdString()));
