@@ -62,18 +62,12 @@ session() {
     kill -0 "$app_pid" 2>/dev/null && fail "Exit did not end the program"
     app_pid=""
 }
-# A blank screen has one colour; the window brings many.
-screenshot() {
-    local png=$out/window.png
-    rm -f "$png" && import -window root "$png" || fail "import could not take the screenshot"
-    [ "$(identify -format '%wx%h' "$png")" = 1024x768 ] || fail "$png is not a 1024x768 screenshot"
-    local colours; colours=$(convert "$png" -format '%k' info:)
-    [ "$colours" -gt 8 ] || fail "the screenshot has only $colours colours"
-}
-# The first country of the origin list, then its rate box (before the list in
-# the keyboard order), a new rate, and on: leaving the box stores the rate.
+# A screenshot of the window (a blank screen has one colour, the window many); then
+# the first country of the origin list, its rate box (before the list in the
+# keyboard order), a new rate, and on: leaving the box stores the rate.
 type_rate() {
-    screenshot
+    import -window root "$out/window.png" && [ "$(convert "$out/window.png" -format '%k' info:)" -gt 8 ] ||
+        fail "no window on the screenshot $out/window.png"
     xdotool key Down; sleep 0.5
     xdotool key shift+Tab ctrl+a; xdotool type --delay 30 "1.2345"; xdotool key shift+Tab; sleep 0.5
 }
@@ -84,7 +78,6 @@ typed=$(q "SELECT Country FROM RATES WHERE ROE = 1.2345")
 [ "$(sqlite3 "$shipped" "SELECT count(*) FROM RATES WHERE ROE = 1.2345")" = 0 ] || fail "the shipped table was changed"
 session true
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate lost at restart"
-recorded=$(q "SELECT count(*) FROM TYPED_RATES WHERE Country = '${typed//\'/\'\'}'")
 
 # A newer shipped table, installed by the owner of the prefix: another rate
 # changes, so does the typed country's, and a country is new.
@@ -98,10 +91,6 @@ chmod -R u+w "$prefix" && rm -f "$shipped"
 session true
 [ "$(roe "$other") $(roe Zedland)" = "77.5 3.5" ] || fail "untyped rate of $other not updated or Zedland not added"
 [ "$(q "SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date'")" = 2026-10-30 ] || fail "rates date"
-if [ "$recorded" != 1 ]; then
-    echo "SKIP: typing a rate does not record it in TYPED_RATES in this build, so it cannot be kept at an upgrade"
-    exit 77
-fi
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate replaced"
 # The installed rate command opens the same table as the program: the user's own.
 shown=$(cd / && "${as_user[@]}" env HOME="$HOME" "$prefix/bin/quorvane-rates" show "$typed") || fail "quorvane-rates show"

