@@ -68,11 +68,6 @@ struct TempRates {
         RateDatabase::createFromCsv(file(), csv.readAll().toStdString());
         return {};
     }
-    // A copy of the build's own table; returns why not, or an empty string.
-    QString copyProgramTable() const {
-        QString from = qEnvironmentVariable("QUORVANE_PROGRAM_DIR") + "/Zelvik.MDB";
-        return QFile::copy(from, dir.filePath("Zelvik.MDB")) ? QString() : "no rate table at " + from;
-    }
     double storedRate(const std::string& country) const { return storedRateIn(file(), country); }
 
     // The first record's ROE for the country, or -1 when there is none.
