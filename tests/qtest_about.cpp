@@ -6,21 +6,13 @@
 #include "converter/FrmConvert.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
+#include "support/TempRates.h"
 
 #include <QAccessible>
-#include <QDir>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace quorvane;
-
-namespace {
-// A picture of the window for a person to look at.
-void saveShot(QWidget* w, const char* name) {
-    const QString dir = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-    if (!dir.isEmpty() && QDir().mkpath(dir)) w->grab().save(dir + "/" + name);
-}
-}  // namespace
 
 class AboutTest : public QObject {
     Q_OBJECT
@@ -41,7 +33,7 @@ private slots:
                 if (c->focusPolicy() & Qt::TabFocus || c->objectName() == "picIcon")
                     QVERIFY(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty() &&
                             (c->objectName() != "picIcon" || c->focusPolicy() == Qt::NoFocus));
-            saveShot(&about, "about.png");
+            test::saveShot(&about, "about");
             QTest::keyClick(about.focusWidget(), key);
             QVERIFY(!about.isVisible());
         }
@@ -75,7 +67,7 @@ private slots:
             QCOMPARE(m->marquee().left(), 435);
             QTRY_VERIFY(m->marquee().left() <= 435 - 3 * 25);
             QCOMPARE(m->findChild<QLabel*>("Label1")->x(), twipsToPixels(m->marquee().left()));
-            saveShot(m, "credits.png");
+            test::saveShot(m, "credits");
             m->close();
         });
         for (int pass = 0; pass < 2; ++pass) {  // the second time it is not armed any more

@@ -1,5 +1,6 @@
 // The help viewer on the shipped help file, and on files it cannot use.
 #include "platform/HelpViewer.h"
+#include "support/TempRates.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,8 +33,7 @@ private slots:
         v.filterIndex("prin");
         QVERIFY(v.indexEntries().contains("Printer is not available"));
         for (const QString& e : v.indexEntries()) QVERIFY(e.startsWith("prin", Qt::CaseInsensitive));
-        if (QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT"); !out.isEmpty() && QDir().mkpath(out))
-            v.grab().save(out + "/help_viewer.png");
+        test::saveShot(&v, "help_viewer");
         for (QKeySequence close : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}) {
             v.show();
             QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -55,11 +55,9 @@ private slots:
                               "Please check the Exchange Rate!", "Select a country", "Printer is not available",
                               "System Information Is Unavailable At This Time"})
             QVERIFY2(all.contains(m), m);
-        QFile f(shipped_);
-        QVERIFY(f.open(QIODevice::ReadOnly));
         static const QRegularExpression link("href=\"#([^\"]+)\"");
         int links = 0;
-        for (auto it = link.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext(); ++links) {
+        for (auto it = link.globalMatch(QString::fromUtf8(test::readFile(shipped_))); it.hasNext(); ++links) {
             const QString id = it.next().captured(1);
             QVERIFY2(v.showTopic(id), qPrintable(id));
         }
@@ -70,10 +68,7 @@ private slots:
     // and no topic reaches outside the file or stops the viewer.
     void saysWhatIsWrongWithAFileAndKeepsToIt() {
         QTemporaryDir dir;
-        auto write = [&](const char* name, const QByteArray& body) {
-            QFile f(dir.filePath(name));
-            return f.open(QIODevice::WriteOnly) && f.write(body) == body.size() ? f.fileName() : QString();
-        };
+        auto write = [&](const char* name, const QByteArray& body) { return test::writeFile(dir.filePath(name), body) ? dir.filePath(name) : QString(); };
         auto topic = [](QByteArray id, QByteArray body) { return "<section id=\"" + id + "\" title=\"" + id + "\">" + body + "</section>"; };
         const QString missing = dir.filePath("zelvik.hlp");
         HelpViewer gone(missing);

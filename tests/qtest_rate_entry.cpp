@@ -6,7 +6,6 @@
 #include "support/TempRates.h"
 
 #include <QAction>
-#include <QDir>
 #include <QtTest>
 
 #include <csignal>
@@ -39,10 +38,6 @@ class RateEntryTest : public QObject {
     static QLineEdit* box(FrmConvert& w, RateBox b) {
         return w.findChild<QLineEdit*>(b == RateBox::Origin ? "MaskEntry" : "MaskEntry2");
     }
-    static void saveShot(FrmConvert& w, const QString& name) {
-        QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-        if (!out.isEmpty() && QDir().mkpath(out)) w.grab().save(out + "/" + name + ".png");
-    }
 
 private slots:
     void init() {
@@ -65,7 +60,7 @@ private slots:
             QCOMPARE(b->text(), loc(shown));
             QCOMPARE(b->cursorPosition(), 0);
         }
-        saveShot(*w, "rate_boxes_" + QLocale::system().name());
+        test::saveShot(w.get(), "rate_boxes_" + QLocale::system().name());
         auto* b = box(*w, RateBox::Origin);
         click(*w, ListId::Origin, "Alpha");
         QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->cellText(0, 0), "AAAAlpha");
@@ -111,7 +106,7 @@ private slots:
                 click(*w, ListId::Destination, "Beta");
                 w->findChild<QAction*>("mnuCalculate")->trigger();
                 QCOMPARE(w->grid()->cellText(1, 1), loc("2.00"));
-                saveShot(*w, "chart_window");
+                test::saveShot(w.get(), "chart_window");
             }
             list1->setFocus(Qt::OtherFocusReason);
             auto order = chosen ? QList<QWidget*>{list2, w->grid(), box2, box1, list1}

@@ -35,10 +35,7 @@ class RatesCommandTest : public QObject {
         QTextStream out(&output_), err(&output_);
         return runRatesCommand(QStringList{"quorvane-rates"} + args, {rates_.folder(), {}, false, dailyRates}, out, err);
     }
-    QByteArray tableBytes() {
-        QFile f(QString::fromStdString(rates_.file()));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray tableBytes() { return test::readFile(QString::fromStdString(rates_.file())); }
 
 private slots:
     void initTestCase() {
@@ -112,9 +109,8 @@ private slots:
 
     // The whole road: a file's rates, shown beside the typed one; the window tells their date.
     void windowShowsTheRatesDate() {
-        QFile file(rates_.folder() + "/usd.json");
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(daily("2026-12-01", "0.9")) > 0 && file.flush());
-        QCOMPARE(run({"update", "--source", file.fileName()}), 0);
+        QVERIFY(test::writeFile(rates_.folder() + "/usd.json", daily("2026-12-01", "0.9")));
+        QCOMPARE(run({"update", "--source", rates_.folder() + "/usd.json"}), 0);
         QVERIFY(run({"show", "japan"}) == 0 && output_.contains(QRegularExpression("Japan +JPY +140 +typed")));
         test::FakeUi ui;
         test::FakePrinters printers;

@@ -21,13 +21,10 @@
 using namespace quorvane;
 
 namespace {
-struct RecordingLauncher : HelpLauncher {
+struct Recorder : HelpLauncher, UrlOpener {
     void showHelpTopics(const QString& helpFile) override { shown << helpFile; }
-    QStringList shown;
-};
-struct RecordingOpener : UrlOpener {
     void open(const QString& url) override { opened << url; }
-    QStringList opened;
+    QStringList shown, opened;
 };
 }  // namespace
 
@@ -181,8 +178,7 @@ private slots:
     void helpTopicsAndDatabankHandOver() {
         QTemporaryDir program;
         FrmConvert w(program.path(), &ui_, &printers_);
-        RecordingLauncher launcher;
-        RecordingOpener opener;
+        Recorder launcher, &opener = launcher;
         w.setHelpLauncher(&launcher), w.setUrlOpener(&opener);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w) && QFile(program.filePath("Zelvik.hlp")).open(QIODevice::WriteOnly));
@@ -201,18 +197,13 @@ private slots:
     void viewerIsStartedWithoutWaiting() {
         QTemporaryDir program;
         const QString out = program.filePath("args.txt");
-        QFile script(program.filePath(kHelpViewerName));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(test::writeFile(program.filePath(kHelpViewerName),
+                                QString("#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8(), true));
         const QString odd = program.path() + "/it's $HOME; a `file`.hlp";
         ProcessHelpLauncher(program.path()).showHelpTopics(odd);
         QVERIFY(!QFile::exists(out));  // a waiting caller would find it written
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(f.readAll()), odd + "|");
+        QCOMPARE(QString::fromUtf8(test::readFile(out)), odd + "|");
         ProcessHelpLauncher(program.filePath("nowhere")).showHelpTopics(odd);  // no viewer: nothing happens
     }
 

@@ -6,6 +6,7 @@
 #include "about/QtProcessStarter.h"
 #include "about/SysInfo.h"
 #include "support/Fakes.h"
+#include "support/TempRates.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -177,10 +178,7 @@ TEST(SysInfo, StartSysInfoTriesBothLookupsAndReportsEveryFailureOnce) {
 TEST(SysInfo, DesktopLookupFindsTheToolOnPathAndStartsItForReal) {
     QTemporaryDir dir;
     const QString marker = dir.filePath("ran"), tool = dir.filePath("hardinfo");
-    QFile f(tool);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QString("#!/bin/sh\necho started > '%1'\n").arg(marker).toUtf8()));
-    f.close();
-    f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    ASSERT_TRUE(test::writeFile(tool, QString("#!/bin/sh\necho started > '%1'\n").arg(marker).toUtf8(), true));
     const std::string folders = "/nonexistent:" + dir.path().toStdString();
     test::FakeUi ui;
     QtProcessStarter real;

@@ -149,7 +149,7 @@ TEST(RateTable, OpenFailsCleanlyOnFilesThatHoldNoRateTable) {
     for (const auto& [name, content, statements] : files) {
         SCOPED_TRACE(name);
         std::string q = dir.file(name);
-        std::ofstream(q, std::ios::binary) << content;
+        writeFile(QString::fromStdString(q), QByteArray::fromStdString(content));
         if (statements) sql(q, statements);
         std::string before = bytes(q);
         SqliteCursor c(q);

@@ -1,16 +1,17 @@
 #pragma once
 // A temporary program folder holding a real Zelvik.MDB, and rates read back from
-// it over a connection of its own, as the next start of the program would.
+// it over a connection of its own, as the next start of the program would; files
+// and pictures for the tests.
 #include "data/SqliteRateTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <sqlite3.h>
 
 #include <charconv>
 #include <clocale>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace quorvane::test {
@@ -33,11 +34,21 @@ inline std::string sql(const std::string& path, const std::string& text) {
     return out;
 }
 
-// A file's bytes, to show that nothing at all was written.
-inline std::string bytes(const std::string& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
+// A file's bytes (to show that nothing at all was written), and a file written whole.
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+inline std::string bytes(const std::string& path) { return readFile(QString::fromStdString(path)).toStdString(); }
+inline bool writeFile(const QString& path, const QByteArray& bytes, bool executable = false) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() &&
+           (!executable || f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+}
+// A picture of a window where the test output is kept, for a person to look at.
+inline void saveShot(QWidget* w, const QString& name) {
+    const QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
+    if (!out.isEmpty() && QDir().mkpath(out)) w->grab().save(out + "/" + name + ".png");
 }
 
 // Another program's connection holding the file: `begin` is run now, COMMIT when it ends.
