@@ -68,7 +68,9 @@ private slots:
     // and no topic reaches outside the file or stops the viewer.
     void saysWhatIsWrongWithAFileAndKeepsToIt() {
         QTemporaryDir dir;
-        auto write = [&](const char* name, const QByteArray& body) { return test::writeFile(dir.filePath(name), body) ? dir.filePath(name) : QString(); };
+        auto write = [&](const char* name, const QByteArray& body) {
+            return test::writeFile(dir.filePath(name), body) ? dir.filePath(name) : QString();
+        };
         auto topic = [](QByteArray id, QByteArray body) { return "<section id=\"" + id + "\" title=\"" + id + "\">" + body + "</section>"; };
         const QString missing = dir.filePath("zelvik.hlp");
         HelpViewer gone(missing);
