@@ -1,6 +1,9 @@
-// The worker the printer system is reached through: a result within the
-// deadline, work given up on is told so or skipped, and a task blocked for good
-// holds up neither its waiter nor the worker's owner.
+// Platform logic: contrast as WCAG measures it and the colours the windows
+// choose with it (the window test checks them on the window under a light and a
+// dark palette); the worker the printer system is reached through: a result
+// within the deadline, work given up on is told so or skipped, and a task
+// blocked for good holds up neither its waiter nor the worker's owner.
+#include "platform/Contrast.h"
 #include "platform/SerialWorker.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +12,19 @@
 
 using namespace quorvane;
 using namespace std::chrono_literals;
+
+TEST(Contrast, RatiosAndChoices) {
+    const Rgb grey{192, 192, 192}, mid{118, 118, 118};
+    EXPECT_NEAR(contrastRatio(kWhiteRgb, kBlackRgb), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(kBlackRgb, grey), 11.54, 0.01);
+    EXPECT_NEAR(contrastRatio(mid, kWhiteRgb), 4.54, 0.01);
+    EXPECT_NEAR(contrastRatio(Rgb{0, 128, 0}, Rgb{192, 0, 0}), 1.26, 0.01);
+    // Light desktops keep their colour, dark ones get black.
+    for (auto [text, shown] : {std::pair{Rgb{0, 0, 128}, Rgb{0, 0, 128}}, {kWhiteRgb, kBlackRgb}, {Rgb{100, 100, 100}, kBlackRgb}})
+        EXPECT_EQ(readableOn(text, grey), shown);
+    for (Rgb back : {grey, kBlackRgb, kWhiteRgb, Rgb{18, 96, 138}, mid})
+        EXPECT_GE(contrastRatio(focusMarkOn(back), back), kMarkContrast);
+}
 
 TEST(SerialWorker, WaitsNoLongerThanTheDeadline) {
     std::promise<void> unblock;
