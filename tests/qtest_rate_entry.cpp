@@ -147,15 +147,10 @@ private slots:
             QCOMPARE(rates_.storedRate("Alpha"), 1.5);
             type(b, loc("70.5"));
             if (way == CalculateThenExit) w->findChild<QAction*>("mnuCalculate")->trigger();
-            if (way == Signal) {
-                quitOnTerminationSignals([&] { w->close(); });
-                std::raise(SIGTERM);
-                QTRY_VERIFY(!w->isVisible());
-            } else if (way == CloseBox) {
-                w->close();
-            } else {
-                w->findChild<QAction*>("mnuExit")->trigger();
-            }
+            if (way == Signal) quitOnTerminationSignals([&] { w->close(); }), std::raise(SIGTERM);
+            else if (way == CloseBox) w->close();
+            else w->findChild<QAction*>("mnuExit")->trigger();
+            QTRY_VERIFY(!w->isVisible());
             QCOMPARE(rates_.storedRate("Alpha"), 70.5);
             QCOMPARE(rates_.storedRate("Gamma"), 150.0);
             w = open();

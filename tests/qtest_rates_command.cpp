@@ -80,7 +80,6 @@ private slots:
         QTest::newRow("good") << at + "/good.json" << QStringList() << 0 << 0.9 << "2 changed, 1 kept as typed, 1 skipped";
         QTest::newRow("redirected") << at + "/moved" << QStringList() << 0 << 0.9 << "2 changed";
         QTest::newRow("dry run") << at + "/good.json" << QStringList{"--dry-run"} << 0 << 0. << "nothing was written";
-        QTest::newRow("malformed") << at + "/bad.json" << QStringList() << 1 << 0. << "not valid JSON";
         QTest::newRow("forced") << at + "/jump.json" << QStringList{"--force"} << 0 << 880. << "taken as forced";
         QTest::newRow("slow") << at + "/slow.json" << QStringList{"--timeout", "1"} << 1 << 0. << "No answer from";
         QTest::newRow("closed port") << closedPort << QStringList() << 1 << 0. << "Connection refused";
