@@ -164,7 +164,8 @@ private slots:
             QList<QWidget*> targets{child<QWidget>(qPrintable(name))};
             if (auto* area = qobject_cast<QAbstractScrollArea*>(targets[0])) targets << area->viewport();
             for (QWidget* t : targets)
-                QVERIFY2(t->hasMouseTracking() && hintAfterMove(t) == QString::fromUtf8(row.text.data(), row.text.size()), qPrintable(name));
+                QVERIFY2(t->hasMouseTracking() && hintAfterMove(t) == QString::fromUtf8(row.text.data(), row.text.size()),
+                         qPrintable(name));
         }
         QCOMPARE(hintAfterMove(child<QWidget>("List1")), QString("Choose origin country from this list"));
         // The background, above the origin list's caption, writes the notice line; other controls leave the panel.
@@ -198,8 +199,8 @@ private slots:
     void viewerIsStartedWithoutWaiting() {
         QTemporaryDir program;
         const QString out = program.filePath("args.txt");
-        QVERIFY(test::writeFile(program.filePath(kHelpViewerName),
-                                QString("#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(out).toUtf8(), true));
+        const QString script = "#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n";
+        QVERIFY(test::writeFile(program.filePath(kHelpViewerName), script.arg(out).toUtf8(), true));
         const QString odd = program.path() + "/it's $HOME; a `file`.hlp";
         ProcessHelpLauncher(program.path()).showHelpTopics(odd);
         QVERIFY(!QFile::exists(out));  // a waiting caller would find it written

@@ -20,7 +20,8 @@ TEST(Contrast, RatiosAndChoices) {
     EXPECT_NEAR(contrastRatio(mid, kWhiteRgb), 4.54, 0.01);
     EXPECT_NEAR(contrastRatio(Rgb{0, 128, 0}, Rgb{192, 0, 0}), 1.26, 0.01);
     // Light desktops keep their colour, dark ones get black.
-    for (auto [text, shown] : {std::pair{Rgb{0, 0, 128}, Rgb{0, 0, 128}}, {kWhiteRgb, kBlackRgb}, {Rgb{100, 100, 100}, kBlackRgb}})
+    const Rgb navy{0, 0, 128}, darkGrey{100, 100, 100};
+    for (auto [text, shown] : {std::pair{navy, navy}, {kWhiteRgb, kBlackRgb}, {darkGrey, kBlackRgb}})
         EXPECT_EQ(readableOn(text, grey), shown);
     for (Rgb back : {grey, kBlackRgb, kWhiteRgb, Rgb{18, 96, 138}, mid})
         EXPECT_GE(contrastRatio(focusMarkOn(back), back), kMarkContrast);
