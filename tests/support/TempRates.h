@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <sqlite3.h>
 
-#include <charconv>
 #include <clocale>
 #include <string>
 
@@ -81,13 +80,11 @@ struct TempRates {
     }
     double storedRate(const std::string& country) const { return storedRateIn(file(), country); }
 
-    // The first record's ROE for the country, or -1 when there is none.
-    static double storedRateIn(const std::string& path, std::string country) {
-        for (size_t i = 0; (i = country.find('\'', i)) != std::string::npos; i += 2) country.insert(i, 1, '\'');
-        std::string v = sql(path, "SELECT ROE FROM RATES WHERE Country = '" + country + "' ORDER BY rowid LIMIT 1");
-        double d = -1;
-        std::from_chars(v.data(), v.data() + v.size(), d);  // whatever the C locale
-        return d;
+    // The first record's ROE for the country, as the next start of the program reads it.
+    static double storedRateIn(const std::string& path, const std::string& country) {
+        SqliteCursor c(path);
+        c.refresh(), c.findFirst(country);
+        return c.current()->roe;
     }
 };
 
