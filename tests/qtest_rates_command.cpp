@@ -56,15 +56,10 @@ private slots:
     }
     // Austria and Germany on the euro, Japan typed at 140, Tuvalu's currency not in the file.
     void init() {
-        QFile::remove(rates_.folder() + "/Zelvik.MDB");
-        RateDatabase::createFromCsv(rates_.file(), test::kRatesHeader + "Austria,1 Euro,Euro,EUR,0.88\n"
-                                    "Germany,1 Euro,Euro,EUR,0.88\nJapan,1 Yen,Yen,JPY,157\nTuvalu,1 D,Dollar,TVD,1.5\n",
-                                    "2026-09-29", "shipped");
+        rates_.make("Austria,1 Euro,Euro,EUR,0.88\nGermany,1 Euro,Euro,EUR,0.88\nJapan,1 Yen,Yen,JPY,157\n"
+                    "Tuvalu,1 D,Dollar,TVD,1.5\n", "Zelvik.MDB", "2026-09-29");
         SqliteCursor typing(rates_.file());
-        typing.refresh();
-        typing.findFirst("Japan");
-        typing.setPendingRate("140");
-        typing.moveNext();
+        typing.refresh(), typing.findFirst("Japan"), typing.setPendingRate("140"), typing.moveNext();
     }
 
     void updateMergesOrLeavesTheTableAsItWas_data() {
