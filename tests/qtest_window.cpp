@@ -1,7 +1,7 @@
 // The converter window as a user first sees it, started from another folder on a
 // program folder with the shipped rate table: its controls, colours and hints,
-// and the Help Topics, Internet Databank and Exit commands; the help viewer on the
-// shipped help file, and on files it cannot use.
+// and the Help Topics and Internet Databank commands (Exit: e2e_install); the
+// help viewer on the shipped help file, and on files it cannot use.
 #include "converter/FrmConvert.h"
 #include "converter/Hints.h"
 #include "platform/FocusMark.h"
@@ -283,24 +283,6 @@ private slots:
         QVERIFY(v.showTopic("big") && v.pageText().size() > 10'000'000);
         QVERIFY(v.showTopic("word") && v.pageText().contains("too large to show: it has a word of 1,048,576 characters"));
         QVERIFY(v.showTopic("deep") && v.pageText().contains("nested too deeply") && v.pageText().endsWith("bottom"));
-    }
-
-    // Exit and the close box close the last window, which ends the program; Exit leaves no busy pointer.
-    void exitAndCloseBoxEndTheProgram() {
-        window_->hide();
-        for (bool viaMenu : {true, false}) {
-            FrmConvert w(rates_.folder(), &ui_, &printers_);
-            w.show();
-            w.setCursor(Qt::WaitCursor);
-            bool ended = true;
-            QTimer guard;
-            guard.callOnTimeout(qApp, [&] { ended = false, qApp->quit(); });
-            guard.start(5000);
-            QTimer::singleShot(0, qApp, [&] { viaMenu ? trigger(w, "mnuExit") : void(w.close()); });
-            qApp->exec();
-            QVERIFY(ended && !w.isVisible());
-            if (viaMenu) QCOMPARE(static_cast<QWidget&>(w).cursor().shape(), Qt::ArrowCursor);
-        }
     }
 };
 
