@@ -1,7 +1,12 @@
 // The converter window as a user first sees it, started from another folder on a
 // program folder with the shipped rate table: its controls, colours and hints,
 // and the Help Topics and Internet Databank commands (Exit: e2e_install); the
-// help viewer on the shipped help file, and on files it cannot use.
+// help viewer on the shipped help file, and on files it cannot use; the about
+// and credits windows.
+#include "about/AboutORVE.h"
+#include "about/FrmMarquee.h"
+#include "about/LinuxRegistry.h"
+#include "about/QtProcessStarter.h"
 #include "converter/FrmConvert.h"
 #include "converter/Hints.h"
 #include "platform/FocusMark.h"
@@ -12,9 +17,11 @@
 #include "support/TempRates.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QAction>
 #include <QCollator>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -43,6 +50,8 @@ class WindowTest : public QObject {
     QStringList tableCountries_;
     test::FakeUi ui_;
     test::FakePrinters printers_;
+    LinuxRegistry reg_{"", {}};  // a desktop without any system-information tool
+    QtProcessStarter starter_;
     std::unique_ptr<FrmConvert> window_;
     const QString shipped_ = qEnvironmentVariable("QUORVANE_SOURCE_DIR") + "/src/resources/zelvik.hlp";
 
@@ -283,6 +292,76 @@ private slots:
         QVERIFY(v.showTopic("big") && v.pageText().size() > 10'000'000);
         QVERIFY(v.showTopic("word") && v.pageText().contains("too large to show: it has a word of 1,048,576 characters"));
         QVERIFY(v.showTopic("deep") && v.pageText().contains("nested too deeply") && v.pageText().endsWith("bottom"));
+    }
+
+    void showsVersionClosesWithEnterAndEscAndReportsMissingSysInfo() {
+        for (auto key : {Qt::Key_Return, Qt::Key_Escape}) {
+            AboutORVE about(nullptr, &ui_, &reg_, &starter_);
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QCOMPARE(about.windowTitle() + "|" + about.findChild<QLabel*>("lblVersion")->text(), "About Quorvane|Version 1.0.0");
+            QCOMPARE(about.focusWidget()->objectName(), QString("cmdOK"));
+            // Whatever the keyboard reaches is named; so is the icon, which it passes by.
+            for (QWidget* c : about.findChildren<QWidget*>())
+                if (c->focusPolicy() & Qt::TabFocus || c->objectName() == "picIcon")
+                    QVERIFY(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty() &&
+                            (c->objectName() != "picIcon" || c->focusPolicy() == Qt::NoFocus));
+            test::saveShot(&about, "about");
+            QTest::keyClick(about.focusWidget(), key);
+            QVERIFY(!about.isVisible());
+        }
+        AboutORVE about(nullptr, &ui_, &reg_, &starter_);
+        ui_.messages.clear();
+        about.findChild<QPushButton*>("cmdSysInfo")->click();
+        QCOMPARE(ui_.messages.size(), std::size_t(1));
+        QCOMPARE(ui_.messages[0].text, std::string("System Information Is Unavailable At This Time"));
+    }
+
+    // Before arming the letters do nothing; an arming opens the credits once, and they start to move.
+    void pointerOverIconThenLeaOpensCreditsOnce() {
+        armingFlags() = {};
+        AboutORVE about(nullptr, &ui_, &reg_, &starter_);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        auto typeLea = [&] { for (auto k : {Qt::Key_L, Qt::Key_E, Qt::Key_A}) QTest::keyClick(about.focusWidget(), k); };
+        typeLea();
+        QVERIFY(about.keySequence().buffer().empty());
+        auto* pic = about.findChild<QLabel*>("picIcon");
+        QMouseEvent move(QEvent::MouseMove, QPointF(16, 16), pic->mapToGlobal(QPointF(16, 16)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(pic, &move);
+        QVERIFY(armingFlags().a && armingFlags().b);
+        int shown = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* m = qobject_cast<FrmMarquee*>(QApplication::activeModalWidget());
+            if (!m) return;
+            poll.stop(), ++shown;
+            QVERIFY(m->parentWidget() == &about && !armingFlags().a && !armingFlags().b);  // spent on load
+            QCOMPARE(m->marquee().left(), 435);
+            QTRY_VERIFY(m->marquee().left() <= 435 - 3 * 25);
+            QCOMPARE(m->findChild<QLabel*>("Label1")->x(), twipsToPixels(m->marquee().left()));
+            test::saveShot(m, "credits");
+            m->close();
+        });
+        for (int pass = 0; pass < 2; ++pass) {  // the second time it is not armed any more
+            poll.start(20);
+            typeLea();
+            QTest::qWait(60);
+            QCOMPARE(shown, 1);
+        }
+        QVERIFY(about.isVisible());
+    }
+
+    void converterAboutCommandShowsTheWindowModallyAndOkClosesIt() {
+        AboutORVE* about = nullptr;
+        QTimer::singleShot(50, [&] {
+            about = qobject_cast<AboutORVE*>(QApplication::activeModalWidget());
+            QVERIFY(about && about->parentWidget() == window_.get());
+            about->findChild<QPushButton*>("cmdOK")->click();
+        });
+        window_->mnuAbout_Click();  // returns once OK has closed the window
+        QVERIFY(about);
     }
 };
 
