@@ -17,13 +17,10 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$work"/quorvane_*.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || fail "cpack made no quorvane_*.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $6 $7 $8}')
-for f in './usr/bin/quorvane->../lib/quorvane/quorvane' ./usr/lib/quorvane/quorvane ./usr/lib/quorvane/quorvane-help \
-         './usr/bin/quorvane-rates->../lib/quorvane/quorvane-rates' ./usr/lib/quorvane/quorvane-rates \
-         ./usr/lib/quorvane/Zelvik.MDB ./usr/lib/quorvane/zelvik.hlp ./usr/share/doc/quorvane/copyright \
-         ./usr/share/applications/org.quorvane.Quorvane.desktop ./usr/share/man/man1/quorvane{,-rates}.1.gz \
-         ./usr/share/icons/hicolor/scalable/apps/org.quorvane.Quorvane.svg \
-         ./usr/share/icons/hicolor/256x256/apps/org.quorvane.Quorvane.png; do
-    grep -qxF -- "$f" <<<"$files" || fail "the package lacks $f"
+for f in bin/quorvane{'->../lib/quorvane/quorvane','-rates->../lib/quorvane/quorvane-rates'} lib/quorvane/{quorvane{,-help,-rates},Zelvik.MDB,zelvik.hlp} \
+         share/{doc/quorvane/copyright,applications/org.quorvane.Quorvane.desktop,man/man1/quorvane{,-rates}.1.gz} \
+         share/icons/hicolor/{scalable/apps/org.quorvane.Quorvane.svg,256x256/apps/org.quorvane.Quorvane.png}; do
+    grep -qxF -- "./usr/$f" <<<"$files" || fail "the package lacks /usr/$f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6network6 libsqlite3-0 qt6-qpa-plugins; do
