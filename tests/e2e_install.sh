@@ -22,14 +22,7 @@ if [ "$(id -u)" -eq 0 ]; then
     as_user=(runuser -u quorvane-e2e --)
 fi
 xvfb_pid=""; app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill $app_pid $xvfb_pid 2>/dev/null; wait; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 || { cat "$out/install.log"; fail "cmake --install"; }
