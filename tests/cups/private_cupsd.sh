@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Runs a command against a private CUPS scheduler: its own configuration, spool
-# and logs in a temporary folder, listening only on its own socket, with one raw
-# queue, the default, whose backend keeps each job as a file in $QUORVANE_KEEP_DIR.
-# The command also gets the scheduler's CUPSD_PID and the queue's QUORVANE_QUEUE.
-# Exit 77 when no scheduler can start here.
-# Usage: bash tests/cups/private_cupsd.sh command [args...]
+# Usage: bash tests/cups/private_cupsd.sh command [args...]: runs the command against
+# a private CUPS scheduler (configuration, spool and logs in a temporary folder, its
+# own socket) whose one raw queue, the default, keeps each job as a file in
+# $QUORVANE_KEEP_DIR; also exported: CUPSD_PID, QUORVANE_QUEUE. Exit 77: no scheduler.
 set -u
 skip() { echo "SKIP: the private CUPS scheduler cannot start: $*"; exit 77; }
 [ $# -gt 0 ] || { echo "usage: $0 command [args...]" >&2; exit 2; }
