@@ -35,9 +35,7 @@ class RateEntryTest : public QObject {
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
         return w;
     }
-    static QLineEdit* box(FrmConvert& w, RateBox b) {
-        return w.findChild<QLineEdit*>(b == RateBox::Origin ? "MaskEntry" : "MaskEntry2");
-    }
+    static QLineEdit* box(FrmConvert& w, RateBox b) { return w.findChild<QLineEdit*>(b == RateBox::Origin ? "MaskEntry" : "MaskEntry2"); }
 
 private slots:
     void init() {

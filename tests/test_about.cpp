@@ -8,8 +8,6 @@
 #include "support/Fakes.h"
 #include "support/TempRates.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>

@@ -4,10 +4,8 @@
 #include "converter/GridPrint.h"
 #include "converter/MenuCommands.h"
 #include "support/Fakes.h"
+#include "support/TempRates.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cmath>
