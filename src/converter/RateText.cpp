@@ -119,16 +119,26 @@ std::optional<double> numericValue(const std::string& text, const NumberFormat& 
         plain += '-';
         i += fmt.minus.size();
     }
-    bool digits = false, point = false;
+    bool digits = false, point = false, grouped = false;
+    int run = 0;  // digits of the whole part since its start or its last thousands separator
+    // Thousands separators may stand between the digits of the whole part, in
+    // groups of three: "1,45" or, in German, "1.5" is another locale's decimal
+    // number, which must not be taken as 145 or 15.
+    auto groupsEnd = [&] { return !grouped || run == 3; };
     while (i < n) {
         char c = text[i];
-        if (isDigit(c)) { plain += c; digits = true; ++i; }
-        else if (!point && startsWith(text, i, fmt.decimal)) { plain += '.'; point = true; i += fmt.decimal.size(); }
-        // Thousands separators may stand between the digits of the whole part.
-        else if (!point && digits && startsWith(text, i, fmt.group) && fmt.group != fmt.decimal) i += fmt.group.size();
+        if (isDigit(c)) { plain += c; digits = true; ++i; run += !point; }
+        else if (!point && startsWith(text, i, fmt.decimal)) {
+            if (!groupsEnd()) return std::nullopt;
+            plain += '.'; point = true; i += fmt.decimal.size();
+        }
+        else if (!point && digits && startsWith(text, i, fmt.group) && fmt.group != fmt.decimal) {
+            if (grouped ? run != 3 : run > 3) return std::nullopt;
+            grouped = true, run = 0, i += fmt.group.size();
+        }
         else break;
     }
-    if (!digits) return std::nullopt;
+    if (!digits || (!point && !groupsEnd())) return std::nullopt;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         plain += 'e';
         ++i;
@@ -189,15 +199,13 @@ double leadingNumber(const std::string& text, const NumberFormat& fmt) {
 std::string generalNumber(double value, const NumberFormat& fmt) {
     if (value == 0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
-    std::string s = buf;
+    // Not printf: it writes the decimal symbol of the process's C locale, which
+    // the program sets from the user's.
+    std::string s(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15).ptr);
     // Near the largest double, 15 digits round up past it; such a text would
     // read as no number at all, so the exact shortest form is used instead.
-    if (!parsePlain(s)) {
-        auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-        s.assign(buf, res.ptr);
-        for (char& c : s) if (c == 'e') c = 'E';
-    }
+    if (!parsePlain(s)) s.assign(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr);
+    for (char& c : s) if (c == 'e') c = 'E';
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '.') out += fmt.decimal;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -187,9 +188,11 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
             while (rows.row()) {
                 auto it = incoming.find(rows.text(0));
                 if (it == incoming.end() || it->second->code != rows.text(1)) continue;
-                char six[32];
-                std::snprintf(six, sizeof six, "%.6g", rows.real(2));
-                if (it->second->roe != rows.real(2) && it->second->roe != std::strtod(six, nullptr))
+                char six[32];  // whatever the process's C locale
+                double rounded = 0;
+                auto end = std::to_chars(six, six + sizeof six, rows.real(2), std::chars_format::general, 6).ptr;
+                std::from_chars(six, end, rounded);
+                if (it->second->roe != rows.real(2) && it->second->roe != rounded)
                     mark.bind(1, rows.text(0)).run();
             }
         }
