@@ -133,6 +133,7 @@ bool Converter::writeBack(RateBox box) {
     RecordCursor& cursor = cursorOf(box);
     std::string& reported = reported_[box == RateBox::Origin ? 0 : 1];
     std::optional<RecordCursor::Bookmark> mark;
+    const bool typed = cursor.hasPendingEdit();
     try {
         mark = cursor.bookmark();
         cursor.moveNext();
@@ -158,6 +159,11 @@ bool Converter::writeBack(RateBox box) {
         } catch (...) {
         }
     }
+    // A typed rate now stored, and one the rate check takes, is what a later
+    // check puts back: never the older rate shown when the country was chosen.
+    const bool origin = box == RateBox::Origin;
+    if (auto r = typed ? cursor.current() : std::nullopt; r && r->roe > 0 && (!origin || r->roe < 1000000))
+        (origin ? savedOrigin_ : savedDestination_) = generalNumber(r->roe, format_);
     return true;
 }
 
