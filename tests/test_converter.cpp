@@ -31,7 +31,10 @@ TEST(RateText, NumericTestAndValueFollowTheLocale) {
         {"", &kEn, std::nullopt}, {"   ", &kEn, std::nullopt}, {"abc", &kEn, std::nullopt},
         {"1.2.3", &kEn, std::nullopt}, {"12abc", &kEn, std::nullopt}, {"1e", &kEn, std::nullopt},
         {"1e400", &kEn, std::nullopt}, {"inf", &kEn, std::nullopt}, {"nan", &kEn, std::nullopt},
-        {",5", &kEn, std::nullopt}, {"--1", &kEn, std::nullopt}, {"1.5", &kDe, 15},
+        {",5", &kEn, std::nullopt}, {"--1", &kEn, std::nullopt}, {"1,234,567.5", &kEn, 1234567.5},
+        // Thousands separators only between groups of three: another locale's decimals are no number here.
+        {"1,45", &kEn, std::nullopt}, {"1.5", &kDe, std::nullopt}, {"0.92", &kDe, std::nullopt},
+        {"12,34,567", &kEn, std::nullopt}, {"1234,567", &kEn, std::nullopt}, {"1,2345", &kEn, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -97,6 +100,7 @@ TEST(RateText, ExtremesReadBackOrFailCleanly) {
 }
 
 TEST(RateText, GeneralFormAndNumberPatterns) {
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // the program runs in the user's C locale: none may show through
     using F = std::string (*)(double, const NumberFormat&);
     struct Case { F f; double v; const NumberFormat* fmt; const char* text; };
     const F general = generalNumber, whole = formatWhole, money = formatMoney;
@@ -115,6 +119,7 @@ TEST(RateText, GeneralFormAndNumberPatterns) {
     };
     for (const Case& c : cases) EXPECT_EQ(c.f(c.v, *c.fmt), c.text) << c.v;
     EXPECT_THROW(formatMoney(std::numeric_limits<double>::infinity(), kEn), std::overflow_error);
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 namespace {
@@ -315,10 +320,16 @@ TEST_F(Chart, RateCheckNamesTheBoxLastFocusedAndPutsItsRateBack) {
         EXPECT_EQ(std::pair(view.rate[0], table[0].roe), std::pair(std::string("1.5"), 1.5));
     }
     EXPECT_EQ(view.focusedOriginList, 1);  // only a rate of a million or more goes back to the list
+    type(O, "2");  // a newer rate, stored: the rate check puts it back, not the one shown at the choice
+    conv.rateBoxFocusOut(O);
+    type(O, "-5");
+    conv.calculate();
+    EXPECT_EQ(std::pair(lastMessage().substr(lastMessage().find("Original")), table[0].roe),
+              std::pair(std::string("Original Rate of 2 will be entered."), 2.0));
     type(O, "1E-300"), type(D, "1E+300");  // overflows: no converted cell of this run is written
     conv.calculate();
     EXPECT_EQ(grid.column(1), kEmpty);
-    EXPECT_EQ(ui.messages.size(), 7u);
+    EXPECT_EQ(ui.messages.size(), 8u);
     EXPECT_FALSE(ui.busy);
 }
 
