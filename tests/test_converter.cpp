@@ -143,6 +143,7 @@ struct Window : FakeWindow {
 
 }  // namespace
 
+// Every row once, in table order; an empty, unreadable or failing table gives what it read, silently.
 TEST(Startup, ListsEveryRowOnceInTableOrder) {
     Window w(263, [](Window& w) { w.table.push_back(w.table[5]); });  // a name held twice is listed twice
     EXPECT_EQ(w.view.lists[0], w.names);
@@ -150,16 +151,13 @@ TEST(Startup, ListsEveryRowOnceInTableOrder) {
     EXPECT_TRUE(w.d1.eof() && w.d2.eof());
     EXPECT_EQ(w.d1.writes + w.d2.writes, 0);
     for (int c = 0; c < 4; ++c) EXPECT_EQ(w.grid.colAlignment(c), Align::LeftBottom);  // sizes: the window test
-}
-
-TEST(Startup, EmptyUnreadableOrFailingTableGivesWhatItReadSilently) {
     Window empty(0), unreadable(4, [](Window& w) { w.d1.failOpen = w.d2.failOpen = true; });
     for (Window* w : {&empty, &unreadable}) EXPECT_TRUE(w->view.lists[0].empty() && w->view.lists[1].empty());
     // A fill that fails keeps what it read; the other list is still filled whole.
     for (int failAfter : {4, 0}) {
-        Window w(10, [&](Window& w) { w.d1.failAfter = failAfter; });
-        EXPECT_EQ(w.view.lists[0], std::vector<std::string>(w.names.begin(), w.names.begin() + failAfter));
-        EXPECT_EQ(w.view.lists[1], w.names);
+        Window part(10, [&](Window& w) { w.d1.failAfter = failAfter; });
+        EXPECT_EQ(part.view.lists[0], std::vector<std::string>(part.names.begin(), part.names.begin() + failAfter));
+        EXPECT_EQ(part.view.lists[1], part.names);
     }
 }
 
@@ -420,14 +418,12 @@ constexpr double px = 2, py = 2, yEnd = 425 + 20 * 220 + 21 * py, xEnd = 4 * (25
 
 }  // namespace
 
-TEST(GridPrint, PixelSizesRoundHalvesToEven) {
+// Every text and line at its exact place: with the border offset or without,
+// from the page's current position, with or without the grid lines' gaps; the
+// printer's pixel in twips rounds halves to even.
+TEST(GridPrint, EveryCellAndRuleAtItsPlace) {
     for (auto [twips, pixel] : {std::pair{4.8, 5}, {2.5, 2}, {3.5, 4}, {-2.5, -2}}) EXPECT_EQ(roundPixelSize(twips), pixel);
     EXPECT_THROW(roundPixelSize(1e9), std::range_error);
-}
-
-// Every text and line at its exact place: with the border offset or without,
-// from the page's current position, with or without the grid lines' gaps.
-TEST(GridPrint, EveryCellAndRuleAtItsPlace) {
     struct Case { int border, lines; double cx, cy, x0, y0; int cols; };
     for (Case k : {Case{1, 1, 0, 0, px, py, 4}, Case{0, 1, 0, 0, 0, 0, 4}, Case{0, 0, 100, 50, 100, 50, 3}}) {
         SCOPED_TRACE(k.border * 10 + k.lines);
