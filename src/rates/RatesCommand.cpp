@@ -154,8 +154,13 @@ int show(const QStringList& countries, const std::string& table, QTextStream& ou
     int status = kDone;
     for (const QString& name : countries) {
         const auto before = rows.size();
-        for (const RateRecord& r : set.rows)
-            if (qs(r.country).compare(name, Qt::CaseInsensitive) == 0) rows.push_back(&r);
+        // A whole name, or else the names that begin with it: "Zimbabwe" finds
+        // "Zimbabwe (US Dollar)" and "Zimbabwe (Zimbabwe Gold)".
+        for (int pass = 0; pass < 2 && rows.size() == before; ++pass)
+            for (const RateRecord& r : set.rows)
+                if (pass ? qs(r.country).startsWith(name, Qt::CaseInsensitive)
+                         : qs(r.country).compare(name, Qt::CaseInsensitive) == 0)
+                    rows.push_back(&r);
         if (rows.size() == before) {
             err << kName << ": the table has no country '" << name << "'; " << kName << " show lists them all.\n";
             status = kFailed;
@@ -191,7 +196,8 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         "  update             Fetch the day's rates per US dollar and merge them into the table:\n"
         "                     rates you never typed take the new value, typed rates stay.\n"
         "  show [COUNTRY...]  List each country's currency code and rate, whether you typed it,\n"
-        "                     and the date and source of the table's rates.");
+        "                     and the date and source of the table's rates. A COUNTRY that is no\n"
+        "                     whole name lists the countries whose names begin with it.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version({"v", "version"}, "Show the version.");
     p.addOption(help);
