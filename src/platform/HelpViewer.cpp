@@ -182,6 +182,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     index_->setObjectName("helpIndex");
     contents_->setAccessibleName(QStringLiteral("Contents"));
     index_->setAccessibleName(QStringLiteral("Index"));
+    // Long titles ("Message: Please check the Exchange Rate! ...") wrap rather than lose their ends.
+    for (QListWidget* list : {contents_, index_}) list->setWordWrap(true), list->setTextElideMode(Qt::ElideNone);
     il->addWidget(indexFilter_);
     il->addWidget(index_, 1);
     tabs_->addTab(contents_, QStringLiteral("&Contents"));
