@@ -9,6 +9,7 @@
 #include "about/QtProcessStarter.h"
 #include "converter/FrmConvert.h"
 #include "converter/Hints.h"
+#include "data/UserRateTable.h"
 #include "platform/FocusMark.h"
 #include "platform/HelpViewer.h"
 #include "platform/Launchers.h"
@@ -70,9 +71,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QString err = rates_.makeShipped();
         QVERIFY2(err.isEmpty(), qPrintable(err));
-        SqliteCursor c(rates_.file());
-        c.refresh();
-        for (; !c.eof(); c.moveNext()) tableCountries_ << QString::fromStdString(c.current()->country);
+        for (const RateRecord& r : readRateSet(rates_.file()).rows) tableCountries_ << QString::fromStdString(r.country);
         QVERIFY(tableCountries_.size() > 260);
 
         // Started while another folder is current: the table is still found.

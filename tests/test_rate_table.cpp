@@ -192,8 +192,7 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
     EXPECT_EQ(c.current()->country, "Aland");
     c.setPendingRate("0.91");
     c.moveNext();
-    EXPECT_EQ(TempRates::storedRateIn(p, "Aland"), 0.91);
-    EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 6.1);
+    EXPECT_EQ(std::pair(TempRates::storedRateIn(p, "Aland"), TempRates::storedRateIn(p, "Brazil")), std::pair(0.91, 6.1));
 
     if (geteuid() != 0) {  // the superuser writes read-only files anyway
         std::string r = dir.make(kThree, "readonly.MDB");
