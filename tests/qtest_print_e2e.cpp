@@ -103,14 +103,14 @@ private slots:
                                         .arg(at.x()).arg(at.y())));
             }
 
-        const QString png = qEnvironmentVariable("QUORVANE_TEST_OUTPUT", keep_.path()) + "/print_chart";
-        tool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, png});
-        const QImage page(png + ".png");
+        tool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, keep_.filePath("page")});
+        const QImage page(keep_.filePath("page.png"));
+        test::savePicture(page, "print_chart");
         QRect frame;  // the outermost marks on the page
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x)
                 if (qGray(page.pixel(x, y)) < 200) frame |= QRect(x, y, 1, 1);
-        qInfo() << "frame at 100 dpi:" << frame << "picture:" << png + ".png";
+        qInfo() << "frame at 100 dpi:" << frame;
         QVERIFY2(qAbs(frame.width() - 701) <= 4 && qAbs(frame.height() - 366) <= 4, "10100 by 5275 twips: 7.01 by 3.66 inches");
         const QRectF inside(QPointF(frame.topLeft()) * 0.72, QSizeF(frame.size()) * 0.72);  // in points
         for (const QPointF& word : std::as_const(words)) QVERIFY2(inside.contains(word), "a word begins outside the frame");

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <sqlite3.h>
@@ -44,11 +45,12 @@ inline bool writeFile(const QString& path, const QByteArray& bytes, bool executa
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() &&
            (!executable || f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
 }
-// A picture of a window where the test output is kept, for a person to look at.
-inline void saveShot(QWidget* w, const QString& name) {
+// A picture, of a window or a printed page, where the test output is kept for a person to look at.
+inline void savePicture(const QImage& picture, const QString& name) {
     const QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-    if (!out.isEmpty() && QDir().mkpath(out)) w->grab().save(out + "/" + name + ".png");
+    if (!out.isEmpty() && QDir().mkpath(out)) picture.save(out + "/" + name + ".png");
 }
+inline void saveShot(QWidget* w, const QString& name) { savePicture(w->grab().toImage(), name); }
 
 // Another program's connection holding the file: `begin` is run now, COMMIT when it ends.
 struct OtherProgram {
