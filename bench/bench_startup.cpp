@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
 
     char tmpl[] = "/tmp/quorvane-bench-XXXXXX";
     fs::path root = mkdtemp(tmpl);
-    struct Case { const char* label; std::string mode; fs::path folder; std::vector<Sample> samples; };
+    struct Case { const char* label; std::string mode; fs::path folder; std::vector<Sample> samples = {}; };
     std::vector<Case> cases = {{"bare window, no text", "bare", root}, {"bare window with text", "bare-text", root}};
     auto table = [&](const char* label, const std::string& name, const std::string& content) {
         fs::create_directories(root / name);

@@ -31,10 +31,4 @@ std::string noticeLine(const std::string& ratesDate) {
     return "Quorvane: rates of " + readableDate(ratesDate) + " \u2014 newer ones: quorvane-rates update";
 }
 
-std::optional<std::string_view> hintFor(std::string_view control) {
-    for (const HintRow& row : hintTable())
-        if (row.control == control) return row.text;
-    return std::nullopt;
-}
-
 }  // namespace quorvane

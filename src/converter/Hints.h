@@ -1,7 +1,6 @@
 #pragma once
 // The converter window's mouse-over hints: which control writes what into the
 // hint panel of the status bar.
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,8 +23,5 @@ struct HintRow {
 
 // Every control that has a hint, the window itself ("frmconvert") first.
 std::span<const HintRow> hintTable();
-
-// The hint of a control, or nothing for a control that leaves the panel alone.
-std::optional<std::string_view> hintFor(std::string_view control);
 
 }  // namespace quorvane

@@ -73,8 +73,6 @@ public:
     std::optional<Bookmark> bookmark() const override;
     void moveToBookmark(Bookmark mark) override;
 
-    std::shared_ptr<RateDatabase> database() const { return db_; }
-
 private:
     struct Row { long long rowid; RateRecord rec; };
     void requireOpen() const;

@@ -52,10 +52,6 @@ QVariant CountryListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-std::string CountryListModel::storedName(int row) const {
-    return row >= 0 && static_cast<size_t>(row) < stored_.size() ? stored_[static_cast<size_t>(row)] : std::string();
-}
-
 int CountryListModel::rowOf(const QString& text) const { return static_cast<int>(shown_.indexOf(text)); }
 
 }  // namespace quorvane

@@ -23,7 +23,6 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    std::string storedName(int row) const;
     // The first row showing text, or -1.
     int rowOf(const QString& text) const;
 

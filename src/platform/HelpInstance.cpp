@@ -57,6 +57,5 @@ HelpViewerServer::HelpViewerServer(const QString& helpFile, QObject* parent)
     });
 }
 
-bool HelpViewerServer::isListening() const { return server_->isListening(); }
 
 }  // namespace quorvane

@@ -22,7 +22,6 @@ class HelpViewerServer : public QObject {
     Q_OBJECT
 public:
     explicit HelpViewerServer(const QString& helpFile, QObject* parent = nullptr);
-    bool isListening() const;
 
 signals:
     void showRequested();

@@ -85,8 +85,6 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
 
 void StatusPanels::setHint(const QString& text) { hint_->setText(text); }
 QString StatusPanels::hint() const { return hint_->text(); }
-QString StatusPanels::dateText() const { return date_->text(); }
-QString StatusPanels::numText() const { return num_->text(); }
 
 void StatusPanels::updateDate() {
     QDateTime now = QDateTime::currentDateTime();

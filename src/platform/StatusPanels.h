@@ -17,8 +17,6 @@ public:
 
     void setHint(const QString& text);
     QString hint() const;
-    QString dateText() const;
-    QString numText() const;
 
     // Reads the Num Lock state again (the window calls it on key events and activation).
     void updateNumLock();
