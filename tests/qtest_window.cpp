@@ -120,8 +120,7 @@ private slots:
         const QString before = today(), shown = child<QLabel>("panelDate")->text();
         QVERIFY2(!shown.isEmpty() && (shown == before || shown == today()), qPrintable(shown));
     }
-    // Text stays readable, and the focus mark stands out, under a light and a dark desktop palette;
-    // the grid's lines are light grey, black between the header cells.
+    // Text stays readable, and the focus mark stands out, under a light and a dark desktop palette.
     void readableAndMarkedUnderAnyPalette() {
         auto contrast = [](const QColor& a, const QColor& b) { return contrastRatio(toRgb(a), toRgb(b)); };
         const QPalette light = QApplication::palette();
@@ -153,10 +152,6 @@ private slots:
                 const QImage shot = view->viewport()->grab().toImage();
                 QVERIFY(contrast(shot.pixelColor(r.right() - 3, r.top()), shot.pixelColor(r.right() - 3, r.top() + 3)) >= kMarkContrast);
             }
-            const QImage cells = grid->viewport()->grab().toImage();
-            const int x = grid->columnViewportPosition(1) + grid->columnWidth(1) - 1;
-            QCOMPARE(cells.pixelColor(x, grid->rowViewportPosition(0) + 5), QColor(Qt::black));
-            QCOMPARE(cells.pixelColor(x, grid->rowViewportPosition(5) + 5), QColor(192, 192, 192));
         }
         QApplication::setPalette(light);
     }
@@ -251,13 +246,6 @@ private slots:
                               "Please check the Exchange Rate!", "Select a country", "Printer is not available",
                               "System Information Is Unavailable At This Time"})
             QVERIFY2(all.contains(m), m);
-        static const QRegularExpression link("href=\"#([^\"]+)\"");
-        int links = 0;
-        for (auto it = link.globalMatch(QString::fromUtf8(test::readFile(shipped_))); it.hasNext(); ++links) {
-            const QString id = it.next().captured(1);
-            QVERIFY2(v.showTopic(id), qPrintable(id));
-        }
-        QVERIFY(links > 10);
     }
 
     // Missing, empty, oversized or hostile files: each is named for what it is,
@@ -279,14 +267,11 @@ private slots:
         QVERIFY(HelpViewer(huge.fileName()).pageText().contains("is too large to show"));
 
         const QByteArray outside = QUrl::fromLocalFile(shipped_).toEncoded();  // any file outside the topic
-        const QByteArray paragraph = "<p>" + QByteArray("word ").repeated(200) + "</p>";
         HelpViewer v(write("odd.hlp", topic("images", "<img src=\"file:///dev/zero\"><img src=\"" + outside + "\">") +
-                                          topic("big", paragraph.repeated((10 << 20) / paragraph.size())) +
                                           topic("word", "<p>" + QByteArray(1 << 20, 'x') + "</p>") +
                                           topic("deep", QByteArray("<div>").repeated(100000) + "bottom")));
-        QCOMPARE(v.topicTitles(), (QStringList{"images", "big", "word", "deep"}));
+        QCOMPARE(v.topicTitles(), (QStringList{"images", "word", "deep"}));
         QCOMPARE(v.page()->document()->resource(QTextDocument::ImageResource, QUrl(outside)), QVariant());
-        QVERIFY(v.showTopic("big") && v.pageText().size() > 10'000'000);
         QVERIFY(v.showTopic("word") && v.pageText().contains("too large to show: it has a word of 1,048,576 characters"));
         QVERIFY(v.showTopic("deep") && v.pageText().contains("nested too deeply") && v.pageText().endsWith("bottom"));
     }

@@ -136,8 +136,7 @@ TEST(RateTable, OpenFailsCleanlyOnFilesThatHoldNoRateTable) {
     for (size_t i = 100; i < damaged.size(); i += 7) damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
     struct Bad { const char* name; std::string content; const char* sql; };
     const Bad files[] = {
-        {"text.MDB", "Country,Currency\nChad,Franc\n", nullptr}, {"damaged.MDB", damaged, nullptr},
-        {"half.MDB", good.substr(0, good.size() / 2), nullptr}, {"zero.MDB", "", nullptr},
+        {"text.MDB", "Country,Currency\nChad,Franc\n", nullptr}, {"damaged.MDB", damaged, nullptr}, {"zero.MDB", "", nullptr},
         {"notable.MDB", "", "CREATE TABLE OTHER (Country TEXT)"},
         {"noroe.MDB", "", "CREATE TABLE RATES (Country TEXT, Currency TEXT, Description TEXT, CODE TEXT);"
                           "INSERT INTO RATES VALUES ('Chad','','','XAF')"}};
