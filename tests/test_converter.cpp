@@ -331,6 +331,20 @@ TEST_F(Chart, RateCheckNamesTheBoxLastFocusedAndPutsItsRateBack) {
     EXPECT_FALSE(ui.busy);
 }
 
+// A stored rate that no chart can hold is told, naming its box, though no box was used.
+TEST_F(Chart, StoredRateTooLargeForAChartIsToldWithoutABoxInUse) {
+    const std::tuple<double, double, const char*> cases[] = {{1.5, 1e308, "1E+308"}, {1e308, 3, "1E+308"}};
+    for (auto [origin, dest, shown] : cases) {
+        table[0].roe = origin, table[1].roe = dest;
+        ui.messages.clear();
+        choose("Alpha", "Beta");
+        conv.calculate();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(lastMessage().find(std::string("Original Rate of ") + shown), std::string::npos) << lastMessage();
+        EXPECT_EQ(grid.column(1), kEmpty);
+    }
+}
+
 TEST_F(Chart, LeavingABoxOrClosingWritesTheRateToItsOwnRecord) {
     choose("O'Hare", "Beta");  // the last record of the table, with an apostrophe
     conv.rateBoxFocusIn(O);

@@ -23,8 +23,14 @@ TEST(Contrast, RatiosAndChoices) {
     const Rgb navy{0, 0, 128}, darkGrey{100, 100, 100};
     for (auto [text, shown] : {std::pair{navy, navy}, {kWhiteRgb, kBlackRgb}, {darkGrey, kBlackRgb}})
         EXPECT_EQ(readableOn(text, grey), shown);
-    for (Rgb back : {grey, kBlackRgb, kWhiteRgb, Rgb{18, 96, 138}, mid})
+    for (Rgb back : {grey, kBlackRgb, kWhiteRgb, Rgb{18, 96, 138}, mid}) {
         EXPECT_GE(contrastRatio(focusMarkOn(back), back), kMarkContrast);
+        EXPECT_GE(contrastRatio(readableTint(Rgb{128, 0, 0}, back), back), kTextContrast);
+    }
+    // The dark red title keeps its own colour where it reads, and stays a red where it is tinted.
+    EXPECT_EQ(readableTint(Rgb{128, 0, 0}, grey), (Rgb{128, 0, 0}));
+    const Rgb onDark = readableTint(Rgb{128, 0, 0}, Rgb{53, 53, 53});
+    EXPECT_GT(onDark.r, onDark.g);
 }
 
 TEST(SerialWorker, WaitsNoLongerThanTheDeadline) {

@@ -3,6 +3,8 @@
 #include "about/FrmMarquee.h"
 #include "about/LinuxRegistry.h"
 #include "about/QtProcessStarter.h"
+#include "platform/Centring.h"
+#include "platform/FocusMark.h"
 #include "platform/Twips.h"
 #include "resources/AppIcon.h"
 
@@ -10,8 +12,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 
 namespace quorvane {
 
@@ -56,56 +56,12 @@ const char* kDescription =
     "Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your "
     "travels.";
 const char* kDisclaimer =
-    "Warning: this computer program is protected by copyright law and international treaties. Unauthorised "
-    "copying or distribution of this program, or of any part of it, may result in severe civil and criminal "
-    "penalties, and will be prosecuted to the maximum extent possible under the law.";
+    "Warning: this computer program is free software, released under the GNU General Public License, version 3 "
+    "or (at your option) any later version. Copying or distributing this program, or any part of it, in a way "
+    "that breaks that licence is not authorised.";
 
 }  // namespace
 
-void centreOnScreen(QWidget* window) {
-    QScreen* s = window->screen();
-    if (!s) return;
-    const QRect screen = s->geometry();
-    const QSize outer = window->frameGeometry().size();
-    const int top = centredPosition(pixelsToTwips(screen.height()), pixelsToTwips(outer.height()));
-    const int left = centredPosition(pixelsToTwips(screen.width()), pixelsToTwips(outer.width()));
-    window->move(screen.x() + twipsToPixels(left), screen.y() + twipsToPixels(top));
-}
-
-namespace {
-class Centring : public QObject {
-public:
-    explicit Centring(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Show) {
-            centre();
-        } else if (!framed_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
-                                e->type() == QEvent::WindowActivate)) {
-            // The frame arrives once; after that a move is the user's own.
-            if (frame() != margins_) centre();
-        }
-        return false;
-    }
-
-private:
-    QMargins frame() const {
-        QWindow* w = window_->windowHandle();
-        return w ? w->frameMargins() : QMargins();
-    }
-    void centre() {
-        margins_ = frame();
-        framed_ = !margins_.isNull();
-        centreOnScreen(window_);
-    }
-    QWidget* window_;
-    QMargins margins_;
-    bool framed_ = false;
-};
-}  // namespace
-
-void centreWhenShown(QWidget* window) { new Centring(window); }
 
 AboutORVE::AboutORVE(QWidget* parent, UiServices* ui, Registry* registry, ProcessStarter* starter)
     : QDialog(parent) {
@@ -164,6 +120,10 @@ void AboutORVE::buildControls() {
     lblTitle = label(this, "lblTitle", twipsRect(900, 225, 3885, 450), "Quorvane",
                      makeFont("Arial", 14.25, true, true), &darkRed);
     lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The window takes the desktop's button face: on a dark one the dark red turns lighter to stay readable.
+    QPalette titlePalette = lblTitle->palette();
+    titlePalette.setColor(QPalette::WindowText, toQColor(readableTint(toRgb(darkRed), toRgb(palette().color(QPalette::Window)))));
+    lblTitle->setPalette(titlePalette);
     lblVersion = label(this, "lblVersion", twipsRect(900, 735, 3885, 225), "", makeFont("Comic Sans MS", 9), nullptr);
     lblCopyright = label(this, "lblCopyright", twipsRect(900, 990, 3900, 270), "", makeFont("Arial", 8.25), nullptr);
     lblDescription = label(this, "lblDescription", twipsRect(900, 1365, 3885, 780), kDescription,

@@ -54,11 +54,4 @@ private:
     QPushButton *cmdOK = nullptr, *cmdSysInfo = nullptr;
 };
 
-// Moves a window so that it is centred on its screen, computed in twips from the
-// window's outer size.
-void centreOnScreen(QWidget* window);
-// Centres the window each time it is shown, and once more when a window manager
-// has put its frame around it: the frame's size is not known before.
-void centreWhenShown(QWidget* window);
-
 }  // namespace quorvane

@@ -1,6 +1,7 @@
 #include "about/FrmMarquee.h"
 
 #include "about/AboutORVE.h"
+#include "platform/Centring.h"
 #include "platform/Twips.h"
 #include "resources/AppIcon.h"
 

@@ -3,13 +3,18 @@
 #include "converter/RateText.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 namespace quorvane {
 
 namespace {
-struct RateRejected {};  // the way to the rate-check message
+// The way to the rate-check message; names the box whose rate cannot make a
+// chart at all, which is told even before any box was used.
+struct RateRejected {
+    std::optional<RateBox> outOfRange;
+};
 }  // namespace
 
 // A rate box's value by the user's number conventions.
@@ -19,9 +24,11 @@ double Converter::rateValue(RateBox box, bool& numeric) const {
     return v.value_or(0.0);
 }
 
-void Converter::rateCheckFailed() {
-    const bool origin = originFlag_;
-    if (!origin && !destinationFlag_) return;
+void Converter::rateCheckFailed(std::optional<RateBox> outOfRange) {
+    // A stored rate too large for any chart would otherwise leave it empty
+    // without a word, as no box was used to type it.
+    if (!originFlag_ && !destinationFlag_ && !outOfRange) return;
+    const bool origin = originFlag_ || (!destinationFlag_ && outOfRange == RateBox::Origin);
     RateBox box = origin ? RateBox::Origin : RateBox::Destination;
     const std::string& saved = origin ? savedOrigin_ : savedDestination_;
     ui_.message("Please check the Exchange Rate! You entered \r\n" + view_.rateText(box) + "\r\nOriginal Rate of " +
@@ -61,7 +68,7 @@ void Converter::calculate() {
             double r = leadingNumber(view_.rateText(RateBox::Origin), format_);
             if (r >= 1000000) {
                 view_.focusOriginList();
-                throw RateRejected{};
+                throw RateRejected{RateBox::Origin};
             }
             if (r <= 0) {
                 ui_.setBusy(false);
@@ -80,7 +87,11 @@ void Converter::calculate() {
                     double q = d / o;
                     double amount = static_cast<double>(half == 0 ? k : 5 * k) * unit;
                     double value = amount * q;
-                    if (!std::isfinite(q) || !std::isfinite(value)) throw RateRejected{};
+                    // The rate farther from 1 is the one out of range.
+                    if (!std::isfinite(q) || !std::isfinite(value))
+                        throw RateRejected{std::abs(std::log10(std::abs(d))) > std::abs(std::log10(std::abs(o)))
+                                               ? RateBox::Destination
+                                               : RateBox::Origin};
                     converted.push_back(formatMoney(value, format_));
                 }
             }
@@ -96,6 +107,9 @@ void Converter::calculate() {
                 }
             }
             ui_.setBusy(false);
+        } catch (const RateRejected& r) {
+            rateCheckFailed(r.outOfRange);
+            if (busy) ui_.setBusy(false);
         } catch (...) {
             // Every failure of the steps above comes to the rate check.
             rateCheckFailed();

@@ -4,6 +4,7 @@
 #include "data/RecordCursor.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,7 @@ private:
     void writeLadder(int unit);
     double rateValue(RateBox box, bool& numeric) const;
     void updatePrintMenu();
-    void rateCheckFailed();
+    void rateCheckFailed(std::optional<RateBox> outOfRange = std::nullopt);
     void putBack(RateBox box, const std::string& text);
     bool writeBack(RateBox box);
     void leaveRecord(RateBox box);

@@ -1,6 +1,7 @@
 #include "converter/FrmConvert.h"
 
 #include "converter/RateText.h"
+#include "platform/Centring.h"
 #include "platform/CountryListModel.h"
 #include "platform/FocusMark.h"
 #include "platform/ProgramFolder.h"
@@ -75,6 +76,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect geo, const QString& t
     l->setGeometry(geo);
     l->setFont(font);
     l->setAlignment(align);
+    // Table data comes from rate files: never markup, never a picture to load.
+    l->setTextFormat(Qt::PlainText);
     if (bordered) l->setContentsMargins(2, 1, 2, 1);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, fg);
@@ -147,12 +150,9 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { converter_->closing(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { converter_->closing(); });
 
-    // Centred on the screen at opening.
+    // Centred on the screen at opening, by its outer frame as the about window is.
     resize(twipsToPixels(9510), twipsToPixels(6225) + menuBar()->sizeHint().height());
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        QRect avail = s->availableGeometry();
-        move(avail.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreWhenShown(this);
 }
 
 FrmConvert::~FrmConvert() = default;

@@ -27,6 +27,17 @@ Rgb readableOn(Rgb systemText, Rgb fixedBackground) {
     return contrastRatio(systemText, fixedBackground) >= kTextContrast ? systemText : kBlackRgb;
 }
 
+Rgb readableTint(Rgb fixedText, Rgb systemBackground) {
+    const Rgb toward = focusMarkOn(systemBackground);
+    auto mix = [](std::uint8_t a, std::uint8_t b, double t) { return static_cast<std::uint8_t>(std::lround(a + (b - a) * t)); };
+    for (int step = 0; step < 32; ++step) {
+        const double t = step / 32.0;
+        const Rgb c{mix(fixedText.r, toward.r, t), mix(fixedText.g, toward.g, t), mix(fixedText.b, toward.b, t)};
+        if (contrastRatio(c, systemBackground) >= kTextContrast) return c;
+    }
+    return toward;
+}
+
 Rgb focusMarkOn(Rgb background) {
     return contrastRatio(kBlackRgb, background) >= contrastRatio(kWhiteRgb, background) ? kBlackRgb : kWhiteRgb;
 }

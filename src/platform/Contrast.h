@@ -31,6 +31,11 @@ Rgb readableOn(Rgb systemText, Rgb fixedBackground);
 // as bold labels need, the light grey of the header row otherwise.
 Rgb backgroundFor(Rgb fixedText, Rgb systemBackground);
 
+// A fixed text colour (the about window's dark red title) on a desktop
+// background: itself while it reads there, else the same hue mixed toward white,
+// or toward black on a light background, just far enough to read.
+Rgb readableTint(Rgb fixedText, Rgb systemBackground);
+
 // The colour of a focus mark drawn over a background: black or white, whichever
 // stands out more.
 Rgb focusMarkOn(Rgb background);

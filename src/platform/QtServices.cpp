@@ -14,6 +14,8 @@ void QtUiServices::message(const std::string& text, const std::string& title, Ms
     QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     title.empty() ? QString::fromUtf8(kProgramTitle) : QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, owner_);
+    // Messages quote country names from the table and what the user typed: plain text only.
+    box.setTextFormat(Qt::PlainText);
     // The pointer must not stay an hourglass over a box that waits for the user.
     bool busy = owner_ && owner_->cursor().shape() == Qt::WaitCursor;
     if (busy) owner_->unsetCursor();
