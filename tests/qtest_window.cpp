@@ -308,7 +308,7 @@ private slots:
             AboutORVE about(nullptr, &ui_, &reg_, &starter_);
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
-            QCOMPARE(about.windowTitle() + "|" + about.findChild<QLabel*>("lblVersion")->text(), "About Quorvane|Version 1.0.0");
+            QCOMPARE(about.windowTitle() + "|" + about.findChild<QLabel*>("lblVersion")->text(), "About Quorvane|Version " QUORVANE_VERSION);
             QCOMPARE(about.focusWidget()->objectName(), QString("cmdOK"));
             // Whatever the keyboard reaches is named; so is the icon, which it passes by.
             for (QWidget* c : about.findChildren<QWidget*>())

@@ -178,6 +178,13 @@ TEST(SysInfo, DesktopLookupFindsTheToolOnPathAndStartsItForReal) {
     StartSysInfo(found, real, ui);
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 10000));
+    // A relative or empty PATH entry names the current folder, which may be anybody's: never searched.
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const std::string up = "../" + QDir(dir.path()).dirName().toStdString();
+    for (const std::string& list : {std::string("."), std::string(), std::string("::"), std::string("./"), up})
+        EXPECT_EQ(LinuxRegistry(list, {"hardinfo"}).findTool(), "") << list;
+    QDir::setCurrent(here);
     QFile::setPermissions(tool, QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // not executable: no tool
     EXPECT_EQ(found.findTool(), "");
     EXPECT_FALSE(real.start("") || real.start(dir.filePath("absent").toStdString()));

@@ -66,6 +66,7 @@ TEST(SerialWorker, OwnerGoesWhileATaskIsBlocked) {
         });
         started.get_future().get();
     }  // returns although the task is still blocked
+    EXPECT_EQ(done.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     unblock.set_value();
-    done.get();
+    EXPECT_EQ(done.wait_for(std::chrono::minutes(1)), std::future_status::ready);  // the task still ends
 }
