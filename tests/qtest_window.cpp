@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QMenuBar>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -258,6 +259,41 @@ private slots:
             QTest::keySequence(QApplication::focusWidget(), close);
             QVERIFY(!v.isVisible());
         }
+    }
+
+    // Back and Forward retrace the topics shown, by button or key; Search finds words in the topics' text.
+    void backForwardAndSearch() {
+        HelpViewer v(shipped_);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        auto* back = v.findChild<QAction*>("helpBack");
+        QVERIFY(!back->isEnabled() && !v.goBack());
+        const QStringList titles = v.topicTitles();
+        auto* contents = v.findChild<QListWidget*>("helpContents");
+        contents->setCurrentRow(2), contents->setCurrentRow(4);
+        const QString third = v.currentTopicId();
+        QTest::keyClick(contents, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(contents->currentItem()->text(), titles[2]);
+        QTest::keyClick(contents, Qt::Key_Backspace);
+        QCOMPARE(v.currentTopicId(), QString("welcome"));
+        QVERIFY(!back->isEnabled());
+        QTest::keyClick(contents, Qt::Key_Right, Qt::AltModifier);
+        v.findChild<QAction*>("helpForward")->trigger();
+        QCOMPARE(v.currentTopicId(), third);
+        QVERIFY(!v.findChild<QAction*>("helpForward")->isEnabled());
+
+        QVERIFY(v.search("printer").contains("Printing the chart"));
+        QVERIFY(v.search("PRINTER available").contains("Printing the chart"));  // every word, any case
+        QCOMPARE(v.search("printer zzqx"), QStringList());
+        auto* text = v.findChild<QLineEdit*>("helpSearchText");
+        text->setText("bank");
+        auto* found = v.findChild<QListWidget*>("helpSearchResults");
+        QVERIFY(found->count() > 0);
+        QTest::keyClick(text, Qt::Key_Backspace);  // a text box keeps its Backspace
+        QCOMPARE(text->text(), QString("ban"));
+        QCOMPARE(v.currentTopicId(), third);
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(v.windowTitle(), "Quorvane Help - " + found->item(0)->text());
     }
 
     // Every message the program shows is explained, and every link leads to a topic.

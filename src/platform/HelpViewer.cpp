@@ -11,9 +11,11 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -186,8 +188,23 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     for (QListWidget* list : {contents_, index_}) list->setWordWrap(true), list->setTextElideMode(Qt::ElideNone);
     il->addWidget(indexFilter_);
     il->addWidget(index_, 1);
+    auto* searchPage = new QWidget;
+    auto* sl = new QVBoxLayout(searchPage);
+    auto* searchLabel = new QLabel(QStringLiteral("Type the &words to find in the topics:"), searchPage);
+    searchLabel->setWordWrap(true);
+    searchText_ = new QLineEdit(searchPage);
+    searchText_->setObjectName("helpSearchText");
+    searchLabel->setBuddy(searchText_);
+    searchResults_ = new QListWidget(searchPage);
+    searchResults_->setObjectName("helpSearchResults");
+    searchResults_->setAccessibleName(QStringLiteral("Topics found"));
+    searchResults_->setWordWrap(true);
+    sl->addWidget(searchLabel);
+    sl->addWidget(searchText_);
+    sl->addWidget(searchResults_, 1);
     tabs_->addTab(contents_, QStringLiteral("&Contents"));
     tabs_->addTab(indexPage, QStringLiteral("&Index"));
+    tabs_->addTab(searchPage, QStringLiteral("&Search"));
     page_ = new QTextBrowser(split);
     page_->setDocument(new SealedDocument(page_));
     page_->setObjectName("helpPage");
@@ -200,6 +217,22 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     setCentralWidget(split);
     resize(760, 520);
 
+    // Back and Forward as in a web browser; Backspace too, where no text box takes it.
+    auto* tools = addToolBar(QStringLiteral("Navigation"));
+    tools->setObjectName("helpNavigation");
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), this, &HelpViewer::goBack);
+    back_->setObjectName("helpBack");
+    back_->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Backspace)});
+    back_->setToolTip(QStringLiteral("Back to the topic shown before (Alt+Left)"));
+    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"), this,
+                                &HelpViewer::goForward);
+    forward_->setObjectName("helpForward");
+    forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    forward_->setToolTip(QStringLiteral("Forward to the topic shown next (Alt+Right)"));
+    updateHistoryActions();
+
     for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, &QWidget::close);
@@ -207,13 +240,17 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
 
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpViewer::linkClicked);
     connect(contents_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item) showTopic(item->data(Qt::UserRole).toString());
+        if (item) visit(item->data(Qt::UserRole).toString());
     });
     auto openEntry = [this](QListWidgetItem* item) {
-        if (item) showTopic(item->data(Qt::UserRole).toString());
+        if (item) visit(item->data(Qt::UserRole).toString());
     };
     connect(index_, &QListWidget::itemActivated, this, openEntry);
     connect(index_, &QListWidget::itemClicked, this, openEntry);
+    connect(searchResults_, &QListWidget::itemActivated, this, openEntry);
+    connect(searchResults_, &QListWidget::itemClicked, this, openEntry);
+    connect(searchText_, &QLineEdit::textChanged, this, &HelpViewer::search);
+    connect(searchText_, &QLineEdit::returnPressed, this, [this, openEntry] { openEntry(searchResults_->item(0)); });
     connect(indexFilter_, &QLineEdit::textChanged, this, &HelpViewer::filterIndex);
     connect(indexFilter_, &QLineEdit::returnPressed, this, [this, openEntry] {
         for (int i = 0; i < index_->count(); ++i)
@@ -247,6 +284,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     tabs_->setCurrentIndex(0);
     contents_->setCurrentRow(0);
     contents_->setFocus();
+    backStack_.clear();  // the first topic is where the user starts, not a step to go back to
+    updateHistoryActions();
 }
 
 void HelpViewer::bringToFront() {
@@ -254,6 +293,54 @@ void HelpViewer::bringToFront() {
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::visit(const QString& id) {
+    const QString from = current_;
+    if (id == from || !showTopic(id)) return;
+    if (!from.isEmpty()) backStack_ << from;
+    forwardStack_.clear();
+    updateHistoryActions();
+}
+
+bool HelpViewer::goBack() {
+    if (backStack_.isEmpty()) return false;
+    forwardStack_ << current_;
+    showTopic(backStack_.takeLast());
+    updateHistoryActions();
+    return true;
+}
+
+bool HelpViewer::goForward() {
+    if (forwardStack_.isEmpty()) return false;
+    backStack_ << current_;
+    showTopic(forwardStack_.takeLast());
+    updateHistoryActions();
+    return true;
+}
+
+void HelpViewer::updateHistoryActions() {
+    back_->setEnabled(!backStack_.isEmpty());
+    forward_->setEnabled(!forwardStack_.isEmpty());
+}
+
+QStringList HelpViewer::search(const QString& text) {
+    if (topicText_.isEmpty())
+        for (const HelpTopic& t : file_.topics)
+            topicText_ << t.title + QLatin1Char(' ') + t.keywords.join(QLatin1Char(' ')) + QLatin1Char(' ') +
+                              QTextDocumentFragment::fromHtml(withoutMarkup(t.html).left(kMaxParagraph)).toPlainText();
+    const QStringList words = text.split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+    searchResults_->clear();
+    QStringList found;
+    for (qsizetype i = 0; i < file_.topics.size() && !words.isEmpty(); ++i) {
+        const bool all = std::all_of(words.begin(), words.end(),
+                                     [&](const QString& w) { return topicText_[i].contains(w, Qt::CaseInsensitive); });
+        if (!all) continue;
+        found << file_.topics[i].title;
+        auto* item = new QListWidgetItem(file_.topics[i].title, searchResults_);
+        item->setData(Qt::UserRole, file_.topics[i].id);
+    }
+    return found;
 }
 
 void HelpViewer::showError() {
@@ -311,7 +398,7 @@ void HelpViewer::filterIndex(const QString& text) {
 
 void HelpViewer::linkClicked(const QUrl& url) {
     // Links between topics are "#id"; the help has no other kind.
-    if (url.isRelative() && url.path().isEmpty()) showTopic(url.fragment());
+    if (url.isRelative() && url.path().isEmpty()) visit(url.fragment());
 }
 
 }  // namespace quorvane

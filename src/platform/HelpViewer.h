@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -70,9 +71,19 @@ public:
     // Another Help Topics while this viewer is open: show it on top instead.
     void bringToFront();
 
+    // The topics shown before and after this one, as a browser keeps them.
+    bool goBack();
+    bool goForward();
+    // The titles of the topics whose title or text holds every word of the
+    // text, in the file's order; the Search page lists the same.
+    QStringList search(const QString& text);
+
 private:
     void showError();
     void linkClicked(const QUrl& url);
+    // Shows a topic the user went to, remembering the one it replaces.
+    void visit(const QString& id);
+    void updateHistoryActions();
 
     QString path_;
     HelpFile file_;
@@ -81,7 +92,13 @@ private:
     QListWidget* contents_ = nullptr;
     QLineEdit* indexFilter_ = nullptr;
     QListWidget* index_ = nullptr;
+    QLineEdit* searchText_ = nullptr;
+    QListWidget* searchResults_ = nullptr;
     QTextBrowser* page_ = nullptr;
+    QAction* back_ = nullptr;
+    QAction* forward_ = nullptr;
+    QStringList backStack_, forwardStack_;
+    QStringList topicText_;  // each topic's words, read once, at the first search
 };
 
 }  // namespace quorvane
