@@ -76,8 +76,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "currency conversion chart for travellers"
 set(CPACK_PACKAGE_DESCRIPTION "Quorvane turns exchange rates into a conversion chart that a traveller
 prints and carries. Pick the country you travel from and the one you travel
 to, type a newer rate if you have one, and print a framed chart of twenty
-amounts in each currency. Rates for 274 countries and currencies are included;
-quorvane-rates brings them up to date from the command line.")
+amounts in each currency. Rates for over 260 countries and currencies are
+included; quorvane-rates brings them up to date from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
