@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 constexpr const char* kUsage =
@@ -26,15 +27,27 @@ constexpr const char* kUsage =
 
 // Whether Qt will find a screen: otherwise it aborts with a message meant for
 // developers. Only the X display is tried; a platform chosen by hand, or a
-// Wayland session, is left to Qt.
-bool haveDisplay() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((platform && *platform && std::strncmp(platform, "xcb", 3) != 0) || (wayland && *wayland)) return true;
-    Display* x = XOpenDisplay(nullptr);
-    if (x) XCloseDisplay(x);
-    return x != nullptr;
-}
+// Wayland session, is left to Qt. The connection is held until Qt has its own:
+// an X server whose last client leaves resets, and refuses the next one meanwhile.
+class DisplayProbe {
+public:
+    DisplayProbe() {
+        const char* platform = std::getenv("QT_QPA_PLATFORM");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        other_ = (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) || (wayland && *wayland);
+        if (!other_) x_ = XOpenDisplay(nullptr);
+    }
+    ~DisplayProbe() {
+        if (x_) XCloseDisplay(x_);
+    }
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+    bool found() const { return other_ || x_; }
+
+private:
+    bool other_ = false;
+    Display* x_ = nullptr;
+};
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,11 +56,13 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) return std::fputs(kUsage, stdout), 0;
         if (!std::strcmp(argv[i], "--version")) return std::puts("quorvane " QUORVANE_VERSION), 0;
     }
-    if (!haveDisplay()) {
+    auto probe = std::make_unique<DisplayProbe>();
+    if (!probe->found()) {
         std::fputs("quorvane: no X or Wayland display: run it inside a desktop session.\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);
+    probe.reset();
     // The lower-case name gives the user's data folder ~/.local/share/quorvane;
     // the display name keeps window and message titles as they were.
     QApplication::setApplicationName("quorvane");
