@@ -1,6 +1,6 @@
 # quorvane-rates, beside the program: shows the rate table and brings it up to
-# date with newer daily rates. Its network code is a library of its own, so the
-# program itself never links Qt Network.
+# date with newer daily rates. Its network code is a library of its own, which
+# the window never calls (the window links Qt Network through the core library).
 add_library(quorvane_rates STATIC
   ${CMAKE_SOURCE_DIR}/src/rates/RateDownload.cpp ${CMAKE_SOURCE_DIR}/src/rates/RateDownload.h
   ${CMAKE_SOURCE_DIR}/src/rates/RatesCommand.cpp ${CMAKE_SOURCE_DIR}/src/rates/RatesCommand.h)

@@ -4,11 +4,65 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <X11/Xlib.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+constexpr const char* kUsage =
+    "Usage: quorvane\n"
+    "Opens the Quorvane window: pick the country you travel from and the one you\n"
+    "travel to, choose Calculate, and Print a conversion chart to carry.\n"
+    "The window takes no arguments of its own.\n"
+    "\n"
+    "  -h, --help     show this help and end\n"
+    "  --version      show the version and end\n"
+    "\n"
+    "Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).\n";
+
+// Whether Qt will find a screen: otherwise it aborts with a message meant for
+// developers. Only the X display is tried; a platform chosen by hand, or a
+// Wayland session, is left to Qt. The connection is held until Qt has its own:
+// an X server whose last client leaves resets, and refuses the next one meanwhile.
+class DisplayProbe {
+public:
+    DisplayProbe() {
+        const char* platform = std::getenv("QT_QPA_PLATFORM");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        other_ = (platform && *platform && std::strncmp(platform, "xcb", 3) != 0) || (wayland && *wayland);
+        if (!other_) x_ = XOpenDisplay(nullptr);
+    }
+    ~DisplayProbe() {
+        if (x_) XCloseDisplay(x_);
+    }
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+    bool found() const { return other_ || x_; }
+
+private:
+    bool other_ = false;
+    Display* x_ = nullptr;
+};
+}  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window system is reached, so they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) return std::fputs(kUsage, stdout), 0;
+        if (!std::strcmp(argv[i], "--version")) return std::puts("quorvane " QUORVANE_VERSION), 0;
+    }
+    auto probe = std::make_unique<DisplayProbe>();
+    if (!probe->found()) {
+        std::fputs("quorvane: no X or Wayland display: run it inside a desktop session.\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
+    probe.reset();
     // The lower-case name gives the user's data folder ~/.local/share/quorvane;
     // the display name keeps window and message titles as they were.
     QApplication::setApplicationName("quorvane");
@@ -20,7 +74,7 @@ int main(int argc, char** argv) {
     const quorvane::RateFolder rates = quorvane::chooseRateFolder(
         programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!rates.problem.isEmpty()) std::fprintf(stderr, "quorvane: %s\n", qPrintable(rates.problem));
-    quorvane::FrmConvert window({programFolder, rates.folder});
+    quorvane::FrmConvert window({programFolder, rates.folder, rates.problem});
     quorvane::quitOnTerminationSignals();
     window.show();
     return app.exec();

@@ -33,42 +33,50 @@ q() { sqlite3 "$user_table" "$1"; }
 roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
 
 # Xvfb takes a free display itself and names it once it is ready: no race with
-# other test runs on this machine for a display number.
+# other test runs on this machine for a display number. Reading the name waits for it.
+mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb-install.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-kill -0 "$xvfb_pid" 2>/dev/null && [ -s "$work/display" ] || { echo "Xvfb could not start"; exit 77; }
-export DISPLAY=":$(cat "$work/display")"
+read -r -t 30 display <"$work/display" || { echo "Xvfb could not start"; exit 77; }
+export DISPLAY=":$display"
 
-# Starts the installed program from another folder, runs the keys given (if
-# any), then chooses Exit and waits for the end.
+# Starts the installed program from another folder as user (the test's ordinary
+# user by default), runs the keys given (if any), then chooses Exit and waits
+# for the end. Keys go only to a window that is viewable and has the focus.
 session() {
-    (cd / && exec "${as_user[@]}" env HOME="$HOME" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
+    local user=("${as_user[@]}"); [ "$1" = --root ] && { user=(); shift; }
+    (cd / && exec "${user[@]}" env HOME="$HOME" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
         QT_QPA_PLATFORM=xcb "$prefix/bin/quorvane") >>"$out/quorvane-install.log" 2>&1 &
     app_pid=$!
     local win
-    win=$(timeout 15 xdotool search --sync --name '^Quorvane$' | head -1)
+    win=$(timeout 15 xdotool search --sync --onlyvisible --name '^Quorvane$' | head -1)
     [ -n "$win" ] || fail "no Quorvane window within 15 s"
-    xdotool windowfocus --sync "$win" && sleep 0.5 && "$@"
+    xdotool windowfocus --sync "$win" || fail "the window did not take the focus"
+    "$@"
     xdotool key alt+x
-    for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app_pid" 2>/dev/null && fail "Exit did not end the program"
+    timeout 15 tail --pid="$app_pid" -f /dev/null || fail "Exit did not end the program"
     app_pid=""
 }
 # A screenshot of the window (a blank screen has one colour, the window many); then
 # the first country of the origin list, its rate box (before the list in the
-# keyboard order), a new rate, and on: leaving the box stores the rate.
+# keyboard order), a new rate, and on: leaving the box stores the rate. The
+# program takes the keys in order, so each acts on what the one before made.
 type_rate() {
     import -window root "$out/window.png" && [ "$(convert "$out/window.png" -format '%k' info:)" -gt 8 ] ||
         fail "no window on the screenshot $out/window.png"
-    xdotool key Down; sleep 0.5
-    xdotool key shift+Tab ctrl+a; xdotool type --delay 30 "1.2345"; xdotool key shift+Tab; sleep 0.5
+    xdotool key Down shift+Tab ctrl+a; xdotool type --delay 30 "${1:-1.2345}"; xdotool key shift+Tab
 }
 
+# Without a display the program says so in a line; --help and --version need none.
+bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quorvane" "$@" 2>&1; }
+msg=$(bare); [ $? = 1 ] && [ "$msg" = "quorvane: no X or Wayland display: run it inside a desktop session." ] || fail "no display: $msg"
+[ "$(bare --version) $(bare --help | head -1)" = "quorvane 1.0.0 Usage: quorvane" ] || fail "--version or --help"
+
+cp "$shipped" "$work/shipped.before"
 session type_rate
 typed=$(q "SELECT Country FROM RATES WHERE ROE = 1.2345")
 [ -n "$typed" ] || fail "the typed rate is not in $user_table"
-[ "$(sqlite3 "$shipped" "SELECT count(*) FROM RATES WHERE ROE = 1.2345")" = 0 ] || fail "the shipped table was changed"
+cmp -s "$shipped" "$work/shipped.before" || fail "the shipped table was changed"
 session true
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate lost at restart"
 
@@ -89,3 +97,16 @@ session true
 shown=$(cd / && "${as_user[@]}" env HOME="$HOME" "$prefix/bin/quorvane-rates" show "$typed") || fail "quorvane-rates show"
 grep -qF "Rate table $user_table" <<<"$shown" && grep -q " 1.2345 *typed$" <<<"$shown" || fail "quorvane-rates show: $shown"
 echo "Installed program kept the typed rate of $typed and took the newer shipped rates"
+
+# Root too gets a table of its own, in its home: the installed folder's table
+# stays byte for byte the package's, whether root runs the window or updates.
+[ "$(id -u)" -eq 0 ] || exit 0
+cp "$shipped" "$work/shipped.before"
+export HOME=$work/root-home && mkdir -p "$HOME" && user_table=$HOME/.local/share/quorvane/Zelvik.MDB
+session --root type_rate 2.5
+[ "$(roe "$(q "SELECT Country FROM RATES WHERE ROE = 2.5")")" = 2.5 ] || fail "root's typed rate is not in $user_table"
+(cd / && "$prefix/bin/quorvane-rates" update --source "$work/newer.csv" --date 2026-10-31 >/dev/null) || fail "root's update"
+[ "$(q "SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date'")" = 2026-10-31 ] || fail "root's update went elsewhere"
+cmp -s "$shipped" "$work/shipped.before" || fail "root changed the installed rate table"
+echo "Root's rates went to $user_table; the installed table is unchanged"
+

@@ -59,12 +59,13 @@ class WindowTest : public QObject {
     const QString shipped_ = qEnvironmentVariable("QUORVANE_SOURCE_DIR") + "/src/resources/zelvik.hlp";
 
     // A move without a button, as the pointer makes it, after something else was in the panel.
-    QString hintAfterMove(QWidget* target, QPointF at = {-1, -1}) {
-        child<QLabel>("panelHint")->setText("something else");
+    static QString hintAfterMove(QWidget* target, QPointF at = {-1, -1}) {
+        auto* w = qobject_cast<FrmConvert*>(target->window());
+        w->findChild<QLabel*>("panelHint")->setText("something else");
         if (at.x() < 0) at = target->rect().center();
         QMouseEvent ev(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &ev);
-        return window_->hintText();
+        return w->hintText();
     }
     static void trigger(FrmConvert& w, const char* name) { w.findChild<QAction*>(name)->trigger(); }
 
@@ -203,6 +204,9 @@ private slots:
                               window_->menuBar()};
         quiet << child<QWidget>("StatusBar1") << child<QWidget>("StatusBar1")->findChildren<QWidget*>();
         for (QWidget* q : quiet) QCOMPARE(hintAfterMove(q), QString("something else"));
+        // Rates that cannot be kept are told there instead.
+        FrmConvert broken({rates_.folder(), rates_.folder(), "Your rate table T cannot be used"}, &ui_, &printers_);
+        QCOMPARE(hintAfterMove(broken.findChild<QWidget*>("client"), {20, 2}), QString("Your rate table T cannot be used"));
     }
 
     // Help Topics, also from F1, and Internet Databank only hand something over; the window goes on.

@@ -2,13 +2,20 @@
 // choose with it (the window test checks them on the window under a light and a
 // dark palette); the worker the printer system is reached through: a result
 // within the deadline, work given up on is told so or skipped, and a task
-// blocked for good holds up neither its waiter nor the worker's owner.
+// blocked for good holds up neither its waiter nor the worker's owner; which
+// rate table a program folder's program uses, and that it never writes an
+// installed folder's table nor a user's table it cannot use.
 #include "platform/Contrast.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SerialWorker.h"
+#include "support/TempRates.h"
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <future>
+#include <unistd.h>
 
 using namespace quorvane;
 using namespace std::chrono_literals;
@@ -69,4 +76,42 @@ TEST(SerialWorker, OwnerGoesWhileATaskIsBlocked) {
     EXPECT_EQ(done.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     unblock.set_value();
     EXPECT_EQ(done.wait_for(std::chrono::minutes(1)), std::future_status::ready);  // the task still ends
+}
+
+TEST(ProgramFolder, InstalledFolderTableIsNeverWrittenAndAnUnusableUserTableIsLeftAlone) {
+    test::TempRates program, home;
+    const std::string shipped = program.make("Zed,1 Z,Zed,ZZZ,7\n", "Zelvik.MDB", "2026-10-30"), before = test::bytes(shipped);
+    const QString marker = program.dir.filePath(kInstalledMarkerName), user = home.dir.filePath(kRateTableName);
+    // A copy whose marker names the folder it came from is the user's own.
+    ASSERT_TRUE(test::writeFile(marker, "/usr/lib/quorvane\n"));
+    EXPECT_EQ(chooseRateFolder(program.folder(), home.folder()).folder, program.folder());
+    // Installed (root owns what it installs, so the marker decides): the user's copy, even for root.
+    ASSERT_TRUE(test::writeFile(marker, program.folder().toUtf8() + "\n"));
+    RateFolder installed = chooseRateFolder(program.folder(), home.folder());
+    EXPECT_EQ(installed.folder, home.folder());
+    EXPECT_EQ(test::TempRates::storedRateIn(user.toStdString(), "Zed"), 7);
+    if (::geteuid() != 0) {  // nor is a table used that cannot be written (root writes any)
+        QFile::remove(marker), QFile::setPermissions(QString::fromStdString(shipped), QFileDevice::ReadOwner);
+        EXPECT_EQ(chooseRateFolder(program.folder(), home.folder()).folder, home.folder());
+    }
+
+    struct Case { const char* what; std::function<bool()> make; };
+    for (const Case& c : std::initializer_list<Case>{
+             {"it is empty", [&] { return test::writeFile(user, {}); }},
+             {"it is not a file", [&] { return QDir().mkpath(user); }},
+             {"which does not exist", [&] { return QFile::link(home.dir.filePath("gone"), user); }},
+             {"file is not a database", [&] { return test::writeFile(user, QByteArray(4096, 'x')); }}}) {
+        QDir(user).removeRecursively(), QFile::remove(user);
+        ASSERT_TRUE(c.make()) << c.what;
+        const QFileInfo made(user);
+        RateFolder r = chooseRateFolder(program.folder(), home.folder());
+        EXPECT_TRUE(r.readOnly) << c.what;
+        EXPECT_NE(r.folder, program.folder()) << c.what;
+        EXPECT_TRUE(r.problem.contains(user + " cannot be used")) << r.problem.toStdString();
+        EXPECT_TRUE(r.problem.contains(c.what)) << r.problem.toStdString();
+        EXPECT_EQ(test::TempRates::storedRateIn((r.folder + "/Zelvik.MDB").toStdString(), "Zed"), 7) << c.what;
+        EXPECT_EQ(QFileInfo(user).size(), made.size()) << c.what;
+        EXPECT_EQ(QFileInfo(user).isSymLink(), made.isSymLink()) << c.what;
+    }
+    EXPECT_EQ(test::bytes(shipped), before);
 }

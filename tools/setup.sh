@@ -10,6 +10,7 @@ run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libvulkan-dev libx11-dev libxkbcommon-dev libsqlite3-dev
   fonts-liberation2 fonts-comic-neue ca-certificates
+  file dpkg-dev  # cpack -G DEB reads the executables' libraries with them, also right after ./run.sh
 )
 # GoogleTest; Xvfb and the tools that screenshot, drive and inspect the window;
 # a private CUPS scheduler and poppler for the printed page; the locales the

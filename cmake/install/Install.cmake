@@ -5,6 +5,8 @@ include(GNUInstallDirs)
 set(QUORVANE_APP_ID org.quorvane.Quorvane)
 set(QUORVANE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/quorvane)
 set(QUORVANE_STAGE_DIR ${CMAKE_BINARY_DIR}/install-files)
+# Beside the installed program (platform/ProgramFolder.h names it too).
+set(QUORVANE_INSTALLED_MARKER installed-folder)
 
 # Man page and changelog compressed without a time stamp, as Debian wants them.
 set(QUORVANE_GZ_FILES "")
@@ -22,9 +24,10 @@ foreach(pair "share/man/quorvane.1|quorvane.1" "share/man/quorvane-rates.1|quorv
 endforeach()
 add_custom_target(install_files ALL DEPENDS ${QUORVANE_GZ_FILES})
 
-# What running the program from the build folder needs, and nothing else.
+# What running the program from the build folder needs, and what installing it
+# needs besides (./run.sh builds only this, and cmake --install or cpack follow).
 add_custom_target(program)
-add_dependencies(program ${QUORVANE_PROGRAM_TARGETS} rate_table help_file)
+add_dependencies(program ${QUORVANE_PROGRAM_TARGETS} rate_table help_file install_files make_rate_table)
 
 # bin/quorvane and bin/quorvane-rates: relative links, so the installed tree can be moved whole.
 file(MAKE_DIRECTORY ${QUORVANE_STAGE_DIR}/bin)
@@ -41,6 +44,14 @@ install(FILES ${QUORVANE_PROGRAM_DIR}/zelvik.hlp DESTINATION ${QUORVANE_INSTALL_
 # any rate typed into it (a prefix the user owns is the user's own table).
 install(CODE "
   set(table \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUORVANE_INSTALL_DIR}/Zelvik.MDB\")
+  # The marker names the folder as it is installed (without DESTDIR), so the
+  # program knows this folder's table is never to be written; a copy elsewhere is not it.
+  set(prefix \"\${CMAKE_INSTALL_PREFIX}\")
+  if(CPACK_PACKAGING_INSTALL_PREFIX)
+    set(prefix \"\${CPACK_PACKAGING_INSTALL_PREFIX}\")
+  endif()
+  file(WRITE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUORVANE_INSTALL_DIR}/${QUORVANE_INSTALLED_MARKER}\"
+       \"\${prefix}/${QUORVANE_INSTALL_DIR}\\n\")
   message(STATUS \"Rate table: \${table}\")
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUORVANE_INSTALL_DIR}\")
   execute_process(COMMAND \"$<TARGET_FILE:make_rate_table>\" \"${CMAKE_SOURCE_DIR}/data/rates.csv\" \"\${table}\"
@@ -65,8 +76,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "currency conversion chart for travellers"
 set(CPACK_PACKAGE_DESCRIPTION "Quorvane turns exchange rates into a conversion chart that a traveller
 prints and carries. Pick the country you travel from and the one you travel
 to, type a newer rate if you have one, and print a framed chart of twenty
-amounts in each currency. Rates for 274 countries and currencies are included;
-quorvane-rates brings them up to date from the command line.")
+amounts in each currency. Rates for over 260 countries and currencies are
+included; quorvane-rates brings them up to date from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

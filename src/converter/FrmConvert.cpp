@@ -113,7 +113,8 @@ NumberFormat systemNumberFormat() {
 }  // namespace
 
 FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* printers, QWidget* parent)
-    : QMainWindow(parent), programFolder_(std::move(folders.program)), rateFolder_(std::move(folders.rates)) {
+    : QMainWindow(parent), programFolder_(std::move(folders.program)), rateFolder_(std::move(folders.rates)),
+      ratesProblem_(std::move(folders.ratesProblem)) {
     setObjectName("frmconvert");
     if (!ui) {
         ownUi_ = std::make_unique<QtUiServices>(this);

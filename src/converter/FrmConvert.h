@@ -38,11 +38,13 @@ class StatusPanels;
 class CountryListModel;
 
 // The program's folder (help file, help viewer) and the folder of the rate table
-// the cursors use: the same folder unless the user has a copy of their own.
+// the cursors use: the same folder unless the user has a copy of their own;
+// ratesProblem, when set, is why typed rates are not kept, shown as the notice line.
 struct ConverterFolders {
     ConverterFolders(const QString& folder) : program(folder), rates(folder) {}
-    ConverterFolders(QString program, QString rates) : program(std::move(program)), rates(std::move(rates)) {}
-    QString program, rates;
+    ConverterFolders(QString program, QString rates, QString ratesProblem = {})
+        : program(std::move(program)), rates(std::move(rates)), ratesProblem(std::move(ratesProblem)) {}
+    QString program, rates, ratesProblem;
 };
 
 class FrmConvert : public QMainWindow, private ConverterView {
@@ -106,6 +108,7 @@ private:
 
     QString programFolder_;
     QString rateFolder_;
+    QString ratesProblem_;
     std::unique_ptr<HelpLauncher> ownHelpLauncher_;
     std::unique_ptr<UrlOpener> ownUrlOpener_;
     HelpLauncher* helpLauncher_ = nullptr;

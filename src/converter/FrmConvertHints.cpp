@@ -26,7 +26,11 @@ void FrmConvert::installHints() {
     for (const HintRow& row : hintTable()) {
         if (row.control == "frmconvert") {
             // The window's background is its client area; the menu bar has no hint.
-            // Its notice says how old the opened table's rates are.
+            // Its notice says how old the opened table's rates are, or why typed rates are not kept.
+            if (!ratesProblem_.isEmpty()) {
+                watch(client_, ratesProblem_.toStdString());
+                continue;
+            }
             std::string date;
             try {
                 date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;

@@ -4,7 +4,9 @@
 #include "data/UserRateTable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <unistd.h>
 
@@ -22,31 +24,65 @@ bool canWriteRateTable(const QString& folder) {
            ::access(QFile::encodeName(file).constData(), W_OK) == 0;
 }
 
-RateFolder chooseRateFolder(const QString& programFolder, const QString& userFolder) {
-    const QString name = QLatin1String(kRateTableName);
-    const std::string shipped = (programFolder + QLatin1Char('/') + name).toStdString();
-    if (canWriteRateTable(programFolder)) {
-        try {
-            prepareRateTable(shipped);
-        } catch (const std::exception& e) {
-            return {programFolder, QString::fromStdString(e.what())};
-        }
-        return {programFolder, {}};
+bool isInstalledFolder(const QString& programFolder) {
+    const QFileInfo folder(programFolder);
+    if (folder.exists() && folder.ownerId() != ::geteuid()) return true;
+    QFile marker(programFolder + QLatin1Char('/') + QLatin1String(kInstalledMarkerName));
+    if (!marker.open(QIODevice::ReadOnly)) return false;
+    const QString installedTo = QString::fromUtf8(marker.readAll()).trimmed();
+    return !installedTo.isEmpty() && QFileInfo(installedTo).canonicalFilePath() == folder.canonicalFilePath();
+}
+
+namespace {
+// Why the user's table cannot be used, or an empty string. A missing one is fine: it is made.
+QString unusable(const QString& path) {
+    const QFileInfo f(path);
+    if (f.isSymLink() && !f.exists()) return "it is a link to " + f.symLinkTarget() + ", which does not exist";
+    if (!f.exists()) return {};
+    if (!f.isFile()) return QStringLiteral("it is not a file");
+    if (f.size() == 0) return QStringLiteral("it is empty");
+    try {
+        readRatesInfo(path.toStdString());
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
     }
+    return {};
+}
+
+// The shipped rates in a private copy: whatever is typed goes nowhere that lasts.
+RateFolder shippedReadOnly(const QString& programFolder, const QString& problem) {
+    RateFolder r{{}, problem, true, std::make_shared<QTemporaryDir>()};
+    r.folder = r.scratch->path();
+    const QString copy = r.scratch->filePath(QLatin1String(kRateTableName));
+    if (QFile::copy(programFolder + QLatin1Char('/') + QLatin1String(kRateTableName), copy))
+        QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return r;
+}
+}  // namespace
+
+RateFolder chooseRateFolder(const QString& programFolder, const QString& userFolder) {
+    // Opening writes nothing here: an older table is given what it lacks when a rate is first typed.
+    if (!isInstalledFolder(programFolder) && canWriteRateTable(programFolder)) return {programFolder, {}};
+    const QString name = QLatin1String(kRateTableName);
     if (userFolder.isEmpty() || !QDir().mkpath(userFolder))
-        return {programFolder, "The folder " + userFolder + " for your own rate table could not be made; "
-                               "rates you type now are not kept."};
-    const std::string user = (userFolder + QLatin1Char('/') + name).toStdString();
+        return shippedReadOnly(programFolder, "The folder " + userFolder +
+                                                  " for your own rate table could not be made; showing the "
+                                                  "shipped rates, and rates you type are not kept.");
+    const QString user = userFolder + QLatin1Char('/') + name;
+    if (const QString why = unusable(user); !why.isEmpty())
+        return shippedReadOnly(programFolder, "Your rate table " + user + " cannot be used: " + why +
+                                                  "; showing the shipped rates, and rates you type are not kept.");
+    const std::string shipped = (programFolder + QLatin1Char('/') + name).toStdString();
     const bool haveShipped = QFileInfo(QString::fromStdString(shipped)).isFile();
     try {
-        if (haveShipped) copyRateTable(shipped, user);
+        if (haveShipped) copyRateTable(shipped, user.toStdString());
     } catch (const std::exception& e) {
-        return {programFolder, QString::fromStdString(e.what()) + "; rates you type now are not kept."};
+        return shippedReadOnly(programFolder, QString::fromStdString(e.what()) +
+                                                  "; showing the shipped rates, and rates you type are not kept.");
     }
-    if (!QFileInfo(QString::fromStdString(user)).isFile()) return {programFolder, {}};
+    if (!QFileInfo(user).isFile()) return shippedReadOnly(programFolder, {});
     try {
-        prepareRateTable(user);
-        if (haveShipped) mergeShipped(user, shipped);
+        if (haveShipped) mergeShipped(user.toStdString(), shipped);
     } catch (const std::exception& e) {
         // The user's table is as it was and still theirs to use.
         return {userFolder, QString::fromStdString(e.what())};

@@ -246,6 +246,10 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     // The very table the program would open, made and brought up to date the same way.
     const RateFolder folder = chooseRateFolder(context.programFolder, context.userFolder);
     if (!folder.problem.isEmpty()) err << kName << ": " << folder.problem << "\n";
+    if (folder.readOnly && command == "update") {
+        err << kName << ": nothing was updated.\n";
+        return kFailed;
+    }
     const std::string table = (folder.folder + "/" + kRateTableName).toStdString();
     try {
         return command == "update" ? update(p, table, context, out, err) : show(args, table, out, err);

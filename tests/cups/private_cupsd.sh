@@ -27,7 +27,8 @@ cmp -s "$(dirname "$0")/keepfile" "$backend" || install -m 0700 -o root -g root 
 export CUPSD_PID=$!
 for _ in $(seq 100); do
     kill -0 "$CUPSD_PID" 2>/dev/null || skip "cupsd ended: $(tail -n 5 "$tmp"/log/{cupsd.out,error_log} 2>/dev/null)"
-    [ -S "$CUPS_SERVER" ] && break
+    # The socket is there before the scheduler answers on it: ask it.
+    [ -S "$CUPS_SERVER" ] && [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ] && break
     sleep 0.1
 done
 lpadmin -p "$QUORVANE_QUEUE" -v "quorvane-keepfile:$QUORVANE_KEEP_DIR" -E && lpadmin -d "$QUORVANE_QUEUE" ||
