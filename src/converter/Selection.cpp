@@ -79,7 +79,18 @@ void Converter::writeLadder(int unit) {
 
 void Converter::updatePrintMenu() { view_.setMenuEnabled(Menu::Print, printers_.count() > 0); }
 
+void Converter::tableMayHaveChanged() {
+    for (RecordCursor* c : {&data1_, &data2_}) {
+        try {
+            c->rereadIfChanged();
+        } catch (const StoreError&) {
+            // Unreadable for now: the records shown stay until the next look.
+        }
+    }
+}
+
 void Converter::originChosen(const std::string& name) {
+    tableMayHaveChanged();
     guardedSelection(ui_, [&] {
         view_.setRateBoxTabStop(RateBox::Origin, true);
         grid_.setCol(0);
@@ -100,6 +111,7 @@ void Converter::originChosen(const std::string& name) {
 }
 
 void Converter::destinationChosen(const std::string& name) {
+    tableMayHaveChanged();
     guardedSelection(ui_, [&] {
         view_.setRateBoxTabStop(RateBox::Destination, true);
         leaveRecord(RateBox::Destination);

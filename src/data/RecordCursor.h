@@ -69,6 +69,10 @@ public:
     // Drops the pending edit: the record keeps its rate.
     virtual void discardPendingEdit() = 0;
 
+    // Reads the current record again when another program changed the table
+    // since; a pending edit stays. True when the record read differs.
+    virtual bool rereadIfChanged() { return false; }
+
     // A mark of the current record, and the way back to it without a walk.
     // Nothing at end of table.
     using Bookmark = long long;

@@ -1,5 +1,7 @@
 #include "data/SqliteRateTable.h"
 
+#include "data/UserRateTable.h"
+
 #include <sqlite3.h>
 
 #include <unistd.h>
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace quorvane {
@@ -115,10 +118,12 @@ RateDatabase::RateDatabase(const std::string& path) {
     if (rc == SQLITE_OK) rc = sqlite3_step(st);
     sqlite3_finalize(st);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        std::string msg = sqliteMessage(db_);
+        std::string msg = sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK
+                              ? halfWrittenMessage(path)
+                              : "'" + path + "' holds no usable rate table RATES: " + sqliteMessage(db_);
         sqlite3_close(db_);
         db_ = nullptr;
-        throw StoreError(kErrNotOpen, "'" + path + "' holds no usable rate table RATES: " + msg);
+        throw StoreError(kErrNotOpen, msg);
     }
     // Opening only reads. A file without the index on Country is still served:
     // a lookup then scans, which takes well under a millisecond at this size.
@@ -131,6 +136,22 @@ RateDatabase::RateDatabase(const std::string& path) {
 
 RateDatabase::~RateDatabase() { sqlite3_close(db_); }
 
+long long RateDatabase::dataVersion() const {
+    sqlite3_stmt* st = nullptr;
+    long long v = -1;
+    if (sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        v = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return v;
+}
+
+std::string halfWrittenMessage(const std::string& path) {
+    return "The rate table '" + path + "' was left half-changed by a program that stopped while changing it, "
+           "and it cannot be put right here because the file or its folder may not be written. Let someone "
+           "who may write it run quorvane-rates show once, or copy the file together with '" + path +
+           "-journal' beside it into a folder you may write.";
+}
+
 std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
     auto rows = parseCsv(csvText);
     if (rows.empty()) throw StoreError(kErrStore, "The rate data is empty.");
@@ -139,10 +160,13 @@ std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
         const auto& r = rows[i];
         if (r.size() != 5)
             throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) + " does not have 5 fields.");
+        const std::string line = "Rate data line " + std::to_string(i + 1);
+        RateRecord rec{r[0], r[1], r[2], r[3], 0};
+        checkIncomingRow(rec, line);
         auto roe = parseStoredRate(r[4]);
-        if (!roe)
-            throw StoreError(kErrConversion, "Rate data line " + std::to_string(i + 1) + ": '" + r[4] + "' is not a number.");
-        out.push_back({r[0], r[1], r[2], r[3], *roe});
+        if (!roe) throw StoreError(kErrConversion, line + ": '" + r[4] + "' is not a number.");
+        rec.roe = *roe;
+        out.push_back(std::move(rec));
     }
     return out;
 }
@@ -245,7 +269,27 @@ void SqliteCursor::refresh() {
     stFind_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1");
     stFindNull_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country IS NULL ORDER BY rowid LIMIT 1");
     open_ = true;
+    seenVersion_ = db_->dataVersion();
     arrive(fetchOne(stFirst_));
+}
+
+bool SqliteCursor::rereadIfChanged() {
+    if (!open_ || !cur_) return false;
+    const long long version = db_->dataVersion();
+    if (version == seenVersion_) return false;
+    seenVersion_ = version;
+    aheadValid_ = false;
+    sqlite3_bind_int64(stById_, 1, cur_->rowid);
+    auto row = fetchOne(stById_);
+    if (!row) return false;
+    const RateRecord& a = row->rec;
+    const RateRecord& b = cur_->rec;
+    if (std::tie(a.country, a.currency, a.description, a.code, a.roe) ==
+        std::tie(b.country, b.currency, b.description, b.code, b.roe))
+        return false;
+    cur_->rec = a;
+    notifyMoved();
+    return true;
 }
 
 SqliteCursor::Row SqliteCursor::readRow(sqlite3_stmt* st) {
@@ -296,7 +340,14 @@ void SqliteCursor::commitPending() {
     if (!value)
         throw StoreError(kErrConversion, "'" + *pending_ + "' is not a number; the rate of " + cur_->rec.country +
                                              " was left as it was.");
-    // The same number again changes nothing, so nothing is written.
+    // The same number as the table holds now changes nothing, so nothing is
+    // written. "Now": another program may have changed it since it was read.
+    try {
+        sqlite3_bind_int64(stById_, 1, cur_->rowid);
+        if (auto now = fetchOne(stById_)) cur_->rec = now->rec;
+    } catch (const StoreError&) {
+        // Locked for reading: the write below meets the lock and says so.
+    }
     if (cur_->rec.roe == *value) { pending_.reset(); return; }
     sqlite3* db = db_->handle();
     sqlite3_stmt* up = nullptr;
@@ -319,10 +370,14 @@ void SqliteCursor::commitPending() {
     };
     bool ok = (rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) == SQLITE_OK;
     if (ok) {
+        // A table of the older kind gets the tables that record typed rates
+        // with its first typed rate, so that rate is recorded as typed too.
         ok = step("UPDATE RATES SET ROE = ?1 WHERE rowid = ?2", false) &&
-             (!db_->hasTypedRates() ||
-              step("INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
-                   "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))", true)) &&
+             (db_->hasTypedRates() ||
+              (step("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)", false) &&
+               step("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)", false))) &&
+             step("INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
+                  "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))", true) &&
              (rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr)) == SQLITE_OK;
         if (!ok) {
             int failed = sqlite3_extended_errcode(db);
@@ -334,6 +389,7 @@ void SqliteCursor::commitPending() {
         throw StoreError(kErrNotSaved, "The rate of " + cur_->rec.country + " could not be saved: " +
                                            refusalReason(db, rc) + ".");
     db_->wrote();
+    db_->setHasTypedRates();
     cur_->rec.roe = *value;
     pending_.reset();
 }

@@ -30,6 +30,9 @@ public:
     void wrote() { ++generation_; }
     // The file records which rates the user typed.
     bool hasTypedRates() const { return hasTypedRates_; }
+    void setHasTypedRates() { hasTypedRates_ = true; }
+    // Changes whenever another connection (another program) committed a change.
+    long long dataVersion() const;
 
     // Creates a new rate table file from CSV text (header line, then
     // Country,Currency,Description,CODE,ROE rows), with the empty TYPED_RATES
@@ -43,6 +46,10 @@ private:
     unsigned long generation_ = 0;
     bool hasTypedRates_ = false;
 };
+
+// What to tell when a table was left half-changed by a program that was killed
+// (its journal lies beside it) and cannot be put right from here.
+std::string halfWrittenMessage(const std::string& path);
 
 // The rows of rate data in CSV text as createFromCsv reads them; throws StoreError
 // naming the line that is wrong.
@@ -70,6 +77,7 @@ public:
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }
+    bool rereadIfChanged() override;
     std::optional<Bookmark> bookmark() const override;
     void moveToBookmark(Bookmark mark) override;
 
@@ -96,6 +104,7 @@ private:
     std::optional<Row> left_;  // the record the last move next left
     bool leftValid_ = false;
     bool open_ = false;
+    long long seenVersion_ = -1;  // the table's data version when this cursor last read
     std::optional<std::string> pending_;
     std::deque<Row> ahead_;   // rows after cur_, read in one batch
     unsigned long aheadGen_ = 0;

@@ -1,16 +1,22 @@
 #include "data/UserRateTable.h"
 
+#include "data/SqliteRateTable.h"
+
 #include <sqlite3.h>
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <ctime>
 #include <set>
 
 namespace quorvane {
@@ -22,8 +28,12 @@ public:
         std::error_code ec;
         if (!std::filesystem::is_regular_file(path, ec))
             throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
-        int flags = write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
-        if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+        // Read-write even for reading, where the file allows it: a table left
+        // half-changed by a program that was killed is put right (its journal
+        // rolled back) on the first read, which a read-only connection cannot do.
+        // SQLite falls back to read-only where the file cannot be written.
+        (void)write;
+        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
             std::string msg = message();
             sqlite3_close(db_);
             db_ = nullptr;
@@ -39,6 +49,8 @@ public:
     const std::string& path() const { return path_; }
     std::string message() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
     [[noreturn]] void fail(const std::string& what) const {
+        if (sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK)
+            throw StoreError(kErrNotOpen, halfWrittenMessage(path_));
         throw StoreError(kErrStore, what + " '" + path_ + "': " + message());
     }
     void exec(const char* sql) {
@@ -87,11 +99,16 @@ bool Db::hasTable(const char* name) const {
     return st.bind(1, std::string(name)).row();
 }
 
+std::string daysAfterToday(int days);
+
 RatesInfo readInfo(const Db& db) {
     RatesInfo info;
     if (!db.hasTable("QUORVANE_INFO")) return info;
     Stmt st(db, "SELECT Key, Value FROM QUORVANE_INFO WHERE Key IN ('rates_date', 'rates_source')");
     while (st.row()) (st.text(0) == "rates_date" ? info.date : info.source) = st.text(1);
+    // A date that is no date, or lies after tomorrow, would make every later
+    // rate look older: such a table counts as undated.
+    if (!isIsoDate(info.date) || info.date > daysAfterToday(1)) info.date.clear();
     return info;
 }
 
@@ -109,12 +126,90 @@ bool sameFields(const RateRecord& a, const RateRecord& b) {
 
 }  // namespace
 
+namespace {
+std::string todayOverride;
+
+std::chrono::year_month_day dayOf(const std::string& iso) {
+    using namespace std::chrono;
+    return year_month_day{year{std::stoi(iso.substr(0, 4))}, month{unsigned(std::stoi(iso.substr(5, 2)))},
+                          day{unsigned(std::stoi(iso.substr(8, 2)))}};
+}
+
+std::string isoOf(std::chrono::year_month_day d) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", int(d.year()), unsigned(d.month()), unsigned(d.day()));
+    return buf;
+}
+
+std::string daysAfterToday(int days) {
+    return isoOf(std::chrono::sys_days(dayOf(todayIso())) + std::chrono::days(days));
+}
+
+// A field's length in characters: UTF-8 continuation bytes are not counted.
+size_t characters(const std::string& s) {
+    return std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+}  // namespace
+
 bool isIsoDate(const std::string& t) {
     if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
     for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
         if (t[i] < '0' || t[i] > '9') return false;
-    int month = std::stoi(t.substr(5, 2)), day = std::stoi(t.substr(8, 2));
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+    return dayOf(t).ok();
+}
+
+std::string todayIso() {
+    if (!todayOverride.empty()) return todayOverride;
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d", &local);
+    return buf;
+}
+
+void setTodayForTests(const std::string& isoDate) { todayOverride = isoDate; }
+
+std::string ratesDateProblem(const std::string& date) {
+    if (!isIsoDate(date)) return "'" + date + "' is no date of the calendar of the form YYYY-MM-DD";
+    if (date > daysAfterToday(2))
+        return "their date " + date + " lies in the future (today is " + todayIso() + "); rates of the future do not exist";
+    return {};
+}
+
+std::string rowProblem(const RateRecord& r) {
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Country", &r.country}, {"Currency", &r.currency}, {"Description", &r.description}, {"CODE", &r.code}};
+    for (auto [name, text] : fields) {
+        const std::string& t = *text;
+        for (size_t i = 0; i < t.size(); ++i) {
+            const auto c = static_cast<unsigned char>(t[i]);
+            const bool c1 = c == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) < 0xA0 &&
+                            static_cast<unsigned char>(t[i + 1]) >= 0x80;
+            if (c < 0x20 || c == 0x7F || c1) return std::string("its ") + name + " holds a control character";
+            const char n = i + 1 < t.size() ? t[i + 1] : '\0';
+            if (c == '<' && (std::isalpha(static_cast<unsigned char>(n)) || n == '/' || n == '!'))
+                return std::string("its ") + name + " holds text that looks like markup (\"" + t.substr(i, 2) + "\")";
+        }
+        if (characters(t) > kMaxFieldChars)
+            return std::string("its ") + name + " is longer than " + std::to_string(kMaxFieldChars) + " characters";
+    }
+    return {};
+}
+
+void checkIncomingRow(const RateRecord& row, const std::string& where) {
+    if (std::string problem = rowProblem(row); !problem.empty())
+        throw StoreError(kErrConversion, where + " cannot be taken: " + problem + ".");
+}
+
+bool countsAsTyped(const RateRecord& stored, const RateRecord& incoming, bool recordedTyped, bool tableDated) {
+    if (recordedTyped) return true;
+    if (tableDated || incoming.code != stored.code || incoming.roe == stored.roe) return false;
+    char six[32];  // whatever the process's C locale
+    double rounded = 0;
+    auto end = std::to_chars(six, six + sizeof six, stored.roe, std::chars_format::general, 6).ptr;
+    std::from_chars(six, end, rounded);
+    return incoming.roe != rounded;
 }
 
 RatesInfo readRatesInfo(const std::string& dbPath) {
@@ -159,9 +254,15 @@ std::set<std::string> readTypedCountries(const std::string& dbPath) {
 }
 
 MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped, bool sameDateToo) {
-    if (!isIsoDate(rates.date))
-        throw StoreError(kErrStore, "The new rates carry no date (YYYY-MM-DD) but '" + rates.date +
-                                        "'; the rate table '" + userDbPath + "' was left as it was.");
+    if (std::string problem = ratesDateProblem(rates.date); !problem.empty())
+        throw StoreError(kErrStore, "The new rates cannot be taken: " + problem + ". The rate table '" + userDbPath +
+                                        "' was left as it was.");
+    for (size_t i = 0; i < rates.rows.size(); ++i) {
+        const std::string& name = rates.rows[i].country;
+        const bool nameable = rowProblem({name, {}, {}, {}, 0}).empty();
+        checkIncomingRow(rates.rows[i], "Row " + std::to_string(i + 1) + (nameable ? " (" + name + ")" : "") +
+                                            " of the new rates from " + rates.source);
+    }
     Db db(userDbPath, true);
     MergeSummary sum;
     db.exec("BEGIN IMMEDIATE");
@@ -177,22 +278,15 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         std::map<std::string, const RateRecord*> incoming;
         for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
 
-        // Without a date the table's origin is unknown: a rate that differs from
-        // the new one may be the user's and is marked typed before anything
-        // changes. Two differences are not the user's: the shipped rates lost
-        // their digits beyond the sixth, and a currency that was replaced (its
-        // code changed) has no rate worth keeping.
+        // Without a date the table's origin is unknown: a rate that may be the
+        // user's is marked typed before anything changes.
         if (info.date.empty()) {
             Stmt rows(db, "SELECT Country, CODE, ROE FROM RATES ORDER BY rowid");
             Stmt mark(db, "INSERT OR IGNORE INTO TYPED_RATES (Country, TypedAt) VALUES (?1, NULL)");
             while (rows.row()) {
                 auto it = incoming.find(rows.text(0));
-                if (it == incoming.end() || it->second->code != rows.text(1)) continue;
-                char six[32];  // whatever the process's C locale
-                double rounded = 0;
-                auto end = std::to_chars(six, six + sizeof six, rows.real(2), std::chars_format::general, 6).ptr;
-                std::from_chars(six, end, rounded);
-                if (it->second->roe != rows.real(2) && it->second->roe != rounded)
+                if (it != incoming.end() &&
+                    countsAsTyped({rows.text(0), {}, {}, rows.text(1), rows.real(2)}, *it->second, false, false))
                     mark.bind(1, rows.text(0)).run();
             }
         }
