@@ -240,18 +240,6 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
     EXPECT_EQ(bytes(p), before);
     c.moveNext();  // the typed text is still pending and goes in once the file can be written
     EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 6.1);
-    // The rate box's pair of moves comes back to its record though another program locks the file between them.
-    c.findFirst("Aland");
-    c.setPendingRate("0.9");
-    c.moveNext();
-    {
-        OtherProgram locker(p, "BEGIN EXCLUSIVE");
-        c.movePrevious();
-    }
-    EXPECT_EQ(c.current()->country, "Aland");
-    c.setPendingRate("0.91");
-    c.moveNext();
-    EXPECT_EQ(std::pair(TempRates::storedRateIn(p, "Aland"), TempRates::storedRateIn(p, "Brazil")), std::pair(0.91, 6.1));
 
     if (geteuid() != 0) {  // the superuser writes read-only files anyway
         std::string r = dir.make(kThree, "readonly.MDB");

@@ -18,7 +18,6 @@
 namespace quorvane {
 namespace {
 
-constexpr int kAheadBatch = 1024;
 constexpr const char* kColumns = "rowid, Country, Currency, Description, CODE, ROE";
 
 std::string sqliteMessage(sqlite3* db) {
@@ -234,7 +233,7 @@ SqliteCursor::SqliteCursor(std::string path, RateParser parser)
     : path_(std::move(path)), parser_(parser ? parser : &parseStoredRate) {}
 
 SqliteCursor::~SqliteCursor() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
 }
 
 void SqliteCursor::requireOpen() const {
@@ -242,10 +241,9 @@ void SqliteCursor::requireOpen() const {
 }
 
 void SqliteCursor::refresh() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
     open_ = false;
     cur_.reset();
-    aheadValid_ = false;
     pending_.reset();
     if (!db_) {
         // Both cursors name the same file; they share one connection to it.
@@ -261,8 +259,7 @@ void SqliteCursor::refresh() {
     sqlite3* db = db_->handle();
     std::string cols = kColumns;
     stFirst_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid LIMIT 1");
-    stNextBatch_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
-                                   std::to_string(kAheadBatch));
+    stNext_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT 1");
     stById_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid = ?1");
     stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
     stLast_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid DESC LIMIT 1");
@@ -278,9 +275,7 @@ bool SqliteCursor::rereadIfChanged() {
     const long long version = db_->dataVersion();
     if (version == seenVersion_) return false;
     seenVersion_ = version;
-    aheadValid_ = false;
-    sqlite3_bind_int64(stById_, 1, cur_->rowid);
-    auto row = fetchOne(stById_);
+    auto row = fetchRow(stById_, cur_->rowid);
     if (!row) return false;
     const RateRecord& a = row->rec;
     const RateRecord& b = cur_->rec;
@@ -312,9 +307,13 @@ std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(sqlite3_stmt* st) {
     return row;
 }
 
+std::optional<SqliteCursor::Row> SqliteCursor::fetchRow(sqlite3_stmt* st, long long rowid) {
+    sqlite3_bind_int64(st, 1, rowid);
+    return fetchOne(st);
+}
+
 void SqliteCursor::arrive(std::optional<Row> row) {
     cur_ = std::move(row);
-    leftValid_ = false;
     pending_.reset();
     notifyMoved();
 }
@@ -333,34 +332,43 @@ std::string refusalReason(sqlite3* db, int rc) {
 }
 }  // namespace
 
-void SqliteCursor::commitPending() {
-    if (!pending_) return;
-    if (!cur_) { pending_.reset(); return; }
-    auto value = parser_(*pending_);
-    if (!value)
-        throw StoreError(kErrConversion, "'" + *pending_ + "' is not a number; the rate of " + cur_->rec.country +
-                                             " was left as it was.");
-    // The same number as the table holds now changes nothing, so nothing is
-    // written. "Now": another program may have changed it since it was read.
+RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::string& text) {
+    requireOpen();
+    const bool isCurrent = cur_ && cur_->rowid == rowid;
+    auto done = [&](SaveResult::What what, std::optional<Row> now) {
+        if (isCurrent) {
+            if (now) cur_->rec = now->rec;
+            pending_.reset();
+            notifyMoved();
+        }
+        return SaveResult{what, {}};
+    };
+    // "Now": another program may have changed the rate since it was read. A
+    // read refused by a lock is left to the write, which says so.
+    std::optional<Row> now;
     try {
-        sqlite3_bind_int64(stById_, 1, cur_->rowid);
-        if (auto now = fetchOne(stById_)) cur_->rec = now->rec;
+        now = fetchRow(stById_, rowid);
     } catch (const StoreError&) {
-        // Locked for reading: the write below meets the lock and says so.
+        if (isCurrent) now = cur_;
     }
-    if (cur_->rec.roe == *value) { pending_.reset(); return; }
+    const std::string country = now ? now->rec.country : "this country";
+    auto value = parser_(text);
+    if (!value)
+        return {SaveResult::NotANumber, "'" + text + "' is not a number; the rate of " + country + " was left as it was."};
+    if (now && now->rec.roe == *value) return done(SaveResult::Unchanged, now);
+    if (!now) return {SaveResult::NotSaved, "The rate could not be saved: its record is no longer in the rate table."};
+
     sqlite3* db = db_->handle();
-    sqlite3_stmt* up = nullptr;
     int rc = SQLITE_OK;
     auto step = [&](const char* sql, bool bindCountry) {
-        up = nullptr;
+        sqlite3_stmt* up = nullptr;
         rc = sqlite3_prepare_v2(db, sql, -1, &up, nullptr);
         if (rc == SQLITE_OK) {
             if (bindCountry) {
-                sqlite3_bind_text(up, 1, cur_->rec.country.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(up, 1, country.c_str(), -1, SQLITE_TRANSIENT);
             } else {
                 sqlite3_bind_double(up, 1, *value);
-                sqlite3_bind_int64(up, 2, cur_->rowid);
+                sqlite3_bind_int64(up, 2, rowid);
             }
             rc = sqlite3_step(up);
             if (rc == SQLITE_DONE) rc = SQLITE_OK;
@@ -386,32 +394,24 @@ void SqliteCursor::commitPending() {
         }
     }
     if (!ok)
-        throw StoreError(kErrNotSaved, "The rate of " + cur_->rec.country + " could not be saved: " +
-                                           refusalReason(db, rc) + ".");
-    db_->wrote();
+        return {SaveResult::NotSaved,
+                "The rate of " + country + " could not be saved: " + refusalReason(db, rc) + "."};
     db_->setHasTypedRates();
-    cur_->rec.roe = *value;
-    pending_.reset();
+    now->rec.roe = *value;
+    return done(SaveResult::Saved, now);
 }
 
-void SqliteCursor::refillAhead() {
-    ahead_.clear();
-    aheadValid_ = false;
-    aheadGen_ = db_->generation();
-    sqlite3_stmt* st = stNextBatch_;
-    sqlite3_bind_int64(st, 1, cur_ ? cur_->rowid : 0);
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) ahead_.push_back(readRow(st));
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) { ahead_.clear(); failStore(db_->handle(), "The rate table could not be read"); }
-    aheadReachesEnd_ = ahead_.size() < static_cast<size_t>(kAheadBatch);
-    aheadValid_ = true;
+void SqliteCursor::commitPending() {
+    if (!pending_) return;
+    if (!cur_) { pending_.reset(); return; }
+    const SaveResult r = saveRate(cur_->rowid, *pending_);
+    if (r.what == SaveResult::NotANumber) throw StoreError(kErrConversion, r.message);
+    if (r.what == SaveResult::NotSaved) throw StoreError(kErrNotSaved, r.message);
 }
 
 void SqliteCursor::moveFirst() {
     requireOpen();
     commitPending();
-    aheadValid_ = false;
     arrive(fetchOne(stFirst_));
 }
 
@@ -419,39 +419,14 @@ void SqliteCursor::moveNext() {
     requireOpen();
     if (!cur_) throw StoreError(kErrNoCurrentRecord, "There is no current record: the cursor is past the last rate.");
     commitPending();
-    // Read ahead in batches so that walking the whole table costs one query per
-    // batch; any write drops what was read.
-    if (!aheadValid_ || aheadGen_ != db_->generation()) refillAhead();
-    if (ahead_.empty()) {
-        aheadValid_ = false;
-        left_ = std::move(cur_);
-        arrive(std::nullopt);
-        leftValid_ = true;
-        return;
-    }
-    Row next = std::move(ahead_.front());
-    ahead_.pop_front();
-    if (ahead_.empty() && !aheadReachesEnd_) aheadValid_ = false;
-    left_ = std::move(cur_);
-    arrive(std::move(next));
-    leftValid_ = true;
+    arrive(fetchRow(stNext_, cur_->rowid));
 }
 
 void SqliteCursor::movePrevious() {
     requireOpen();
     commitPending();
-    aheadValid_ = false;
-    // Straight after a move next, the previous record is the one just left: it
-    // is taken back without a read, so the rate-entry pair returns to its record
-    // even while another program holds the file locked.
-    if (leftValid_ && left_) {
-        leftValid_ = false;
-        arrive(std::move(left_));
-        return;
-    }
     if (!cur_) { arrive(fetchOne(stLast_)); return; }
-    sqlite3_bind_int64(stPrev_, 1, cur_->rowid);
-    auto prev = fetchOne(stPrev_);
+    auto prev = fetchRow(stPrev_, cur_->rowid);
     if (!prev) throw StoreError(kErrNoCurrentRecord, "There is no record before the first rate.");
     arrive(std::move(prev));
 }
@@ -459,7 +434,6 @@ void SqliteCursor::movePrevious() {
 void SqliteCursor::moveLast() {
     requireOpen();
     commitPending();
-    aheadValid_ = false;
     arrive(fetchOne(stLast_));
 }
 
@@ -483,7 +457,6 @@ void SqliteCursor::findFirst(const std::string& country) {
     // A record without a name is listed as an empty name; it can be chosen too.
     if (!row && country.empty()) row = fetchOne(stFindNull_);
     if (!row) throw StoreError(kErrNotFound, "No country named \"" + country + "\" is in the rate table.");
-    aheadValid_ = false;
     arrive(std::move(row));
 }
 
@@ -500,7 +473,6 @@ void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
     }
     finalize(st);
     if (rc != SQLITE_DONE) failStore(db_->handle(), "The rate table could not be read");
-    aheadValid_ = false;
     arrive(std::nullopt);
 }
 
@@ -513,20 +485,9 @@ void SqliteCursor::setPendingRate(const std::string& text) {
     if (cur_) pending_ = text;
 }
 
-std::optional<RecordCursor::Bookmark> SqliteCursor::bookmark() const {
+std::optional<long long> SqliteCursor::currentRow() const {
     if (!cur_) return std::nullopt;
     return cur_->rowid;
-}
-
-void SqliteCursor::moveToBookmark(Bookmark mark) {
-    requireOpen();
-    commitPending();
-    aheadValid_ = false;
-    if (cur_ && cur_->rowid == mark) return;
-    sqlite3_bind_int64(stById_, 1, mark);
-    auto row = fetchOne(stById_);
-    if (!row) throw StoreError(kErrNotFound, "The record to return to is no longer in the rate table.");
-    arrive(std::move(row));
 }
 
 }  // namespace quorvane

@@ -3,7 +3,6 @@
 // in table order (rowid) without scanning.
 #include "data/RecordCursor.h"
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,9 +24,6 @@ public:
     RateDatabase& operator=(const RateDatabase&) = delete;
 
     sqlite3* handle() const { return db_; }
-    // Bumped by every write, so cursors drop the rows they read ahead.
-    unsigned long generation() const { return generation_; }
-    void wrote() { ++generation_; }
     // The file records which rates the user typed.
     bool hasTypedRates() const { return hasTypedRates_; }
     void setHasTypedRates() { hasTypedRates_ = true; }
@@ -43,7 +39,6 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
-    unsigned long generation_ = 0;
     bool hasTypedRates_ = false;
 };
 
@@ -78,8 +73,8 @@ public:
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }
     bool rereadIfChanged() override;
-    std::optional<Bookmark> bookmark() const override;
-    void moveToBookmark(Bookmark mark) override;
+    std::optional<long long> currentRow() const override;
+    SaveResult saveRate(long long row, const std::string& text) override;
 
 private:
     struct Row { long long rowid; RateRecord rec; };
@@ -88,28 +83,22 @@ private:
     void arrive(std::optional<Row> row);
     static Row readRow(sqlite3_stmt* st);
     std::optional<Row> fetchOne(sqlite3_stmt* st);
-    void refillAhead();
+    std::optional<Row> fetchRow(sqlite3_stmt* st, long long rowid);
 
     std::string path_;
     RateParser parser_;
     std::shared_ptr<RateDatabase> db_;
     sqlite3_stmt* stFirst_ = nullptr;
-    sqlite3_stmt* stNextBatch_ = nullptr;
+    sqlite3_stmt* stNext_ = nullptr;
     sqlite3_stmt* stPrev_ = nullptr;
     sqlite3_stmt* stLast_ = nullptr;
     sqlite3_stmt* stFind_ = nullptr;
     sqlite3_stmt* stFindNull_ = nullptr;
     sqlite3_stmt* stById_ = nullptr;
     std::optional<Row> cur_;
-    std::optional<Row> left_;  // the record the last move next left
-    bool leftValid_ = false;
     bool open_ = false;
     long long seenVersion_ = -1;  // the table's data version when this cursor last read
     std::optional<std::string> pending_;
-    std::deque<Row> ahead_;   // rows after cur_, read in one batch
-    unsigned long aheadGen_ = 0;
-    bool aheadReachesEnd_ = false;
-    bool aheadValid_ = false;
 };
 
 }  // namespace quorvane
