@@ -115,6 +115,7 @@ public:
     }
     void movePrevious() override {
         need(), commit();
+        if (pos_ >= table_->size()) return moveTo(table_->empty() ? 0 : table_->size() - 1);
         if (pos_ == 0) throw StoreError(kErrNoCurrentRecord, "before first");
         moveTo(pos_ - 1);
     }
