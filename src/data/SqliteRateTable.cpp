@@ -45,15 +45,6 @@ std::string columnText(sqlite3_stmt* st, int col) {
     return t ? reinterpret_cast<const char*>(t) : std::string();
 }
 
-void exec(sqlite3* db, const char* sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        std::string msg = err ? err : sqliteMessage(db);
-        sqlite3_free(err);
-        throw StoreError(kErrStore, std::string("The rate table could not be written: ") + msg);
-    }
-}
-
 // Splits RFC 4180 CSV into rows of fields.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
     std::vector<std::vector<std::string>> rows;
@@ -98,50 +89,21 @@ std::optional<double> parseStoredRate(const std::string& text) {
     return negative ? -v : v;
 }
 
-RateDatabase::RateDatabase(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        std::string msg = sqliteMessage(db_);
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
-    }
-    sqlite3_busy_timeout(db_, 2000);
+RateDatabase::RateDatabase(const std::string& path) : db_(path) {
     // Checks that RATES has every field the program reads; a damaged file or a
     // file that is not a database fails here too.
+    sqlite3* db = db_.handle();
     sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db_, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1",
-                                -1, &st, nullptr);
+    int rc = sqlite3_prepare_v2(db, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1", -1, &st, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_step(st);
     sqlite3_finalize(st);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        std::string msg = sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK
-                              ? halfWrittenMessage(path)
-                              : "'" + path + "' holds no usable rate table RATES: " + sqliteMessage(db_);
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw StoreError(kErrNotOpen, msg);
-    }
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw StoreError(kErrNotOpen, sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK
+                                          ? halfWrittenMessage(path)
+                                          : "'" + path + "' holds no usable rate table RATES: " + sqliteMessage(db));
     // Opening only reads. A file without the index on Country is still served:
     // a lookup then scans, which takes well under a millisecond at this size.
-    sqlite3_stmt* typed = nullptr;
-    if (sqlite3_prepare_v2(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'TYPED_RATES'", -1,
-                           &typed, nullptr) == SQLITE_OK)
-        hasTypedRates_ = sqlite3_step(typed) == SQLITE_ROW;
-    sqlite3_finalize(typed);
-}
-
-RateDatabase::~RateDatabase() { sqlite3_close(db_); }
-
-long long RateDatabase::dataVersion() const {
-    sqlite3_stmt* st = nullptr;
-    long long v = -1;
-    if (sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
-        v = sqlite3_column_int64(st, 0);
-    sqlite3_finalize(st);
-    return v;
+    hasTypedRates_ = db_.hasTable("TYPED_RATES");
 }
 
 std::string halfWrittenMessage(const std::string& path) {
@@ -172,61 +134,27 @@ std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
 
 void RateDatabase::createFromCsv(const std::string& path, const std::string& csvText, const std::string& ratesDate,
                                  const std::string& ratesSource) {
+    const std::string exists = "'" + path + "' already exists; an existing rate table is never replaced.";
     std::error_code ec;
-    if (std::filesystem::exists(path, ec))
-        throw StoreError(kErrStore, "'" + path + "' already exists; an existing rate table is never replaced.");
+    if (std::filesystem::exists(path, ec)) throw StoreError(kErrStore, exists);
     const auto rates = ratesFromCsv(csvText);
-    sqlite3* db = nullptr;
-    std::string tmp = path + ".part";
-    std::filesystem::remove(tmp, ec);
-    if (sqlite3_open_v2(tmp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        std::string msg = sqliteMessage(db);
-        sqlite3_close(db);
-        throw StoreError(kErrStore, "'" + tmp + "' could not be created: " + msg);
-    }
-    sqlite3_stmt* st = nullptr;
-    try {
-        exec(db, "BEGIN");
-        exec(db, "CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
-        st = prepare(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
-        for (const auto& r : rates) {
-            int f = 1;
-            for (const auto* text : {&r.country, &r.currency, &r.description, &r.code})
-                sqlite3_bind_text(st, f++, text->c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_double(st, 5, r.roe);
-            if (sqlite3_step(st) != SQLITE_DONE) failStore(db, "A rate could not be stored");
-            sqlite3_reset(st);
-        }
-        finalize(st);
-        exec(db, "CREATE INDEX RATES_Country ON RATES(Country)");
+    const bool made = publishNewFile(path, [&](const std::string& tmp) {
+        Database db(tmp, true);
+        Transaction t(db);
+        db.exec("CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
+        Statement insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (const auto& r : rates)
+            insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
+        db.exec("CREATE INDEX RATES_Country ON RATES(Country)");
         // Which rates the user typed, and what the rates are: what later merges go by.
-        exec(db, "CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-        exec(db, "CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
-        st = prepare(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
-        for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}}) {
-            if (value->empty()) continue;
-            sqlite3_bind_text(st, 1, key, -1, SQLITE_STATIC);
-            sqlite3_bind_text(st, 2, value->c_str(), -1, SQLITE_TRANSIENT);
-            if (sqlite3_step(st) != SQLITE_DONE) failStore(db, "The rates' date could not be stored");
-            sqlite3_reset(st);
-        }
-        finalize(st);
-        exec(db, "COMMIT");
-    } catch (...) {
-        finalize(st);
-        sqlite3_close(db);
-        std::filesystem::remove(tmp, ec);
-        throw;
-    }
-    sqlite3_close(db);
-    // link() refuses to replace a file, so a rate table that appeared meanwhile
-    // is kept as well.
-    int rc = ::link(tmp.c_str(), path.c_str());
-    int err = errno;
-    std::filesystem::remove(tmp, ec);
-    if (rc != 0)
-        throw StoreError(kErrStore, "'" + path + "' could not be created: " + std::strerror(err) +
-                                        (err == EEXIST ? "; an existing rate table is never replaced." : "."));
+        db.exec("CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
+        db.exec("CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+        Statement info(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
+        for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}})
+            if (!value->empty()) info.bind(1, std::string(key)).bind(2, *value).run();
+        t.commit();
+    });
+    if (!made) throw StoreError(kErrStore, exists);
 }
 
 SqliteCursor::SqliteCursor(std::string path, RateParser parser)

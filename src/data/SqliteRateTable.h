@@ -2,6 +2,7 @@
 // The rate table RATES in an SQLite file, and record cursors over it that walk it
 // in table order (rowid) without scanning.
 #include "data/RecordCursor.h"
+#include "data/Sqlite.h"
 
 #include <functional>
 #include <memory>
@@ -19,16 +20,16 @@ public:
     // Opens an existing file; throws StoreError when it is missing, not a database,
     // or has no usable RATES table. Never creates or writes the file.
     explicit RateDatabase(const std::string& path);
-    ~RateDatabase();
+    ~RateDatabase() = default;
     RateDatabase(const RateDatabase&) = delete;
     RateDatabase& operator=(const RateDatabase&) = delete;
 
-    sqlite3* handle() const { return db_; }
+    sqlite3* handle() const { return db_.handle(); }
     // The file records which rates the user typed.
     bool hasTypedRates() const { return hasTypedRates_; }
     void setHasTypedRates() { hasTypedRates_ = true; }
     // Changes whenever another connection (another program) committed a change.
-    long long dataVersion() const;
+    long long dataVersion() const { return db_.dataVersion(); }
 
     // Creates a new rate table file from CSV text (header line, then
     // Country,Currency,Description,CODE,ROE rows), with the empty TYPED_RATES
@@ -38,7 +39,7 @@ public:
                               const std::string& ratesDate = {}, const std::string& ratesSource = {});
 
 private:
-    sqlite3* db_ = nullptr;
+    Database db_;
     bool hasTypedRates_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "data/UserRateTable.h"
 
+#include "data/Sqlite.h"
 #include "data/SqliteRateTable.h"
 
 #include <sqlite3.h>
@@ -22,82 +23,8 @@
 namespace quorvane {
 namespace {
 
-class Db {
-public:
-    Db(const std::string& path, bool write) : path_(path) {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec))
-            throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
-        // Read-write even for reading, where the file allows it: a table left
-        // half-changed by a program that was killed is put right (its journal
-        // rolled back) on the first read, which a read-only connection cannot do.
-        // SQLite falls back to read-only where the file cannot be written.
-        (void)write;
-        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            std::string msg = message();
-            sqlite3_close(db_);
-            db_ = nullptr;
-            throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
-        }
-        sqlite3_busy_timeout(db_, 5000);
-    }
-    ~Db() { sqlite3_close(db_); }
-    Db(const Db&) = delete;
-    Db& operator=(const Db&) = delete;
-
-    sqlite3* get() const { return db_; }
-    const std::string& path() const { return path_; }
-    std::string message() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
-    [[noreturn]] void fail(const std::string& what) const {
-        if (sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK)
-            throw StoreError(kErrNotOpen, halfWrittenMessage(path_));
-        throw StoreError(kErrStore, what + " '" + path_ + "': " + message());
-    }
-    void exec(const char* sql) {
-        if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail("Could not write the rate table");
-    }
-    bool hasTable(const char* name) const;
-
-private:
-    std::string path_;
-    sqlite3* db_ = nullptr;
-};
-
-class Stmt {
-public:
-    Stmt(const Db& db, const char* sql) : db_(db) {
-        if (sqlite3_prepare_v2(db.get(), sql, -1, &st_, nullptr) != SQLITE_OK) db.fail("Could not read the rate table");
-    }
-    ~Stmt() { sqlite3_finalize(st_); }
-    Stmt(const Stmt&) = delete;
-    Stmt& operator=(const Stmt&) = delete;
-
-    Stmt& bind(int i, const std::string& s) { sqlite3_bind_text(st_, i, s.c_str(), -1, SQLITE_TRANSIENT); return *this; }
-    Stmt& bind(int i, double v) { sqlite3_bind_double(st_, i, v); return *this; }
-    Stmt& bind(int i, long long v) { sqlite3_bind_int64(st_, i, v); return *this; }
-    bool row() {
-        int rc = sqlite3_step(st_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc != SQLITE_DONE) db_.fail("Could not read or write the rate table");
-        return false;
-    }
-    void run() { row(); sqlite3_reset(st_); sqlite3_clear_bindings(st_); }
-    std::string text(int c) const {
-        auto* t = sqlite3_column_text(st_, c);
-        return t ? reinterpret_cast<const char*>(t) : std::string();
-    }
-    double real(int c) const { return sqlite3_column_double(st_, c); }
-    long long integer(int c) const { return sqlite3_column_int64(st_, c); }
-
-private:
-    const Db& db_;
-    sqlite3_stmt* st_ = nullptr;
-};
-
-bool Db::hasTable(const char* name) const {
-    Stmt st(*this, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
-    return st.bind(1, std::string(name)).row();
-}
+using Db = Database;
+using Stmt = Statement;
 
 std::string daysAfterToday(int days);
 
@@ -213,12 +140,12 @@ bool countsAsTyped(const RateRecord& stored, const RateRecord& incoming, bool re
 }
 
 RatesInfo readRatesInfo(const std::string& dbPath) {
-    Db db(dbPath, false);
+    Db db(dbPath);
     return readInfo(db);
 }
 
 RateSet readRateSet(const std::string& dbPath) {
-    Db db(dbPath, false);
+    Db db(dbPath);
     RateSet set;
     RatesInfo info = readInfo(db);
     set.date = info.date;
@@ -229,23 +156,15 @@ RateSet readRateSet(const std::string& dbPath) {
 }
 
 void prepareRateTable(const std::string& dbPath) {
-    {
-        Db db(dbPath, false);
-        if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO")) return;
-    }
-    Db db(dbPath, true);
-    db.exec("BEGIN IMMEDIATE");
-    try {
-        addSchema(db, false);
-        db.exec("COMMIT");
-    } catch (...) {
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
+    Db db(dbPath);
+    if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO")) return;
+    Transaction t(db);
+    addSchema(db, false);
+    t.commit();
 }
 
 std::set<std::string> readTypedCountries(const std::string& dbPath) {
-    Db db(dbPath, false);
+    Db db(dbPath);
     std::set<std::string> typed;
     if (!db.hasTable("TYPED_RATES")) return typed;
     Stmt st(db, "SELECT Country FROM TYPED_RATES");
@@ -263,7 +182,7 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         checkIncomingRow(rates.rows[i], "Row " + std::to_string(i + 1) + (nameable ? " (" + name + ")" : "") +
                                             " of the new rates from " + rates.source);
     }
-    Db db(userDbPath, true);
+    Db db(userDbPath);
     MergeSummary sum;
     db.exec("BEGIN IMMEDIATE");
     try {
@@ -330,16 +249,16 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         info2.bind(1, std::string("rates_date")).bind(2, rates.date).run();
         info2.bind(1, std::string("rates_source")).bind(2, rates.source).run();
     } catch (const StoreError& e) {
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw StoreError(e.number(), std::string(e.what()) + ". The rate table was left as it was.");
     } catch (...) {
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     // The statements are finalized; COMMIT can take the file.
-    if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (sqlite3_exec(db.handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         std::string msg = db.message();
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw StoreError(kErrStore, "The new rates could not be saved in '" + userDbPath + "': " + msg +
                                         ". The rate table was left as it was.");
     }
@@ -360,31 +279,19 @@ MergeSummary mergeShipped(const std::string& userDbPath, const std::string& ship
 bool copyRateTable(const std::string& fromPath, const std::string& toPath) {
     std::error_code ec;
     if (std::filesystem::exists(toPath, ec)) return false;
-    Db from(fromPath, false);
-    std::string tmp = toPath + ".part" + std::to_string(::getpid());
-    std::filesystem::remove(tmp, ec);
-    sqlite3* to = nullptr;
-    int rc = sqlite3_open_v2(tmp.c_str(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) {
-        // The backup reads one consistent state even while another program writes.
-        sqlite3_backup* b = sqlite3_backup_init(to, "main", from.get(), "main");
-        rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to);
-        if (b) sqlite3_backup_finish(b);
-        if (rc == SQLITE_DONE) rc = SQLITE_OK;
+    Db from(fromPath);
+    try {
+        return publishNewFile(toPath, [&](const std::string& tmp) {
+            Db to(tmp, true);
+            // The backup reads one consistent state even while another program writes.
+            sqlite3_backup* b = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
+            int rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to.handle());
+            if (b) sqlite3_backup_finish(b);
+            if (rc != SQLITE_DONE) to.fail("The copy could not be written to");
+        });
+    } catch (const StoreError& e) {
+        throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + e.what());
     }
-    std::string msg = to ? sqlite3_errmsg(to) : "out of memory";
-    sqlite3_close(to);
-    if (rc != SQLITE_OK) {
-        std::filesystem::remove(tmp, ec);
-        throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + msg);
-    }
-    // link() never replaces: a copy made meanwhile by another start is kept.
-    int linked = ::link(tmp.c_str(), toPath.c_str());
-    int err = errno;
-    std::filesystem::remove(tmp, ec);
-    if (linked == 0) return true;
-    if (err == EEXIST) return false;
-    throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + std::strerror(err));
 }
 
 }  // namespace quorvane
