@@ -2,6 +2,7 @@
 // window on the updated table.
 #include "converter/FrmConvert.h"
 #include "data/UserRateTable.h"
+#include "rates/RateDownload.h"
 #include "rates/RatesCommand.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
@@ -10,6 +11,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace quorvane;
 
@@ -38,6 +41,7 @@ class RatesCommandTest : public QObject {
 
 private slots:
     void initTestCase() {
+        setTodayForTests("2026-12-07");
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         replies_ = {{"/good.json", ok(daily("2026-12-01", "0.9"))},
                     {"/moved", "HTTP/1.1 302 Found\r\nLocation: /good.json\r\nContent-Length: 0\r\n\r\n"},
@@ -77,6 +81,20 @@ private slots:
         QTest::newRow("forced") << at + "/jump.json" << QStringList{"--force"} << 0 << 880. << "taken as forced";
         QTest::newRow("slow") << at + "/slow.json" << QStringList{"--timeout", "1"} << 1 << 0. << "No answer from";
         QTest::newRow("closed port") << closedPort << QStringList() << 1 << 0. << "Connection refused";
+        // Files of any size or kind: refused at once, never a crash or a wait.
+        const QString dir = rates_.folder() + "/";
+        QFile big(dir + "big.json");
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxRateFileBytes + 1));
+        QVERIFY(::mkfifo(QFile::encodeName(dir + "fifo").constData(), 0600) == 0);
+        QVERIFY(test::writeFile(dir + "markup.csv", "Country,Currency,Description,CODE,ROE\n"
+                                                    "Austria,1 Euro,<img src=\"/dev/zero\">,EUR,0.9\n"));
+        const QStringList dated{"--date", "2026-12-01"};
+        QTest::newRow("fifo") << dir + "fifo" << QStringList() << 1 << 0. << "is a named pipe";
+        QTest::newRow("device") << "/dev/zero" << QStringList() << 1 << 0. << "is a device";
+        QTest::newRow("folder") << dir << QStringList() << 1 << 0. << "is a folder";
+        QTest::newRow("too large") << dir + "big.json" << QStringList() << 1 << 0. << "larger than 16 MB";
+        QTest::newRow("markup") << dir + "markup.csv" << dated << 1 << 0. << "line 2 cannot be taken";
+        QTest::newRow("future") << at + "/good.json" << QStringList() << 1 << 0. << "lies in the future";
     }
     void updateMergesOrLeavesTheTableAsItWas() {
         QFETCH(QString, source);
@@ -84,9 +102,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(double, euro);
         QFETCH(QString, says);
+        if (QByteArray(QTest::currentDataTag()) == "future") setTodayForTests("2026-11-28");
         const QByteArray before = test::readFile(rates_.folder() + "/Zelvik.MDB");
         QCOMPARE(run(QStringList{"update", "--source", source} + options), status);
         QVERIFY2(output_.contains(says), qPrintable(output_));
+        setTodayForTests("2026-12-07");
         QVERIFY(euro != 0 || test::readFile(rates_.folder() + "/Zelvik.MDB") == before);
         if (euro == 0) return;
         for (auto [country, rate] : {std::pair{"Austria", euro}, {"Germany", euro}, {"Japan", 140.}, {"Tuvalu", 1.5}})
@@ -114,6 +134,23 @@ private slots:
                          Qt::NoButton, Qt::NoModifier);  // over the background, above the first caption
         QApplication::sendEvent(client, &move);
         QCOMPARE(w.hintText(), "Quorvane: rates of 1 December 2026 \u2014 newer ones: quorvane-rates update");
+
+        // Another update while the window is open: coming back to it shows the table's rate, and
+        // typing the number it showed before writes that number.
+        auto* box = w.findChild<QLineEdit*>("MaskEntry");
+        QVERIFY(w.chooseCountry(ListId::Origin, "Austria"));
+        QTRY_COMPARE(box->text(), "0.9");
+        QVERIFY(test::writeFile(rates_.folder() + "/usd.json", daily("2026-12-02", "0.95")));
+        QCOMPARE(run({"update", "--source", rates_.folder() + "/usd.json"}), 0);
+        QEvent activated(QEvent::ActivationChange);
+        QApplication::sendEvent(&w, &activated);
+        QTRY_COMPARE(box->text(), "0.95");
+        QVERIFY(test::writeFile(rates_.folder() + "/usd.json", daily("2026-12-03", "0.97")));
+        QCOMPARE(run({"update", "--source", rates_.folder() + "/usd.json"}), 0);
+        box->selectAll();
+        QTest::keyClicks(box, "0.95");  // typed, then the box is left
+        w.converter().rateBoxFocusOut(RateBox::Origin);
+        QCOMPARE(rates_.storedRate("Austria"), 0.95);
     }
 };
 

@@ -6,12 +6,15 @@
 #include "data/RateUpdate.h"
 #include "data/UserRateTable.h"
 #include "platform/ProgramFolder.h"
+#include "support/Fakes.h"
 #include "support/TempRates.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -25,20 +28,107 @@ int storeErrorOf(const std::function<void()>& f) {
     return 0;
 }
 
+std::string dump(const std::string& path);
+
+// Rates dated after the day after tomorrow are refused: the tests' dates hold on any clock.
+const bool kTodayPinned = (setTodayForTests("2026-12-07"), true);
+
+std::string storeMessageOf(const std::function<void()>& f) {
+    try { f(); } catch (const StoreError& e) { return e.what(); }
+    return "no error";
+}
+
 const std::string kThree = "Aland,1 Euro = 100 Cent,Euro,EUR,0.88\n"
                            "Brazil,1 Real = 100 Centavos,Brazilian Real,BRL,5.4\n"
                            "Chad,1 Franc = 100 Centimes,CFA Franc,XAF,600\n";
 
 }  // namespace
 
-TEST(RateTable, EmptyTable) {  // one record: the rate box's pair of moves below
+// The same cases against the in-memory cursor the logic tests use and the real
+// SQLite store, so the two cannot drift apart.
+struct MemoryStore {
+    std::vector<RateRecord> table;
+    MemoryCursor cursor{&table};
+    explicit MemoryStore(std::vector<RateRecord> rows) : table(std::move(rows)) { cursor.refresh(); }
+    void refuseWrites() { cursor.refuseWrites = "refused"; }
+    double stored(int i) const { return table[i].roe; }
+};
+struct SqliteStore {
     TempRates dir;
-    SqliteCursor empty(dir.make("", "empty.MDB"));
-    empty.refresh();
-    EXPECT_TRUE(empty.eof() && !empty.current());
-    EXPECT_EQ(storeErrorOf([&] { empty.moveNext(); }), kErrNoCurrentRecord);
-    empty.movePrevious();  // from end of table to the last record: there is none
-    EXPECT_TRUE(empty.eof());
+    std::string path;
+    SqliteCursor cursor;
+    explicit SqliteStore(const std::vector<RateRecord>& rows) : path(dir.make(csvOf(rows))), cursor(path) { cursor.refresh(); }
+    void refuseWrites() { sql(path, "CREATE TRIGGER ro BEFORE UPDATE ON RATES BEGIN SELECT RAISE(ABORT, 'no'); END"); }
+    double stored(int i) const { return std::stod(sql(path, "SELECT ROE FROM RATES WHERE rowid = " + std::to_string(i + 1))); }
+    static std::string csvOf(const std::vector<RateRecord>& rows) {
+        std::string s;
+        for (const auto& r : rows) s += r.country + "," + r.currency + "," + r.description + "," + r.code + "," + rateToBoxText(r.roe) + "\n";
+        return s;
+    }
+};
+
+template <typename Store>
+class CursorContract : public testing::Test {
+protected:
+    const std::vector<RateRecord> rows{{"Aland", "c", "Euro", "EUR", 0.88}, {"Cote d'Ivoire", "c", "Franc", "XOF", 601},
+                                       {"Aland", "c", "Other", "XXX", 1}};
+};
+using Stores = testing::Types<MemoryStore, SqliteStore>;
+TYPED_TEST_SUITE(CursorContract, Stores);
+
+TYPED_TEST(CursorContract, WalksFindsAndStopsAtTheEnds) {
+    TypeParam empty({});
+    EXPECT_TRUE(empty.cursor.eof());
+    EXPECT_EQ(storeErrorOf([&] { empty.cursor.moveNext(); }), kErrNoCurrentRecord);
+    empty.cursor.movePrevious();  // from end of table to the last record: there is none
+    EXPECT_TRUE(empty.cursor.eof());
+
+    TypeParam store(this->rows);
+    RecordCursor& c = store.cursor;
+    std::string seen;
+    for (c.moveFirst(); !c.eof(); c.moveNext()) seen += c.current()->code + " ";
+    EXPECT_EQ(seen, "EUR XOF XXX ");
+    c.movePrevious();
+    EXPECT_EQ(c.current()->code, "XXX");
+    c.findFirst("Cote d'Ivoire");
+    EXPECT_EQ(c.current()->code, "XOF");
+    c.findFirst("Aland");  // the first of equal names
+    EXPECT_EQ(c.current()->code, "EUR");
+    EXPECT_EQ(storeErrorOf([&] { c.findFirst("Narnia"); }), kErrNotFound);
+    EXPECT_EQ(storeErrorOf([&] { c.moveFirst(), c.movePrevious(); }), kErrNoCurrentRecord);
+}
+
+TYPED_TEST(CursorContract, SavesARateByItsRowAndTellsWhatHappened) {
+    TypeParam store(this->rows);
+    RecordCursor& c = store.cursor;
+    using R = RecordCursor::SaveResult;
+    c.findFirst("Cote d'Ivoire");
+    const long long row = *c.currentRow();
+    const struct { const char* text; R::What what; double stored; } cases[] = {
+        {"612.5", R::Saved, 612.5}, {"612.5", R::Unchanged, 612.5}, {"6x", R::NotANumber, 612.5}, {"", R::NotANumber, 612.5}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.text);
+        c.setPendingRate(k.text);
+        EXPECT_EQ(c.saveRate(row, k.text).what, k.what);
+        EXPECT_EQ(store.stored(1), k.stored);
+        EXPECT_EQ(c.hasPendingEdit(), k.what == R::NotANumber);
+        c.discardPendingEdit();
+    }
+    EXPECT_EQ(c.current()->roe, 612.5);
+    // A pending edit goes to its own record when the cursor moves, the last one included.
+    c.findFirst("Aland"), c.moveLast();
+    c.setPendingRate("2");
+    c.moveNext();
+    EXPECT_TRUE(c.eof());
+    c.movePrevious();
+    EXPECT_EQ(std::pair(c.current()->roe, store.stored(2)), std::pair(2.0, 2.0));
+
+    store.refuseWrites();  // refused: told, not dropped, and the record keeps its rate
+    c.setPendingRate("3");
+    EXPECT_EQ(c.saveRate(*c.currentRow(), "3").what, R::NotSaved);
+    EXPECT_TRUE(c.hasPendingEdit());
+    EXPECT_EQ(storeErrorOf([&] { c.findFirst("Aland"); }), kErrNotSaved);
+    EXPECT_EQ(store.stored(2), 2.0);
 }
 
 TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
@@ -53,10 +143,7 @@ TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
     c.readCountriesToEnd(names);  // from the current record on
     EXPECT_EQ(names, (std::vector<std::string>{"Brazil", "Chad", "Brazil", "Cote d'Ivoire"}));
     EXPECT_TRUE(c.eof());
-    c.findFirst("Brazil");
-    EXPECT_EQ(c.current()->code, "BRL");
     c.findFirst("Cote d'Ivoire");
-    EXPECT_EQ(c.current()->code, "XOF");
     // A name is only ever a name, never part of the query.
     EXPECT_EQ(storeErrorOf([&] { c.findFirst("x' OR '1'='1"); }), kErrNotFound);
     EXPECT_EQ(c.current()->code, "XOF");
@@ -80,20 +167,11 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
         d2.moveFirst();
         EXPECT_EQ(bytes(p), before);
 
-        // The pair the rate box uses on the last record: out to end of table and back.
-        d1.findFirst("Chad");
-        d1.setPendingRate("612.5");
-        d1.moveNext();
-        EXPECT_TRUE(d1.eof());
-        d1.movePrevious();
-        EXPECT_EQ(d1.current()->roe, 612.5);
-        EXPECT_FALSE(d1.hasPendingEdit());
-        // The other cursor sees a new rate too, also on rows it had read ahead.
-        d2.moveFirst(), d2.moveNext();
+        // The other cursor sees a new rate too.
         d1.findFirst("Chad");
         d1.setPendingRate("613");
         d1.moveFirst();
-        d2.moveNext();
+        d2.findFirst("Chad");
         EXPECT_EQ(d2.current()->roe, 613);
         d1.moveNext(), d1.setPendingRate("5.5"), d1.movePrevious();  // from Brazil back to Aland
         EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.5);
@@ -108,6 +186,54 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
     again.setPendingRate(" 613 ");
     again.moveFirst();
     EXPECT_EQ(bytes(p), before);
+}
+
+TEST(RateTable, ReadsWhatAnotherProgramWroteAndRecordsTypedRatesInOlderTables) {
+    TempRates dir;
+    std::string p = dir.make(kThree);
+    sql(p, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO");  // a table of the older kind
+    const std::string before = bytes(p);
+    SqliteCursor c(p);
+    c.refresh();
+    c.findFirst("Chad");
+    EXPECT_FALSE(c.rereadIfChanged());
+    EXPECT_EQ(bytes(p), before);  // opening and reading never write
+    sql(p, "UPDATE RATES SET ROE = 700 WHERE Country = 'Chad'");  // quorvane-rates update meanwhile
+    EXPECT_TRUE(c.rereadIfChanged());
+    EXPECT_EQ(c.current()->roe, 700);
+    sql(p, "UPDATE RATES SET ROE = 800 WHERE Country = 'Chad'");
+    c.setPendingRate("700");  // the number shown, typed again: the table holds 800 now
+    c.moveFirst();
+    EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 700);
+    EXPECT_EQ(sql(p, "SELECT Country FROM TYPED_RATES"), "Chad");
+}
+
+// A writer killed inside a transaction leaves a hot journal beside the table.
+TEST(RateTable, HalfChangedTableIsPutRightOrExplained) {
+    TempRates dir;
+    const std::string p = dir.make(kThree), before = dump(p);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {  // a change larger than the cache, so the table file itself is half-written
+        OtherProgram writer(p, "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                               "SELECT i + 1 FROM n WHERE i < 3000) INSERT INTO RATES SELECT 'X' || i, 'c', 'd', "
+                               "'XXX', i FROM n; UPDATE RATES SET ROE = 1 WHERE Country = 'Chad'");
+        if (write(ready[1], "x", 1) == 1) for (;;) pause();
+        _exit(1);
+    }
+    char x;
+    ASSERT_EQ(read(ready[0], &x, 1), 1);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ASSERT_TRUE(fs::exists(p + "-journal"));
+    if (geteuid() != 0) {  // the superuser writes read-only files anyway
+        chmod(p.c_str(), 0444);
+        EXPECT_NE(storeMessageOf([&] { readRateSet(p); }).find("left half-changed"), std::string::npos);
+        chmod(p.c_str(), 0644);
+    }
+    EXPECT_EQ(dump(p), before);  // what quorvane-rates show reads
+    EXPECT_FALSE(fs::exists(p + "-journal"));
 }
 
 TEST(RateTable, NamesThatAreNullOrNotUtf8CanBeFound) {
@@ -180,18 +306,6 @@ TEST(RateTable, FailedWriteBackLeavesRecordAndFileAsTheyWere) {
     EXPECT_EQ(bytes(p), before);
     c.moveNext();  // the typed text is still pending and goes in once the file can be written
     EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 6.1);
-    // The rate box's pair of moves comes back to its record though another program locks the file between them.
-    c.findFirst("Aland");
-    c.setPendingRate("0.9");
-    c.moveNext();
-    {
-        OtherProgram locker(p, "BEGIN EXCLUSIVE");
-        c.movePrevious();
-    }
-    EXPECT_EQ(c.current()->country, "Aland");
-    c.setPendingRate("0.91");
-    c.moveNext();
-    EXPECT_EQ(std::pair(TempRates::storedRateIn(p, "Aland"), TempRates::storedRateIn(p, "Brazil")), std::pair(0.91, 6.1));
 
     if (geteuid() != 0) {  // the superuser writes read-only files anyway
         std::string r = dir.make(kThree, "readonly.MDB");
@@ -221,7 +335,7 @@ TEST(RateTable, CreatedFromCsvOnlyWhereNoTableIs) {
     // A broken line creates nothing, not even a half-written file.
     for (const char* line : {"X,y,XYZ,2\n", "X,y,z,XYZ,two\n"})
         EXPECT_THROW(RateDatabase::createFromCsv(dir.file("bad.MDB"), kRatesHeader + line), StoreError);
-    EXPECT_FALSE(fs::exists(dir.file("bad.MDB")) || fs::exists(dir.file("bad.MDB.part")));
+    EXPECT_EQ(QDir(dir.folder()).entryList(QDir::Files), QStringList{"Zelvik.MDB"});
 }
 
 TEST(RateTable, BuildNeverReplacesAnExistingTable) {
@@ -291,6 +405,55 @@ TEST(UserRateTable, FailedMergeLeavesTheTableAsItWas) {
     EXPECT_THROW(mergeRates(user, {{}, "soon", "test"}), StoreError);
 }
 
+TEST(UserRateTable, RefusesHostileRowsWholeNamingTheRow) {
+    std::string accents;
+    for (int i = 0; i < kMaxFieldChars; ++i) accents += "\xc3\xa9";  // 200 characters, 400 bytes
+    const struct { RateRecord row; const char* says; } cases[] = {
+        {{"Narnia", "<img src=\"/dev/zero\">", "Crown", "NAC", 2}, "Currency holds text that looks like markup"},
+        {{"Narnia", "c", "</b>", "NAC", 2}, "Description holds text that looks like markup"},
+        {{"Narnia", "c", "<!-- x", "NAC", 2}, "markup"},
+        {{"Nar\x1b[2Jnia", "c", "d", "NAC", 2}, "Country holds a control character"},
+        {{"Narnia", "c", "d\xc2\x85", "NAC", 2}, "Description holds a control character"},
+        {{"Narnia", "c", "d", std::string(kMaxFieldChars + 1, 'N'), 2}, "CODE is longer than 200 characters"},
+        {{"Narnia", "1 < 2 > 0 & <3", accents, "NAC", 2}, ""},
+    };
+    for (const auto& c : cases) EXPECT_NE(rowProblem(c.row).find(c.says), std::string::npos) << rowProblem(c.row);
+    EXPECT_EQ(rowProblem(cases[6].row), "");
+
+    // Every way in: a rate file or the build's CSV, a merge, the shipped table merged at start-up.
+    EXPECT_NE(storeMessageOf([] { ratesFromCsv(kRatesHeader + "A,b,c,AAA,1\nNarnia,<b>x</b>,Crown,NAC,2\n"); })
+                  .find("line 3 cannot be taken: its Currency"),
+              std::string::npos);
+    TempRates t;
+    const std::string user = t.make(kOld, "Zelvik.MDB", "2026-09-29"), before = bytes(user);
+    RateSet hostile{ratesFromCsv(kRatesHeader + kNew), "2026-10-30", "test"};
+    hostile.rows[1].description = "<img src=\"/dev/zero\">";
+    EXPECT_NE(storeMessageOf([&] { mergeRates(user, hostile); }).find("Row 2 (Beta)"), std::string::npos);
+    const std::string shipped = t.make(kNew, "shipped.MDB", "2026-10-30");
+    sql(shipped, "UPDATE RATES SET Currency = 'a' || char(7) WHERE Country = 'Zed'");
+    EXPECT_NE(storeMessageOf([&] { mergeShipped(user, shipped); }).find("Row 4 (Zed)"), std::string::npos);
+    EXPECT_EQ(bytes(user), before);
+}
+
+TEST(UserRateTable, ImpossibleAndFutureDatesAreRefusedAndAFutureTableCountsAsUndated) {
+    for (auto [date, valid] : {std::pair{"2026-02-31", false}, {"2026-02-29", false}, {"2028-02-29", true},
+                               {"2026-04-31", false}, {"2026-12-31", true}, {"2026-13-01", false}})
+        EXPECT_EQ(isIsoDate(date), valid) << date;
+    TempRates t;
+    const std::string user = t.make(kOld, "Zelvik.MDB", "2026-09-29");
+    for (const char* date : {"2026-12-10", "2026-02-31"})  // today is 2026-12-07
+        EXPECT_THROW(mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), date, "test"}), StoreError) << date;
+    EXPECT_TRUE(mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), "2026-12-09", "test"}).merged);
+    // A table taken in with a date of 9999 blocks no later rates; its differing rates are kept as typed
+    // (Gamma's currency was replaced).
+    sql(user, "UPDATE QUORVANE_INFO SET Value = '9999-12-31' WHERE Key = 'rates_date'");
+    EXPECT_EQ(readRatesInfo(user).date, "");
+    const std::string shipped = t.make(kOld, "shipped.MDB", "2026-12-01");
+    MergeSummary sum = mergeShipped(user, shipped);
+    EXPECT_EQ(std::tuple(sum.merged, sum.changed, sum.keptTyped), std::tuple(true, 1, 2));
+    EXPECT_EQ(readRatesInfo(user).date, "2026-12-01");
+}
+
 TEST(UserRateTable, CopiesNeverReplaceAndTheFolderIsChosenByWhoCanWrite) {
     TempRates program, home;
     std::string shipped = program.make(kNew, "Zelvik.MDB", "2026-10-30"), user = home.file();
@@ -347,6 +510,9 @@ TEST(RatePlan, TakesUntypedRatesAndRefusesWhatLooksWrong) {
          "Austria:same Germany:same Japan:norate Tuvalu:norate | Austria Germany"},
         {"thousandfold", jump, {}, false,
          "Austria:refused Germany:refused Japan:typed Tuvalu:norate | Japan"},
+        {"tenfold fall", daily("2026-12-01", R"("eur":0.08,"jpy":150)"), {}, false,
+         "Austria:refused Germany:refused Japan:typed Tuvalu:norate | Japan"},
+        {"future", daily("2026-12-10", R"("eur":0.9)"), {}, false, "2026-12-10 lies in the future"},
         {"thousandfold forced", jump, {false, true}, false,
          "Austria:update! Germany:update! Japan:typed Tuvalu:norate | Austria Germany Japan"},
         {"undated table: what differs may be typed", daily("2026-12-01", R"("eur":0.88,"jpy":150)"), {}, true,
@@ -376,4 +542,17 @@ TEST(RatePlan, TakesUntypedRatesAndRefusesWhatLooksWrong) {
         }
         EXPECT_NE(got.find(c.expect), std::string::npos) << got;
     }
+}
+
+// The dry run says what the update then does, also where the table has no date.
+TEST(RatePlan, DryRunEqualsTheMergeOnAnUndatedTable) {
+    TempRates t;
+    const std::string user = t.make(kOld);
+    sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; UPDATE RATES SET ROE = 0.80000012 WHERE Country = 'Aland'");
+    const RatePlan plan = planRateUpdate(readRateSet(user), readTypedCountries(user),
+                                         parseRateFile(kRatesHeader + kNew, "2026-10-30"), "test", {false, true});
+    const MergeSummary sum = mergeRates(user, plan.toMerge, false, true);
+    EXPECT_EQ(plan.count(RateChange::Update), sum.changed);
+    EXPECT_EQ(plan.count(RateChange::KeptTyped), sum.keptTyped);
+    EXPECT_EQ(plan.count(RateChange::Added), sum.added);
 }

@@ -31,7 +31,6 @@ int main(int argc, char** argv) {
         std::error_code ec;
         if (std::filesystem::exists(db, ec)) {
             if (date.empty()) return 0;  // nothing to compare with: an existing table is left alone
-            quorvane::prepareRateTable(db);
             auto sum = quorvane::mergeRates(db, {quorvane::ratesFromCsv(text.str()), date, source});
             if (sum.merged)
                 std::cout << "Rates of " << date << " in " << db << ": " << sum.changed << " changed, "

@@ -43,6 +43,10 @@ public:
     void rateBoxFocusIn(RateBox box);
     void rateBoxFocusOut(RateBox box);
 
+    // Another program may have changed the table (the window came back to the
+    // front): both cursors read their records again.
+    void tableMayHaveChanged();
+
     // The window is closing, however: every pending rate edit is written first.
     void closing();
 

@@ -310,6 +310,12 @@ bool FrmConvert::eventFilter(QObject* watched, QEvent* event) {
     return hintEventFilter(watched, event) || QMainWindow::eventFilter(watched, event);
 }
 
+// Back at the window: another program (quorvane-rates) may have changed the table.
+void FrmConvert::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && converter_) converter_->tableMayHaveChanged();
+    QMainWindow::changeEvent(event);
+}
+
 QString FrmConvert::hintText() const { return StatusBar1->hint(); }
 void FrmConvert::setHint(const QString& text) { StatusBar1->setHint(text); }
 
@@ -338,7 +344,8 @@ void FrmConvert::flushBinding(ListId side) const {
     show(origin ? lblTitle1 : lblTitle2, rec ? rec->currency : "");
     show(origin ? Label1 : Label2, rec ? rec->description : "");
     show(origin ? lblCodeFrom : lblCodeTo, rec ? rec->code : "");
-    show(origin ? MaskEntry : MaskEntry2, rec ? rateToBoxText(rec->roe, format_) : "");
+    // A rate being typed stays when the record is read again.
+    if (!cursor(side).hasPendingEdit()) show(origin ? MaskEntry : MaskEntry2, rec ? rateToBoxText(rec->roe, format_) : "");
     // A rate is read from its first digit.
     (origin ? MaskEntry : MaskEntry2)->setCursorPosition(0);
 }

@@ -79,7 +79,18 @@ void Converter::writeLadder(int unit) {
 
 void Converter::updatePrintMenu() { view_.setMenuEnabled(Menu::Print, printers_.count() > 0); }
 
+void Converter::tableMayHaveChanged() {
+    for (RecordCursor* c : {&data1_, &data2_}) {
+        try {
+            c->rereadIfChanged();
+        } catch (const StoreError&) {
+            // Unreadable for now: the records shown stay until the next look.
+        }
+    }
+}
+
 void Converter::originChosen(const std::string& name) {
+    tableMayHaveChanged();
     guardedSelection(ui_, [&] {
         view_.setRateBoxTabStop(RateBox::Origin, true);
         grid_.setCol(0);
@@ -100,6 +111,7 @@ void Converter::originChosen(const std::string& name) {
 }
 
 void Converter::destinationChosen(const std::string& name) {
+    tableMayHaveChanged();
     guardedSelection(ui_, [&] {
         view_.setRateBoxTabStop(RateBox::Destination, true);
         leaveRecord(RateBox::Destination);
@@ -125,44 +137,33 @@ void Converter::rateBoxFocusIn(RateBox box) {
 
 void Converter::rateBoxFocusOut(RateBox box) { writeBack(box); }
 
-// Moves the box's cursor next and back, which writes its pending edit to the
-// record it was typed for. A text that is no number stays in the box for
-// Calculate to report; a write the store refuses is told once, and the cursor
-// stays on its record either way.
+// Saves the box's pending edit as the rate of the record it was typed for. A
+// text that is no number stays in the box for Calculate to report; a write the
+// store refuses is told once and stays pending.
 bool Converter::writeBack(RateBox box) {
     RecordCursor& cursor = cursorOf(box);
     std::string& reported = reported_[box == RateBox::Origin ? 0 : 1];
-    std::optional<RecordCursor::Bookmark> mark;
-    const bool typed = cursor.hasPendingEdit();
+    const auto row = cursor.currentRow();
+    if (!cursor.hasPendingEdit() || !row) return true;
+    RecordCursor::SaveResult result{RecordCursor::SaveResult::NotSaved, {}};
     try {
-        mark = cursor.bookmark();
-        cursor.moveNext();
-    } catch (const StoreError& e) {
-        if (e.number() == kErrNotSaved) {
-            std::string text = view_.rateText(box);
-            if (text != reported) {
-                reported = text;
-                ui_.message(e.what(), {}, MsgIcon::Exclamation);
-            }
+        result = cursor.saveRate(*row, view_.rateText(box));
+    } catch (const StoreError&) {
+        return false;
+    }
+    if (result.what == RecordCursor::SaveResult::NotANumber) return false;
+    if (result.what == RecordCursor::SaveResult::NotSaved) {
+        if (std::string text = view_.rateText(box); text != reported) {
+            reported = text;
+            ui_.message(result.message, {}, MsgIcon::Exclamation);
         }
-        return !cursor.hasPendingEdit();
-    } catch (...) {
-        return !cursor.hasPendingEdit();
+        return false;
     }
     reported.clear();
-    try {
-        cursor.movePrevious();
-    } catch (...) {
-        // The next typed rate must not land on the following record.
-        try {
-            if (mark) cursor.moveToBookmark(*mark);
-        } catch (...) {
-        }
-    }
     // A typed rate now stored, and one the rate check takes, is what a later
     // check puts back: never the older rate shown when the country was chosen.
     const bool origin = box == RateBox::Origin;
-    if (auto r = typed ? cursor.current() : std::nullopt; r && r->roe > 0 && (!origin || r->roe < 1000000))
+    if (auto r = cursor.current(); r && r->roe > 0 && (!origin || r->roe < 1000000))
         (origin ? savedOrigin_ : savedDestination_) = generalNumber(r->roe, format_);
     return true;
 }

@@ -74,6 +74,7 @@ int RatePlan::count(RateChange what) const {
 
 RatePlan planRateUpdate(const RateSet& table, const std::set<std::string>& typed, const IncomingRates& in,
                         const std::string& source, PlanOptions options) {
+    if (std::string problem = ratesDateProblem(in.date); !problem.empty()) throw RateFileError(problem);
     if (!table.date.empty() && in.date < table.date)
         throw RateFileError("its rates are of " + in.date + ", older than the table's of " + table.date);
     for (const auto& r : in.rows) checkRate(r.country, r.roe);
@@ -109,7 +110,7 @@ RatePlan planRateUpdate(const RateSet& table, const std::set<std::string>& typed
         }
         p.newRate = want.roe;
         p.what = RateChange::Update;
-        const bool isTyped = typed.count(have.country) || (table.date.empty() && have.roe != want.roe);
+        const bool isTyped = countsAsTyped(have, want, typed.count(have.country) > 0, !table.date.empty());
         const bool jump = have.roe > 0 && std::max(want.roe / have.roe, have.roe / want.roe) > kJumpFactor;
         if (isTyped && !options.replaceTyped)
             p.what = RateChange::KeptTyped;

@@ -64,11 +64,10 @@ struct PlanOptions {
 // redenomination error than a market move.
 inline constexpr double kJumpFactor = 10.0;
 
-// What merging `in` into `table` would do. A table without a date cannot tell
-// typed rates from shipped ones: as the merge does, every rate differing from
-// the file's counts as typed. Throws RateFileError when the file is older than
-// the table, carries a rate that is not a positive finite number, or has no rate
-// for any country of the table.
+// What merging `in` into `table` would do; which rates count as typed is
+// decided as the merge decides it (countsAsTyped). Throws RateFileError when the
+// file is older than the table or dated in the future, carries a rate that is
+// not a positive finite number, or has no rate for any country of the table.
 RatePlan planRateUpdate(const RateSet& table, const std::set<std::string>& typed, const IncomingRates& in,
                         const std::string& source, PlanOptions options = {});
 

@@ -69,11 +69,23 @@ public:
     // Drops the pending edit: the record keeps its rate.
     virtual void discardPendingEdit() = 0;
 
-    // A mark of the current record, and the way back to it without a walk.
-    // Nothing at end of table.
-    using Bookmark = long long;
-    virtual std::optional<Bookmark> bookmark() const = 0;
-    virtual void moveToBookmark(Bookmark mark) = 0;
+    // Reads the current record again when another program changed the table
+    // since; a pending edit stays. True when the record read differs.
+    virtual bool rereadIfChanged() { return false; }
+
+    // The current record's row, by which saveRate finds it; nothing at end of table.
+    virtual std::optional<long long> currentRow() const = 0;
+
+    // Saves text as the rate of the record at row, in one transaction of its
+    // own, and tells what happened. The rate is compared with what the table
+    // holds now: the same number writes nothing. A pending edit of that record
+    // is done with once the rate is saved or found unchanged, and the bound
+    // controls then show the rate as the table holds it.
+    struct SaveResult {
+        enum What { Saved, Unchanged, NotANumber, NotSaved } what;
+        std::string message;  // why not, for NotANumber and NotSaved
+    };
+    virtual SaveResult saveRate(long long row, const std::string& text) = 0;
 
     // Called after every move that changed the current record, so bound controls
     // can show it.

@@ -1,5 +1,7 @@
 #include "data/SqliteRateTable.h"
 
+#include "data/UserRateTable.h"
+
 #include <sqlite3.h>
 
 #include <unistd.h>
@@ -10,12 +12,12 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace quorvane {
 namespace {
 
-constexpr int kAheadBatch = 1024;
 constexpr const char* kColumns = "rowid, Country, Currency, Description, CODE, ROE";
 
 std::string sqliteMessage(sqlite3* db) {
@@ -41,15 +43,6 @@ void finalize(sqlite3_stmt*& st) {
 std::string columnText(sqlite3_stmt* st, int col) {
     const unsigned char* t = sqlite3_column_text(st, col);
     return t ? reinterpret_cast<const char*>(t) : std::string();
-}
-
-void exec(sqlite3* db, const char* sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        std::string msg = err ? err : sqliteMessage(db);
-        sqlite3_free(err);
-        throw StoreError(kErrStore, std::string("The rate table could not be written: ") + msg);
-    }
 }
 
 // Splits RFC 4180 CSV into rows of fields.
@@ -96,40 +89,29 @@ std::optional<double> parseStoredRate(const std::string& text) {
     return negative ? -v : v;
 }
 
-RateDatabase::RateDatabase(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        std::string msg = sqliteMessage(db_);
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
-    }
-    sqlite3_busy_timeout(db_, 2000);
+RateDatabase::RateDatabase(const std::string& path) : db_(path) {
     // Checks that RATES has every field the program reads; a damaged file or a
     // file that is not a database fails here too.
+    sqlite3* db = db_.handle();
     sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db_, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1",
-                                -1, &st, nullptr);
+    int rc = sqlite3_prepare_v2(db, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1", -1, &st, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_step(st);
     sqlite3_finalize(st);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        std::string msg = sqliteMessage(db_);
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw StoreError(kErrNotOpen, "'" + path + "' holds no usable rate table RATES: " + msg);
-    }
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw StoreError(kErrNotOpen, sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK
+                                          ? halfWrittenMessage(path)
+                                          : "'" + path + "' holds no usable rate table RATES: " + sqliteMessage(db));
     // Opening only reads. A file without the index on Country is still served:
     // a lookup then scans, which takes well under a millisecond at this size.
-    sqlite3_stmt* typed = nullptr;
-    if (sqlite3_prepare_v2(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'TYPED_RATES'", -1,
-                           &typed, nullptr) == SQLITE_OK)
-        hasTypedRates_ = sqlite3_step(typed) == SQLITE_ROW;
-    sqlite3_finalize(typed);
+    hasTypedRates_ = db_.hasTable("TYPED_RATES");
 }
 
-RateDatabase::~RateDatabase() { sqlite3_close(db_); }
+std::string halfWrittenMessage(const std::string& path) {
+    return "The rate table '" + path + "' was left half-changed by a program that stopped while changing it, "
+           "and it cannot be put right here because the file or its folder may not be written. Let someone "
+           "who may write it run quorvane-rates show once, or copy the file together with '" + path +
+           "-journal' beside it into a folder you may write.";
+}
 
 std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
     auto rows = parseCsv(csvText);
@@ -139,78 +121,47 @@ std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
         const auto& r = rows[i];
         if (r.size() != 5)
             throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) + " does not have 5 fields.");
+        const std::string line = "Rate data line " + std::to_string(i + 1);
+        RateRecord rec{r[0], r[1], r[2], r[3], 0};
+        checkIncomingRow(rec, line);
         auto roe = parseStoredRate(r[4]);
-        if (!roe)
-            throw StoreError(kErrConversion, "Rate data line " + std::to_string(i + 1) + ": '" + r[4] + "' is not a number.");
-        out.push_back({r[0], r[1], r[2], r[3], *roe});
+        if (!roe) throw StoreError(kErrConversion, line + ": '" + r[4] + "' is not a number.");
+        rec.roe = *roe;
+        out.push_back(std::move(rec));
     }
     return out;
 }
 
 void RateDatabase::createFromCsv(const std::string& path, const std::string& csvText, const std::string& ratesDate,
                                  const std::string& ratesSource) {
+    const std::string exists = "'" + path + "' already exists; an existing rate table is never replaced.";
     std::error_code ec;
-    if (std::filesystem::exists(path, ec))
-        throw StoreError(kErrStore, "'" + path + "' already exists; an existing rate table is never replaced.");
+    if (std::filesystem::exists(path, ec)) throw StoreError(kErrStore, exists);
     const auto rates = ratesFromCsv(csvText);
-    sqlite3* db = nullptr;
-    std::string tmp = path + ".part";
-    std::filesystem::remove(tmp, ec);
-    if (sqlite3_open_v2(tmp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        std::string msg = sqliteMessage(db);
-        sqlite3_close(db);
-        throw StoreError(kErrStore, "'" + tmp + "' could not be created: " + msg);
-    }
-    sqlite3_stmt* st = nullptr;
-    try {
-        exec(db, "BEGIN");
-        exec(db, "CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
-        st = prepare(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
-        for (const auto& r : rates) {
-            int f = 1;
-            for (const auto* text : {&r.country, &r.currency, &r.description, &r.code})
-                sqlite3_bind_text(st, f++, text->c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_double(st, 5, r.roe);
-            if (sqlite3_step(st) != SQLITE_DONE) failStore(db, "A rate could not be stored");
-            sqlite3_reset(st);
-        }
-        finalize(st);
-        exec(db, "CREATE INDEX RATES_Country ON RATES(Country)");
+    const bool made = publishNewFile(path, [&](const std::string& tmp) {
+        Database db(tmp, true);
+        Transaction t(db);
+        db.exec("CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
+        Statement insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (const auto& r : rates)
+            insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
+        db.exec("CREATE INDEX RATES_Country ON RATES(Country)");
         // Which rates the user typed, and what the rates are: what later merges go by.
-        exec(db, "CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-        exec(db, "CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
-        st = prepare(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
-        for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}}) {
-            if (value->empty()) continue;
-            sqlite3_bind_text(st, 1, key, -1, SQLITE_STATIC);
-            sqlite3_bind_text(st, 2, value->c_str(), -1, SQLITE_TRANSIENT);
-            if (sqlite3_step(st) != SQLITE_DONE) failStore(db, "The rates' date could not be stored");
-            sqlite3_reset(st);
-        }
-        finalize(st);
-        exec(db, "COMMIT");
-    } catch (...) {
-        finalize(st);
-        sqlite3_close(db);
-        std::filesystem::remove(tmp, ec);
-        throw;
-    }
-    sqlite3_close(db);
-    // link() refuses to replace a file, so a rate table that appeared meanwhile
-    // is kept as well.
-    int rc = ::link(tmp.c_str(), path.c_str());
-    int err = errno;
-    std::filesystem::remove(tmp, ec);
-    if (rc != 0)
-        throw StoreError(kErrStore, "'" + path + "' could not be created: " + std::strerror(err) +
-                                        (err == EEXIST ? "; an existing rate table is never replaced." : "."));
+        db.exec("CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
+        db.exec("CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+        Statement info(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
+        for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}})
+            if (!value->empty()) info.bind(1, std::string(key)).bind(2, *value).run();
+        t.commit();
+    });
+    if (!made) throw StoreError(kErrStore, exists);
 }
 
 SqliteCursor::SqliteCursor(std::string path, RateParser parser)
     : path_(std::move(path)), parser_(parser ? parser : &parseStoredRate) {}
 
 SqliteCursor::~SqliteCursor() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
 }
 
 void SqliteCursor::requireOpen() const {
@@ -218,10 +169,9 @@ void SqliteCursor::requireOpen() const {
 }
 
 void SqliteCursor::refresh() {
-    for (auto* st : {&stFirst_, &stNextBatch_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
     open_ = false;
     cur_.reset();
-    aheadValid_ = false;
     pending_.reset();
     if (!db_) {
         // Both cursors name the same file; they share one connection to it.
@@ -237,15 +187,32 @@ void SqliteCursor::refresh() {
     sqlite3* db = db_->handle();
     std::string cols = kColumns;
     stFirst_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid LIMIT 1");
-    stNextBatch_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT " +
-                                   std::to_string(kAheadBatch));
+    stNext_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT 1");
     stById_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid = ?1");
     stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
     stLast_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid DESC LIMIT 1");
     stFind_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1");
     stFindNull_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country IS NULL ORDER BY rowid LIMIT 1");
     open_ = true;
+    seenVersion_ = db_->dataVersion();
     arrive(fetchOne(stFirst_));
+}
+
+bool SqliteCursor::rereadIfChanged() {
+    if (!open_ || !cur_) return false;
+    const long long version = db_->dataVersion();
+    if (version == seenVersion_) return false;
+    seenVersion_ = version;
+    auto row = fetchRow(stById_, cur_->rowid);
+    if (!row) return false;
+    const RateRecord& a = row->rec;
+    const RateRecord& b = cur_->rec;
+    if (std::tie(a.country, a.currency, a.description, a.code, a.roe) ==
+        std::tie(b.country, b.currency, b.description, b.code, b.roe))
+        return false;
+    cur_->rec = a;
+    notifyMoved();
+    return true;
 }
 
 SqliteCursor::Row SqliteCursor::readRow(sqlite3_stmt* st) {
@@ -268,9 +235,13 @@ std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(sqlite3_stmt* st) {
     return row;
 }
 
+std::optional<SqliteCursor::Row> SqliteCursor::fetchRow(sqlite3_stmt* st, long long rowid) {
+    sqlite3_bind_int64(st, 1, rowid);
+    return fetchOne(st);
+}
+
 void SqliteCursor::arrive(std::optional<Row> row) {
     cur_ = std::move(row);
-    leftValid_ = false;
     pending_.reset();
     notifyMoved();
 }
@@ -289,27 +260,43 @@ std::string refusalReason(sqlite3* db, int rc) {
 }
 }  // namespace
 
-void SqliteCursor::commitPending() {
-    if (!pending_) return;
-    if (!cur_) { pending_.reset(); return; }
-    auto value = parser_(*pending_);
+RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::string& text) {
+    requireOpen();
+    const bool isCurrent = cur_ && cur_->rowid == rowid;
+    auto done = [&](SaveResult::What what, std::optional<Row> now) {
+        if (isCurrent) {
+            if (now) cur_->rec = now->rec;
+            pending_.reset();
+            notifyMoved();
+        }
+        return SaveResult{what, {}};
+    };
+    // "Now": another program may have changed the rate since it was read. A
+    // read refused by a lock is left to the write, which says so.
+    std::optional<Row> now;
+    try {
+        now = fetchRow(stById_, rowid);
+    } catch (const StoreError&) {
+        if (isCurrent) now = cur_;
+    }
+    const std::string country = now ? now->rec.country : "this country";
+    auto value = parser_(text);
     if (!value)
-        throw StoreError(kErrConversion, "'" + *pending_ + "' is not a number; the rate of " + cur_->rec.country +
-                                             " was left as it was.");
-    // The same number again changes nothing, so nothing is written.
-    if (cur_->rec.roe == *value) { pending_.reset(); return; }
+        return {SaveResult::NotANumber, "'" + text + "' is not a number; the rate of " + country + " was left as it was."};
+    if (now && now->rec.roe == *value) return done(SaveResult::Unchanged, now);
+    if (!now) return {SaveResult::NotSaved, "The rate could not be saved: its record is no longer in the rate table."};
+
     sqlite3* db = db_->handle();
-    sqlite3_stmt* up = nullptr;
     int rc = SQLITE_OK;
     auto step = [&](const char* sql, bool bindCountry) {
-        up = nullptr;
+        sqlite3_stmt* up = nullptr;
         rc = sqlite3_prepare_v2(db, sql, -1, &up, nullptr);
         if (rc == SQLITE_OK) {
             if (bindCountry) {
-                sqlite3_bind_text(up, 1, cur_->rec.country.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(up, 1, country.c_str(), -1, SQLITE_TRANSIENT);
             } else {
                 sqlite3_bind_double(up, 1, *value);
-                sqlite3_bind_int64(up, 2, cur_->rowid);
+                sqlite3_bind_int64(up, 2, rowid);
             }
             rc = sqlite3_step(up);
             if (rc == SQLITE_DONE) rc = SQLITE_OK;
@@ -319,10 +306,14 @@ void SqliteCursor::commitPending() {
     };
     bool ok = (rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) == SQLITE_OK;
     if (ok) {
+        // A table of the older kind gets the tables that record typed rates
+        // with its first typed rate, so that rate is recorded as typed too.
         ok = step("UPDATE RATES SET ROE = ?1 WHERE rowid = ?2", false) &&
-             (!db_->hasTypedRates() ||
-              step("INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
-                   "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))", true)) &&
+             (db_->hasTypedRates() ||
+              (step("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)", false) &&
+               step("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)", false))) &&
+             step("INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
+                  "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))", true) &&
              (rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr)) == SQLITE_OK;
         if (!ok) {
             int failed = sqlite3_extended_errcode(db);
@@ -331,31 +322,24 @@ void SqliteCursor::commitPending() {
         }
     }
     if (!ok)
-        throw StoreError(kErrNotSaved, "The rate of " + cur_->rec.country + " could not be saved: " +
-                                           refusalReason(db, rc) + ".");
-    db_->wrote();
-    cur_->rec.roe = *value;
-    pending_.reset();
+        return {SaveResult::NotSaved,
+                "The rate of " + country + " could not be saved: " + refusalReason(db, rc) + "."};
+    db_->setHasTypedRates();
+    now->rec.roe = *value;
+    return done(SaveResult::Saved, now);
 }
 
-void SqliteCursor::refillAhead() {
-    ahead_.clear();
-    aheadValid_ = false;
-    aheadGen_ = db_->generation();
-    sqlite3_stmt* st = stNextBatch_;
-    sqlite3_bind_int64(st, 1, cur_ ? cur_->rowid : 0);
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) ahead_.push_back(readRow(st));
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) { ahead_.clear(); failStore(db_->handle(), "The rate table could not be read"); }
-    aheadReachesEnd_ = ahead_.size() < static_cast<size_t>(kAheadBatch);
-    aheadValid_ = true;
+void SqliteCursor::commitPending() {
+    if (!pending_) return;
+    if (!cur_) { pending_.reset(); return; }
+    const SaveResult r = saveRate(cur_->rowid, *pending_);
+    if (r.what == SaveResult::NotANumber) throw StoreError(kErrConversion, r.message);
+    if (r.what == SaveResult::NotSaved) throw StoreError(kErrNotSaved, r.message);
 }
 
 void SqliteCursor::moveFirst() {
     requireOpen();
     commitPending();
-    aheadValid_ = false;
     arrive(fetchOne(stFirst_));
 }
 
@@ -363,39 +347,14 @@ void SqliteCursor::moveNext() {
     requireOpen();
     if (!cur_) throw StoreError(kErrNoCurrentRecord, "There is no current record: the cursor is past the last rate.");
     commitPending();
-    // Read ahead in batches so that walking the whole table costs one query per
-    // batch; any write drops what was read.
-    if (!aheadValid_ || aheadGen_ != db_->generation()) refillAhead();
-    if (ahead_.empty()) {
-        aheadValid_ = false;
-        left_ = std::move(cur_);
-        arrive(std::nullopt);
-        leftValid_ = true;
-        return;
-    }
-    Row next = std::move(ahead_.front());
-    ahead_.pop_front();
-    if (ahead_.empty() && !aheadReachesEnd_) aheadValid_ = false;
-    left_ = std::move(cur_);
-    arrive(std::move(next));
-    leftValid_ = true;
+    arrive(fetchRow(stNext_, cur_->rowid));
 }
 
 void SqliteCursor::movePrevious() {
     requireOpen();
     commitPending();
-    aheadValid_ = false;
-    // Straight after a move next, the previous record is the one just left: it
-    // is taken back without a read, so the rate-entry pair returns to its record
-    // even while another program holds the file locked.
-    if (leftValid_ && left_) {
-        leftValid_ = false;
-        arrive(std::move(left_));
-        return;
-    }
     if (!cur_) { arrive(fetchOne(stLast_)); return; }
-    sqlite3_bind_int64(stPrev_, 1, cur_->rowid);
-    auto prev = fetchOne(stPrev_);
+    auto prev = fetchRow(stPrev_, cur_->rowid);
     if (!prev) throw StoreError(kErrNoCurrentRecord, "There is no record before the first rate.");
     arrive(std::move(prev));
 }
@@ -403,7 +362,6 @@ void SqliteCursor::movePrevious() {
 void SqliteCursor::moveLast() {
     requireOpen();
     commitPending();
-    aheadValid_ = false;
     arrive(fetchOne(stLast_));
 }
 
@@ -427,7 +385,6 @@ void SqliteCursor::findFirst(const std::string& country) {
     // A record without a name is listed as an empty name; it can be chosen too.
     if (!row && country.empty()) row = fetchOne(stFindNull_);
     if (!row) throw StoreError(kErrNotFound, "No country named \"" + country + "\" is in the rate table.");
-    aheadValid_ = false;
     arrive(std::move(row));
 }
 
@@ -444,7 +401,6 @@ void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
     }
     finalize(st);
     if (rc != SQLITE_DONE) failStore(db_->handle(), "The rate table could not be read");
-    aheadValid_ = false;
     arrive(std::nullopt);
 }
 
@@ -457,20 +413,9 @@ void SqliteCursor::setPendingRate(const std::string& text) {
     if (cur_) pending_ = text;
 }
 
-std::optional<RecordCursor::Bookmark> SqliteCursor::bookmark() const {
+std::optional<long long> SqliteCursor::currentRow() const {
     if (!cur_) return std::nullopt;
     return cur_->rowid;
-}
-
-void SqliteCursor::moveToBookmark(Bookmark mark) {
-    requireOpen();
-    commitPending();
-    aheadValid_ = false;
-    if (cur_ && cur_->rowid == mark) return;
-    sqlite3_bind_int64(stById_, 1, mark);
-    auto row = fetchOne(stById_);
-    if (!row) throw StoreError(kErrNotFound, "The record to return to is no longer in the rate table.");
-    arrive(std::move(row));
 }
 
 }  // namespace quorvane

@@ -2,8 +2,8 @@
 // The rate table RATES in an SQLite file, and record cursors over it that walk it
 // in table order (rowid) without scanning.
 #include "data/RecordCursor.h"
+#include "data/Sqlite.h"
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,16 +20,16 @@ public:
     // Opens an existing file; throws StoreError when it is missing, not a database,
     // or has no usable RATES table. Never creates or writes the file.
     explicit RateDatabase(const std::string& path);
-    ~RateDatabase();
+    ~RateDatabase() = default;
     RateDatabase(const RateDatabase&) = delete;
     RateDatabase& operator=(const RateDatabase&) = delete;
 
-    sqlite3* handle() const { return db_; }
-    // Bumped by every write, so cursors drop the rows they read ahead.
-    unsigned long generation() const { return generation_; }
-    void wrote() { ++generation_; }
+    sqlite3* handle() const { return db_.handle(); }
     // The file records which rates the user typed.
     bool hasTypedRates() const { return hasTypedRates_; }
+    void setHasTypedRates() { hasTypedRates_ = true; }
+    // Changes whenever another connection (another program) committed a change.
+    long long dataVersion() const { return db_.dataVersion(); }
 
     // Creates a new rate table file from CSV text (header line, then
     // Country,Currency,Description,CODE,ROE rows), with the empty TYPED_RATES
@@ -39,10 +39,13 @@ public:
                               const std::string& ratesDate = {}, const std::string& ratesSource = {});
 
 private:
-    sqlite3* db_ = nullptr;
-    unsigned long generation_ = 0;
+    Database db_;
     bool hasTypedRates_ = false;
 };
+
+// What to tell when a table was left half-changed by a program that was killed
+// (its journal lies beside it) and cannot be put right from here.
+std::string halfWrittenMessage(const std::string& path);
 
 // The rows of rate data in CSV text as createFromCsv reads them; throws StoreError
 // naming the line that is wrong.
@@ -70,8 +73,9 @@ public:
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }
-    std::optional<Bookmark> bookmark() const override;
-    void moveToBookmark(Bookmark mark) override;
+    bool rereadIfChanged() override;
+    std::optional<long long> currentRow() const override;
+    SaveResult saveRate(long long row, const std::string& text) override;
 
 private:
     struct Row { long long rowid; RateRecord rec; };
@@ -80,27 +84,22 @@ private:
     void arrive(std::optional<Row> row);
     static Row readRow(sqlite3_stmt* st);
     std::optional<Row> fetchOne(sqlite3_stmt* st);
-    void refillAhead();
+    std::optional<Row> fetchRow(sqlite3_stmt* st, long long rowid);
 
     std::string path_;
     RateParser parser_;
     std::shared_ptr<RateDatabase> db_;
     sqlite3_stmt* stFirst_ = nullptr;
-    sqlite3_stmt* stNextBatch_ = nullptr;
+    sqlite3_stmt* stNext_ = nullptr;
     sqlite3_stmt* stPrev_ = nullptr;
     sqlite3_stmt* stLast_ = nullptr;
     sqlite3_stmt* stFind_ = nullptr;
     sqlite3_stmt* stFindNull_ = nullptr;
     sqlite3_stmt* stById_ = nullptr;
     std::optional<Row> cur_;
-    std::optional<Row> left_;  // the record the last move next left
-    bool leftValid_ = false;
     bool open_ = false;
+    long long seenVersion_ = -1;  // the table's data version when this cursor last read
     std::optional<std::string> pending_;
-    std::deque<Row> ahead_;   // rows after cur_, read in one batch
-    unsigned long aheadGen_ = 0;
-    bool aheadReachesEnd_ = false;
-    bool aheadValid_ = false;
 };
 
 }  // namespace quorvane

@@ -1,97 +1,41 @@
 #include "data/UserRateTable.h"
 
+#include "data/Sqlite.h"
+#include "data/SqliteRateTable.h"
+
 #include <sqlite3.h>
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <ctime>
 #include <set>
 
 namespace quorvane {
 namespace {
 
-class Db {
-public:
-    Db(const std::string& path, bool write) : path_(path) {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec))
-            throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
-        int flags = write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
-        if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
-            std::string msg = message();
-            sqlite3_close(db_);
-            db_ = nullptr;
-            throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
-        }
-        sqlite3_busy_timeout(db_, 5000);
-    }
-    ~Db() { sqlite3_close(db_); }
-    Db(const Db&) = delete;
-    Db& operator=(const Db&) = delete;
+using Db = Database;
+using Stmt = Statement;
 
-    sqlite3* get() const { return db_; }
-    const std::string& path() const { return path_; }
-    std::string message() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
-    [[noreturn]] void fail(const std::string& what) const {
-        throw StoreError(kErrStore, what + " '" + path_ + "': " + message());
-    }
-    void exec(const char* sql) {
-        if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail("Could not write the rate table");
-    }
-    bool hasTable(const char* name) const;
-
-private:
-    std::string path_;
-    sqlite3* db_ = nullptr;
-};
-
-class Stmt {
-public:
-    Stmt(const Db& db, const char* sql) : db_(db) {
-        if (sqlite3_prepare_v2(db.get(), sql, -1, &st_, nullptr) != SQLITE_OK) db.fail("Could not read the rate table");
-    }
-    ~Stmt() { sqlite3_finalize(st_); }
-    Stmt(const Stmt&) = delete;
-    Stmt& operator=(const Stmt&) = delete;
-
-    Stmt& bind(int i, const std::string& s) { sqlite3_bind_text(st_, i, s.c_str(), -1, SQLITE_TRANSIENT); return *this; }
-    Stmt& bind(int i, double v) { sqlite3_bind_double(st_, i, v); return *this; }
-    Stmt& bind(int i, long long v) { sqlite3_bind_int64(st_, i, v); return *this; }
-    bool row() {
-        int rc = sqlite3_step(st_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc != SQLITE_DONE) db_.fail("Could not read or write the rate table");
-        return false;
-    }
-    void run() { row(); sqlite3_reset(st_); sqlite3_clear_bindings(st_); }
-    std::string text(int c) const {
-        auto* t = sqlite3_column_text(st_, c);
-        return t ? reinterpret_cast<const char*>(t) : std::string();
-    }
-    double real(int c) const { return sqlite3_column_double(st_, c); }
-    long long integer(int c) const { return sqlite3_column_int64(st_, c); }
-
-private:
-    const Db& db_;
-    sqlite3_stmt* st_ = nullptr;
-};
-
-bool Db::hasTable(const char* name) const {
-    Stmt st(*this, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
-    return st.bind(1, std::string(name)).row();
-}
+std::string daysAfterToday(int days);
 
 RatesInfo readInfo(const Db& db) {
     RatesInfo info;
     if (!db.hasTable("QUORVANE_INFO")) return info;
     Stmt st(db, "SELECT Key, Value FROM QUORVANE_INFO WHERE Key IN ('rates_date', 'rates_source')");
     while (st.row()) (st.text(0) == "rates_date" ? info.date : info.source) = st.text(1);
+    // A date that is no date, or lies after tomorrow, would make every later
+    // rate look older: such a table counts as undated.
+    if (!isIsoDate(info.date) || info.date > daysAfterToday(1)) info.date.clear();
     return info;
 }
 
@@ -109,21 +53,99 @@ bool sameFields(const RateRecord& a, const RateRecord& b) {
 
 }  // namespace
 
+namespace {
+std::string todayOverride;
+
+std::chrono::year_month_day dayOf(const std::string& iso) {
+    using namespace std::chrono;
+    return year_month_day{year{std::stoi(iso.substr(0, 4))}, month{unsigned(std::stoi(iso.substr(5, 2)))},
+                          day{unsigned(std::stoi(iso.substr(8, 2)))}};
+}
+
+std::string isoOf(std::chrono::year_month_day d) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", int(d.year()), unsigned(d.month()), unsigned(d.day()));
+    return buf;
+}
+
+std::string daysAfterToday(int days) {
+    return isoOf(std::chrono::sys_days(dayOf(todayIso())) + std::chrono::days(days));
+}
+
+// A field's length in characters: UTF-8 continuation bytes are not counted.
+size_t characters(const std::string& s) {
+    return std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+}  // namespace
+
 bool isIsoDate(const std::string& t) {
     if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
     for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
         if (t[i] < '0' || t[i] > '9') return false;
-    int month = std::stoi(t.substr(5, 2)), day = std::stoi(t.substr(8, 2));
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+    return dayOf(t).ok();
+}
+
+std::string todayIso() {
+    if (!todayOverride.empty()) return todayOverride;
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d", &local);
+    return buf;
+}
+
+void setTodayForTests(const std::string& isoDate) { todayOverride = isoDate; }
+
+std::string ratesDateProblem(const std::string& date) {
+    if (!isIsoDate(date)) return "'" + date + "' is no date of the calendar of the form YYYY-MM-DD";
+    if (date > daysAfterToday(2))
+        return "their date " + date + " lies in the future (today is " + todayIso() + "); rates of the future do not exist";
+    return {};
+}
+
+std::string rowProblem(const RateRecord& r) {
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Country", &r.country}, {"Currency", &r.currency}, {"Description", &r.description}, {"CODE", &r.code}};
+    for (auto [name, text] : fields) {
+        const std::string& t = *text;
+        for (size_t i = 0; i < t.size(); ++i) {
+            const auto c = static_cast<unsigned char>(t[i]);
+            const bool c1 = c == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) < 0xA0 &&
+                            static_cast<unsigned char>(t[i + 1]) >= 0x80;
+            if (c < 0x20 || c == 0x7F || c1) return std::string("its ") + name + " holds a control character";
+            const char n = i + 1 < t.size() ? t[i + 1] : '\0';
+            if (c == '<' && (std::isalpha(static_cast<unsigned char>(n)) || n == '/' || n == '!'))
+                return std::string("its ") + name + " holds text that looks like markup (\"" + t.substr(i, 2) + "\")";
+        }
+        if (characters(t) > kMaxFieldChars)
+            return std::string("its ") + name + " is longer than " + std::to_string(kMaxFieldChars) + " characters";
+    }
+    return {};
+}
+
+void checkIncomingRow(const RateRecord& row, const std::string& where) {
+    if (std::string problem = rowProblem(row); !problem.empty())
+        throw StoreError(kErrConversion, where + " cannot be taken: " + problem + ".");
+}
+
+bool countsAsTyped(const RateRecord& stored, const RateRecord& incoming, bool recordedTyped, bool tableDated) {
+    if (recordedTyped) return true;
+    if (tableDated || incoming.code != stored.code || incoming.roe == stored.roe) return false;
+    char six[32];  // whatever the process's C locale
+    double rounded = 0;
+    auto end = std::to_chars(six, six + sizeof six, stored.roe, std::chars_format::general, 6).ptr;
+    std::from_chars(six, end, rounded);
+    return incoming.roe != rounded;
 }
 
 RatesInfo readRatesInfo(const std::string& dbPath) {
-    Db db(dbPath, false);
+    Db db(dbPath);
     return readInfo(db);
 }
 
 RateSet readRateSet(const std::string& dbPath) {
-    Db db(dbPath, false);
+    Db db(dbPath);
     RateSet set;
     RatesInfo info = readInfo(db);
     set.date = info.date;
@@ -134,23 +156,15 @@ RateSet readRateSet(const std::string& dbPath) {
 }
 
 void prepareRateTable(const std::string& dbPath) {
-    {
-        Db db(dbPath, false);
-        if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO")) return;
-    }
-    Db db(dbPath, true);
-    db.exec("BEGIN IMMEDIATE");
-    try {
-        addSchema(db, false);
-        db.exec("COMMIT");
-    } catch (...) {
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
+    Db db(dbPath);
+    if (db.hasTable("TYPED_RATES") && db.hasTable("QUORVANE_INFO")) return;
+    Transaction t(db);
+    addSchema(db, false);
+    t.commit();
 }
 
 std::set<std::string> readTypedCountries(const std::string& dbPath) {
-    Db db(dbPath, false);
+    Db db(dbPath);
     std::set<std::string> typed;
     if (!db.hasTable("TYPED_RATES")) return typed;
     Stmt st(db, "SELECT Country FROM TYPED_RATES");
@@ -159,10 +173,16 @@ std::set<std::string> readTypedCountries(const std::string& dbPath) {
 }
 
 MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped, bool sameDateToo) {
-    if (!isIsoDate(rates.date))
-        throw StoreError(kErrStore, "The new rates carry no date (YYYY-MM-DD) but '" + rates.date +
-                                        "'; the rate table '" + userDbPath + "' was left as it was.");
-    Db db(userDbPath, true);
+    if (std::string problem = ratesDateProblem(rates.date); !problem.empty())
+        throw StoreError(kErrStore, "The new rates cannot be taken: " + problem + ". The rate table '" + userDbPath +
+                                        "' was left as it was.");
+    for (size_t i = 0; i < rates.rows.size(); ++i) {
+        const std::string& name = rates.rows[i].country;
+        const bool nameable = rowProblem({name, {}, {}, {}, 0}).empty();
+        checkIncomingRow(rates.rows[i], "Row " + std::to_string(i + 1) + (nameable ? " (" + name + ")" : "") +
+                                            " of the new rates from " + rates.source);
+    }
+    Db db(userDbPath);
     MergeSummary sum;
     db.exec("BEGIN IMMEDIATE");
     try {
@@ -177,22 +197,15 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         std::map<std::string, const RateRecord*> incoming;
         for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
 
-        // Without a date the table's origin is unknown: a rate that differs from
-        // the new one may be the user's and is marked typed before anything
-        // changes. Two differences are not the user's: the shipped rates lost
-        // their digits beyond the sixth, and a currency that was replaced (its
-        // code changed) has no rate worth keeping.
+        // Without a date the table's origin is unknown: a rate that may be the
+        // user's is marked typed before anything changes.
         if (info.date.empty()) {
             Stmt rows(db, "SELECT Country, CODE, ROE FROM RATES ORDER BY rowid");
             Stmt mark(db, "INSERT OR IGNORE INTO TYPED_RATES (Country, TypedAt) VALUES (?1, NULL)");
             while (rows.row()) {
                 auto it = incoming.find(rows.text(0));
-                if (it == incoming.end() || it->second->code != rows.text(1)) continue;
-                char six[32];  // whatever the process's C locale
-                double rounded = 0;
-                auto end = std::to_chars(six, six + sizeof six, rows.real(2), std::chars_format::general, 6).ptr;
-                std::from_chars(six, end, rounded);
-                if (it->second->roe != rows.real(2) && it->second->roe != rounded)
+                if (it != incoming.end() &&
+                    countsAsTyped({rows.text(0), {}, {}, rows.text(1), rows.real(2)}, *it->second, false, false))
                     mark.bind(1, rows.text(0)).run();
             }
         }
@@ -236,16 +249,16 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         info2.bind(1, std::string("rates_date")).bind(2, rates.date).run();
         info2.bind(1, std::string("rates_source")).bind(2, rates.source).run();
     } catch (const StoreError& e) {
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw StoreError(e.number(), std::string(e.what()) + ". The rate table was left as it was.");
     } catch (...) {
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     // The statements are finalized; COMMIT can take the file.
-    if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (sqlite3_exec(db.handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         std::string msg = db.message();
-        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw StoreError(kErrStore, "The new rates could not be saved in '" + userDbPath + "': " + msg +
                                         ". The rate table was left as it was.");
     }
@@ -266,31 +279,19 @@ MergeSummary mergeShipped(const std::string& userDbPath, const std::string& ship
 bool copyRateTable(const std::string& fromPath, const std::string& toPath) {
     std::error_code ec;
     if (std::filesystem::exists(toPath, ec)) return false;
-    Db from(fromPath, false);
-    std::string tmp = toPath + ".part" + std::to_string(::getpid());
-    std::filesystem::remove(tmp, ec);
-    sqlite3* to = nullptr;
-    int rc = sqlite3_open_v2(tmp.c_str(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) {
-        // The backup reads one consistent state even while another program writes.
-        sqlite3_backup* b = sqlite3_backup_init(to, "main", from.get(), "main");
-        rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to);
-        if (b) sqlite3_backup_finish(b);
-        if (rc == SQLITE_DONE) rc = SQLITE_OK;
+    Db from(fromPath);
+    try {
+        return publishNewFile(toPath, [&](const std::string& tmp) {
+            Db to(tmp, true);
+            // The backup reads one consistent state even while another program writes.
+            sqlite3_backup* b = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
+            int rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to.handle());
+            if (b) sqlite3_backup_finish(b);
+            if (rc != SQLITE_DONE) to.fail("The copy could not be written to");
+        });
+    } catch (const StoreError& e) {
+        throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + e.what());
     }
-    std::string msg = to ? sqlite3_errmsg(to) : "out of memory";
-    sqlite3_close(to);
-    if (rc != SQLITE_OK) {
-        std::filesystem::remove(tmp, ec);
-        throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + msg);
-    }
-    // link() never replaces: a copy made meanwhile by another start is kept.
-    int linked = ::link(tmp.c_str(), toPath.c_str());
-    int err = errno;
-    std::filesystem::remove(tmp, ec);
-    if (linked == 0) return true;
-    if (err == EEXIST) return false;
-    throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + std::strerror(err));
 }
 
 }  // namespace quorvane

@@ -46,8 +46,33 @@ RateSet readRateSet(const std::string& dbPath);
 // The countries whose rate the user typed (none when the table does not record them).
 std::set<std::string> readTypedCountries(const std::string& dbPath);
 
-// Whether YYYY-MM-DD is a plausible date.
+// Whether text is YYYY-MM-DD naming a day of the calendar (no 31 February).
 bool isIsoDate(const std::string& text);
+
+// Today's date, YYYY-MM-DD, on this computer's clock; a test can set another
+// (an empty text goes back to the clock).
+std::string todayIso();
+void setTodayForTests(const std::string& isoDate);
+
+// Why rates of this date cannot be taken (no calendar date, or more than two
+// days after today: no one publishes rates of the future); empty when they can.
+std::string ratesDateProblem(const std::string& date);
+
+// Why a row of incoming rates cannot go into a table: a control character, text
+// that looks like markup ("<" before a letter, "/" or "!"), or a field of more
+// than kMaxFieldChars characters; empty when it can. Every way rates come in
+// (rate files, the shipped table, the build) goes through this check.
+inline constexpr int kMaxFieldChars = 200;
+std::string rowProblem(const RateRecord& row);
+// Throws StoreError "<where>: <problem>" when rowProblem finds one.
+void checkIncomingRow(const RateRecord& row, const std::string& where);
+
+// Whether a stored rate counts as typed by the user when rates `incoming` of its
+// country arrive. A table without a date cannot tell: a rate that differs from
+// the incoming one may be the user's, unless it differs only beyond six
+// significant digits (the shipped rates lost them) or the currency was replaced
+// (its code changed). The rates command's plan and the merge both go by this.
+bool countsAsTyped(const RateRecord& stored, const RateRecord& incoming, bool recordedTyped, bool tableDated);
 
 // Adds TYPED_RATES, QUORVANE_INFO and the index on Country to a table that lacks
 // them. Writes nothing to a table that has them all.

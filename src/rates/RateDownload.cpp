@@ -6,11 +6,62 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace quorvane {
 namespace {
-// The daily file is about 40 kB; anything far larger is not it.
-constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxBytes = kMaxRateFileBytes;
+
+QString kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "no regular file";
+}
 }  // namespace
+
+Download readLocalFile(const QString& path) {
+    Download d;
+    // Non-blocking, so that opening a named pipe never waits for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        d.error = QString("Could not read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return d;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        d.error = QString("%1 is %2, not a rate file").arg(path, kindOf(st.st_mode));
+    } else if (st.st_size > kMaxBytes) {
+        d.error = QString("%1 is larger than %2 MB, which no rate file is").arg(path).arg(kMaxBytes >> 20);
+    } else {
+        // At most one byte past the limit: a file that grows meanwhile is caught too.
+        d.body.resize(st.st_size + 1);
+        qint64 got = 0;
+        for (ssize_t n; got < d.body.size() && (n = ::read(fd, d.body.data() + got, d.body.size() - got)) != 0;) {
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                d.error = QString("Could not read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+                break;
+            }
+            got += n;
+            if (got == d.body.size() && got <= kMaxBytes) d.body.resize(std::min(got * 2, kMaxBytes + 1));
+        }
+        d.body.resize(got);
+        if (got > kMaxBytes)
+            d.error = QString("%1 is larger than %2 MB, which no rate file is").arg(path).arg(kMaxBytes >> 20);
+    }
+    ::close(fd);
+    if (!d.error.isEmpty()) d.body.clear();
+    return d;
+}
 
 Download downloadFile(const QUrl& url, std::chrono::milliseconds timeout, const DownloadProgress& progress) {
     QNetworkAccessManager manager;

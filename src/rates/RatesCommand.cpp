@@ -35,11 +35,9 @@ struct Fetched {
 
 Fetched fetch(const Source& s, double timeout, bool terminal, QTextStream& err) {
     if (!s.file.isEmpty()) {
-        QFile f(s.file);
-        if (!f.open(QIODevice::ReadOnly))
-            return {{}, QString("Could not read %1: %2. Give a rate file that exists and you may read.")
-                            .arg(s.file, f.errorString())};
-        return {f.readAll().toStdString(), {}};
+        const Download d = readLocalFile(s.file);
+        if (!d.error.isEmpty()) return {{}, d.error + ". Give a rate file that exists and you may read."};
+        return {d.body.toStdString(), {}};
     }
     DownloadProgress progress;
     if (terminal) {

@@ -115,7 +115,7 @@ public:
     }
     void movePrevious() override {
         need(), commit();
-        if (failPrevious) throw StoreError(kErrStore, "locked");
+        if (pos_ >= table_->size()) return moveTo(table_->empty() ? 0 : table_->size() - 1);
         if (pos_ == 0) throw StoreError(kErrNoCurrentRecord, "before first");
         moveTo(pos_ - 1);
     }
@@ -124,7 +124,12 @@ public:
     void findFirst(const std::string& country) override {
         need();
         if (failFind) throw StoreError(kErrStore, "lookup failed");
-        try { commit(); } catch (const StoreError&) { pending_.reset(); }
+        try {
+            commit();
+        } catch (const StoreError& e) {  // as the real store: only a text that is no number is dropped
+            if (e.number() != kErrConversion) throw;
+            pending_.reset();
+        }
         for (size_t i = 0; i < table_->size(); ++i)
             if ((*table_)[i].country == country) return moveTo(i);
         throw StoreError(kErrNotFound, "not found");
@@ -136,12 +141,21 @@ public:
     void setPendingRate(const std::string& t) override { if (current()) pending_ = t; }
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }
-    std::optional<Bookmark> bookmark() const override {
-        return current() ? std::optional<Bookmark>(static_cast<Bookmark>(pos_)) : std::nullopt;
+    std::optional<long long> currentRow() const override {
+        return current() ? std::optional<long long>(static_cast<long long>(pos_)) : std::nullopt;
     }
-    void moveToBookmark(Bookmark b) override { commit(), moveTo(static_cast<size_t>(b)); }
+    SaveResult saveRate(long long row, const std::string& text) override {
+        auto v = parseStoredRate(text);
+        if (!v) return {SaveResult::NotANumber, "not a number"};
+        if (!refuseWrites.empty()) return {SaveResult::NotSaved, refuseWrites};
+        RateRecord& rec = table_->at(static_cast<size_t>(row));
+        const bool same = rec.roe == *v;
+        if (!same) rec.roe = *v, ++writes;
+        if (static_cast<size_t>(row) == pos_) pending_.reset(), notifyMoved();
+        return {same ? SaveResult::Unchanged : SaveResult::Saved, {}};
+    }
 
-    bool failOpen = false, failFind = false, failPrevious = false;
+    bool failOpen = false, failFind = false;
     int failAfter = -1;  // moves to the next record that succeed before one fails; never when negative
     std::string refuseWrites;  // the reason the store gives for refusing, when not empty
     int writes = 0;
@@ -150,13 +164,10 @@ private:
     void need() const { if (!open_) throw StoreError(kErrNotOpen, "not open"); }
     void moveTo(size_t pos) { pos_ = pos, notifyMoved(); }
     void commit() {
-        if (!pending_) return;
-        auto v = parseStoredRate(*pending_);
-        if (!v) throw StoreError(kErrConversion, "not a number");
-        if (!refuseWrites.empty()) throw StoreError(kErrNotSaved, refuseWrites);
-        (*table_)[pos_].roe = *v;
-        ++writes;
-        pending_.reset();
+        if (!pending_ || pos_ >= table_->size()) return pending_.reset();
+        const SaveResult r = saveRate(static_cast<long long>(pos_), *pending_);
+        if (r.what == SaveResult::NotANumber) throw StoreError(kErrConversion, r.message);
+        if (r.what == SaveResult::NotSaved) throw StoreError(kErrNotSaved, r.message);
     }
     std::vector<RateRecord>* table_;
     size_t pos_ = 0;
