@@ -63,10 +63,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     probe.reset();
-    // The lower-case name gives the user's data folder ~/.local/share/quorvane;
-    // the display name keeps window and message titles as they were.
+    // The lower-case name gives the user's data folder ~/.local/share/quorvane.
+    // No display name: Qt would add it to every title bar ("Credits — Quorvane").
     QApplication::setApplicationName("quorvane");
-    QApplication::setApplicationDisplayName("Quorvane");
     QApplication::setApplicationVersion(QUORVANE_VERSION);
     QGuiApplication::setDesktopFileName("org.quorvane.Quorvane");
     // The folder of the resolved executable: bin/quorvane is a link into it.

@@ -67,17 +67,32 @@ type_rate() {
     xdotool key Down shift+Tab ctrl+a; xdotool type --delay 30 "${1:-1.2345}"; xdotool key shift+Tab
 }
 
+# Title bars read as the windows name themselves, with no program name added:
+# the credits, reached by the pointer over the about window's icon and L, E, A.
+credits_title() {
+    xdotool key alt+h a
+    local about; about=$(timeout 15 xdotool search --sync --onlyvisible --name '^About Quorvane$' | head -1)
+    [ -n "$about" ] || fail "no window titled About Quorvane"
+    xdotool windowfocus --sync "$about" mousemove --window "$about" 20 20 mousemove --window "$about" 30 30
+    xdotool type lea
+    local credits; credits=$(timeout 15 xdotool search --sync --onlyvisible --name '^Credits' | head -1)
+    local title; title=$(xprop -id "$credits" _NET_WM_NAME)  # the title bar's own text; WM_NAME may be cut short
+    [ "$title" = '_NET_WM_NAME(UTF8_STRING) = "Credits"' ] || fail "the credits window's title: $title"
+    kill -TERM "$app_pid"  # the credits close by their close box only; the program ends as when told to quit
+}
+
 # Without a display the program says so in a line; --help and --version need none.
 bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quorvane" "$@" 2>&1; }
 msg=$(bare); [ $? = 1 ] && [ "$msg" = "quorvane: no X or Wayland display: run it inside a desktop session." ] || fail "no display: $msg"
-[ "$(bare --version) $(bare --help | head -1)" = "quorvane 1.0.0 Usage: quorvane" ] || fail "--version or --help"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ "$(bare --version) $(bare --help | head -1)" = "quorvane $version Usage: quorvane" ] || fail "--version or --help"
 
 cp "$shipped" "$work/shipped.before"
 session type_rate
 typed=$(q "SELECT Country FROM RATES WHERE ROE = 1.2345")
 [ -n "$typed" ] || fail "the typed rate is not in $user_table"
 cmp -s "$shipped" "$work/shipped.before" || fail "the shipped table was changed"
-session true
+session credits_title
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate lost at restart"
 
 # A newer shipped table, installed by the owner of the prefix: another rate
