@@ -1,6 +1,6 @@
 # The help viewer and its help file, both beside the program.
 add_executable(quorvane-help ${CMAKE_SOURCE_DIR}/src/helpviewer_main.cpp)
-target_link_libraries(quorvane-help PRIVATE quorvane_core)
+target_link_libraries(quorvane-help PRIVATE quorvane_ui)
 set_target_properties(quorvane-help PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUORVANE_PROGRAM_DIR})
 list(APPEND QUORVANE_PROGRAM_TARGETS quorvane-help)
 

@@ -7,6 +7,7 @@
 #include "platform/QtPrinterSurface.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
+#include "support/Pictures.h"
 #include "support/TempRates.h"
 
 #include <QAction>

@@ -3,6 +3,7 @@
 #include "converter/FrmConvert.h"
 #include "platform/QuitSignals.h"
 #include "support/Fakes.h"
+#include "support/Pictures.h"
 #include "support/TempRates.h"
 
 #include <QAction>

@@ -15,6 +15,7 @@
 #include "platform/Launchers.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
+#include "support/Pictures.h"
 #include "support/TempRates.h"
 
 #include <QAbstractScrollArea>

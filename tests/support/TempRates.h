@@ -1,14 +1,12 @@
 #pragma once
 // A temporary program folder holding a real Zelvik.MDB, and rates read back from
 // it over a connection of its own, as the next start of the program would; files
-// and pictures for the tests.
+// for the tests.
 #include "data/SqliteRateTable.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <sqlite3.h>
 
 #include <clocale>
@@ -45,13 +43,6 @@ inline bool writeFile(const QString& path, const QByteArray& bytes, bool executa
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() &&
            (!executable || f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
 }
-// A picture, of a window or a printed page, where the test output is kept for a person to look at.
-inline void savePicture(const QImage& picture, const QString& name) {
-    const QString out = qEnvironmentVariable("QUORVANE_TEST_OUTPUT");
-    if (!out.isEmpty() && QDir().mkpath(out)) picture.save(out + "/" + name + ".png");
-}
-inline void saveShot(QWidget* w, const QString& name) { savePicture(w->grab().toImage(), name); }
-
 // Another program's connection holding the file: `begin` is run now, COMMIT when it ends.
 struct OtherProgram {
     sqlite3* db = nullptr;
