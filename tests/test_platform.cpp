@@ -4,6 +4,7 @@
 // within the deadline, work given up on is told so or skipped, and a task
 // blocked for good holds up neither its waiter nor the worker's owner.
 #include "platform/Contrast.h"
+#include "platform/PrinterSystem.h"
 #include "platform/SerialWorker.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,14 @@ TEST(Contrast, RatiosAndChoices) {
         EXPECT_EQ(readableOn(text, grey), shown);
     for (Rgb back : {grey, kBlackRgb, kWhiteRgb, Rgb{18, 96, 138}, mid})
         EXPECT_GE(contrastRatio(focusMarkOn(back), back), kMarkContrast);
+}
+
+TEST(PrinterSystem, EverySuccessfulIppStatusSucceeds) {
+    for (ipp_status_t ok : {IPP_STATUS_OK, IPP_STATUS_OK_CONFLICTING, IPP_STATUS_OK_IGNORED_SUBSCRIPTIONS,
+                            IPP_STATUS_OK_EVENTS_COMPLETE})
+        EXPECT_TRUE(ippSucceeded(ok)) << ok;
+    for (ipp_status_t failed : {IPP_STATUS_REDIRECTION_OTHER_SITE, IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS})
+        EXPECT_FALSE(ippSucceeded(failed)) << failed;
 }
 
 TEST(SerialWorker, WaitsNoLongerThanTheDeadline) {

@@ -112,11 +112,14 @@ void drawChart(GridOps& grid, PrinterSurface& printer) {
 }  // namespace
 
 void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui) {
-    bool failed = false;
+    bool failed = true;
     try {
         drawChart(grid, printer);
+        failed = false;
+    } catch (const std::exception& e) {
+        printer.failed(e.what());
     } catch (...) {
-        failed = true;
+        printer.failed("an unknown failure");
     }
     // Every way out leaves the window with its start-up grid, so a failed print
     // cannot strand the enlarged chart over the rest of the window.

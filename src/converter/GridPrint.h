@@ -28,6 +28,9 @@ public:
     virtual void printText(const std::string& text) = 0;
     // Ends the document: the page goes to the printer.
     virtual void endDoc() = 0;
+    // Told why printing failed, for the log: the user sees only that the
+    // printer is not available.
+    virtual void failed(const std::string& reason) { (void)reason; }
 };
 
 // The grid's size while printing: wide columns so all four fit on a page.

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QPageLayout>
 
+#include <cups/ipp.h>
+
 #include <optional>
 #include <string>
 
@@ -25,6 +27,9 @@ struct DefaultPrinter {
 
 // Why a job was not printed, or nothing when it was handed over whole.
 using SubmitError = std::optional<std::string>;
+
+// Whether an IPP status is one of the successful ones (0x0000 to 0x00ff).
+bool ippSucceeded(ipp_status_t status);
 
 namespace printer_system {
 

@@ -33,6 +33,8 @@ public:
     // Completes the page and hands it to the printer; throws when the printer
     // system refuses it or does not take it in time.
     void endDoc() override;
+    // Logs the reason as a warning, naming the printer.
+    void failed(const std::string& reason) override;
 
 private:
     const DefaultPrinter& open();
