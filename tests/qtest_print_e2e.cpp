@@ -5,6 +5,7 @@
 // after drawing began and the scheduler stopped.
 #include "converter/FrmConvert.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/QuitSignals.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/TempRates.h"
@@ -19,6 +20,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 using namespace quorvane;
@@ -128,8 +131,9 @@ private slots:
         QCOMPARE(QProcess::execute("cupsaccept", {queue_}), 0);
 
         struct LinesFail : QtPrinterSurface {  // the text and the frame are drawn by then
+            using QtPrinterSurface::QtPrinterSurface;
             void line(double, double, double, double) override { throw std::runtime_error("paper jam"); }
-        } failing;
+        } failing(w.printerSystem());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed: paper jam$"));
         QCOMPARE(messagesOf([&] { grid_Print(*w.grid(), failing, ui_); }), notAvailable);
         QCOMPARE(jobsKept(), before);
@@ -144,12 +148,13 @@ private slots:
         const QStringList before = jobsKept();
         auto resume = std::shared_ptr<void>(nullptr, [cupsd](void*) { kill(cupsd, SIGCONT); });
         struct StopsWhileDrawing : QtPrinterSurface {  // the job reaches a scheduler that has stopped
+            using QtPrinterSurface::QtPrinterSurface;
             pid_t cupsd;
             void line(double x, double y, double dx, double dy) override {
                 kill(cupsd, SIGSTOP);
                 QtPrinterSurface::line(x, y, dx, dy);
             }
-        } stopping;
+        } stopping(counted.printerSystem());
         stopping.cupsd = cupsd;
         QCOMPARE(messagesOf([&] { grid_Print(*counted.grid(), stopping, ui_); }), notAvailable);
         auto fresh = std::make_unique<FrmConvert>(rates_.folder(), &ui_);  // never counted
@@ -167,7 +172,55 @@ private slots:
         QTRY_VERIFY(action(*fresh, "mnuPrint")->isEnabled());  // its count came in
         printOneJob(*fresh, before);  // and the job given up on while stopped was not printed
     }
+
+    // The program told to end while its print waits on a stopped scheduler ends
+    // at once and whole: its printer thread is gone before the application object.
+    void endsWhileAPrintWaits() {
+        QProcess program;
+        program.start(QCoreApplication::applicationFilePath(), {"--print-then-wait", rates_.folder()});
+        QVERIFY(program.waitForStarted());
+        QVERIFY(program.waitForReadyRead(60000));
+        QCOMPARE(program.readLine().trimmed(), "waiting");
+        program.terminate();  // SIGTERM
+        const bool ended = program.waitForFinished(60000);
+        kill(qEnvironmentVariableIntValue("CUPSD_PID"), SIGCONT);
+        if (!ended) program.kill();
+        QVERIFY2(ended, "the program did not end");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
 };
 
-QTEST_MAIN(PrintEndToEnd)
+// The program's own end as main() runs it, with the print left waiting on a
+// stopped scheduler: exit status 3 when a printer thread outlived the window.
+static int printThenWait(int argc, char** argv) {
+    QApplication app(argc, argv);
+    {
+        test::FakeUi ui;
+        FrmConvert w(QString::fromLocal8Bit(argv[2]), &ui);
+        w.show();
+        for (auto [list, country] : {std::pair{ListId::Origin, "Canada"}, std::pair{ListId::Destination, "Japan"}})
+            w.chooseCountry(list, country);
+        QAction* print = w.findChild<QAction*>("mnuPrint");
+        if (!QTest::qWaitFor([&] { return print->isEnabled(); }, 30000)) return 2;
+        kill(qEnvironmentVariableIntValue("CUPSD_PID"), SIGSTOP);
+        print->trigger();  // the printer count waits on the scheduler
+        quitOnTerminationSignals();
+        std::printf("waiting\n");
+        std::fflush(stdout);
+        app.exec();
+    }
+    QDir tasks("/proc/self/task");
+    for (const QString& t : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (QFile f(tasks.filePath(t + "/comm")); f.open(QIODevice::ReadOnly) && f.readAll().startsWith("quorvane-print"))
+            return 3;
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--print-then-wait") == 0) return printThenWait(argc, argv);
+    QApplication app(argc, argv);
+    PrintEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "qtest_print_e2e.moc"

@@ -1,8 +1,8 @@
 // Platform logic: contrast as WCAG measures it and the colours the windows
 // choose with it (the window test checks them on the window under a light and a
 // dark palette); the worker the printer system is reached through: a result
-// within the deadline, work given up on is told so or skipped, and a task
-// blocked for good holds up neither its waiter nor the worker's owner.
+// within the deadline, work given up on is told so or skipped, and stopping
+// breaks off a blocked task and joins the thread.
 #include "platform/Contrast.h"
 #include "platform/PrinterSystem.h"
 #include "platform/SerialWorker.h"
@@ -56,19 +56,24 @@ TEST(SerialWorker, WaitsNoLongerThanTheDeadline) {
     EXPECT_EQ(skippedRan, 0);  // given up on while queued: never run
 }
 
-TEST(SerialWorker, OwnerGoesWhileATaskIsBlocked) {
+TEST(SerialWorker, StopBreaksOffTheBlockedTaskAndJoins) {
     std::promise<void> unblock, started;
-    auto finished = std::make_shared<std::promise<void>>();
-    std::future<void> done = finished->get_future();
-    {
-        SerialWorker w;
-        w.post([&started, gate = unblock.get_future().share(), finished] {
-            started.set_value();
-            gate.wait();
-            finished->set_value();
-        });
-        started.get_future().get();
-    }  // returns although the task is still blocked
-    unblock.set_value();
-    done.get();
+    std::shared_future<void> gate = unblock.get_future().share();
+    bool finished = false, queuedRan = false;
+    int interrupts = 0;
+    SerialWorker w;
+    w.post([&] {
+        started.set_value();
+        gate.wait();
+        finished = true;
+    });
+    w.post([&] { queuedRan = true; });
+    started.get_future().get();
+    w.stop([&] {
+        if (++interrupts == 1) unblock.set_value();
+    });
+    EXPECT_TRUE(finished);  // joined: the task had ended before stop returned
+    EXPECT_FALSE(queuedRan);
+    EXPECT_FALSE(w.post([&] { queuedRan = true; }));
+    EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now() + 1h, [](Handoff<int>& h) { h.deliver(1); }), std::nullopt);
 }

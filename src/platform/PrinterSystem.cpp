@@ -5,11 +5,16 @@
 
 #include <cups/cups.h>
 
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <cstdlib>
+
 namespace quorvane {
 
 bool ippSucceeded(ipp_status_t status) { return status < IPP_STATUS_REDIRECTION_OTHER_SITE; }
-
-namespace printer_system {
 
 namespace {
 
@@ -63,19 +68,43 @@ SubmitError sendHeldJob(const std::string& printer, const QByteArray& pdf, Hando
     return error;
 }
 
-}  // namespace
-
-SerialWorker& worker() {
-    // Never destroyed: a task blocked on a hung scheduler may still be running
-    // while the program ends.
-    static SerialWorker* w = new SerialWorker;
-    return *w;
+// Shuts down (without closing) every socket of this program that is connected
+// to the scheduler, so that a call blocked on it returns with an error. Only the
+// worker talks to the scheduler, and only while the worker is being stopped.
+void breakOffSchedulerConnections() {
+    const std::string server = cupsServer();
+    const int port = ippPort();
+    DIR* fds = opendir("/proc/self/fd");
+    if (!fds) return;
+    while (const dirent* entry = readdir(fds)) {
+        const int fd = std::atoi(entry->d_name);
+        if (fd <= 2 || fd == dirfd(fds)) continue;
+        sockaddr_storage peer{};
+        socklen_t size = sizeof peer;
+        if (getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &size) != 0) continue;
+        bool scheduler = false;
+        if (peer.ss_family == AF_UNIX)
+            scheduler = server == reinterpret_cast<const sockaddr_un&>(peer).sun_path;
+        else if (peer.ss_family == AF_INET)
+            scheduler = ntohs(reinterpret_cast<const sockaddr_in&>(peer).sin_port) == port;
+        else if (peer.ss_family == AF_INET6)
+            scheduler = ntohs(reinterpret_cast<const sockaddr_in6&>(peer).sin6_port) == port;
+        if (scheduler) shutdown(fd, SHUT_RDWR);
+    }
+    closedir(fds);
 }
 
-int installedPrinters() { return static_cast<int>(QPrinterInfo::availablePrinterNames().size()); }
+}  // namespace
 
-std::optional<DefaultPrinter> defaultPrinter(SteadyClock::time_point deadline) {
-    auto found = runWithDeadline<std::optional<DefaultPrinter>>(worker(), deadline, [](auto& handoff) {
+PrinterSystem::PrinterSystem() = default;
+PrinterSystem::~PrinterSystem() { stop(); }
+
+void PrinterSystem::stop() { worker_.stop(breakOffSchedulerConnections); }
+
+int PrinterSystem::installedPrinters() { return static_cast<int>(QPrinterInfo::availablePrinterNames().size()); }
+
+std::optional<DefaultPrinter> PrinterSystem::defaultPrinter(SteadyClock::time_point deadline) {
+    auto found = runWithDeadline<std::optional<DefaultPrinter>>(worker_, deadline, [](auto& handoff) {
         std::optional<DefaultPrinter> result;
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (!info.isNull()) {
@@ -88,13 +117,13 @@ std::optional<DefaultPrinter> defaultPrinter(SteadyClock::time_point deadline) {
     return found ? *found : std::nullopt;
 }
 
-SubmitError submitPdf(const std::string& printer, const QByteArray& pdf, SteadyClock::time_point deadline) {
-    auto outcome = runWithDeadline<SubmitError>(worker(), deadline, [printer, pdf](auto& handoff) {
+SubmitError PrinterSystem::submitPdf(const std::string& printer, const QByteArray& pdf,
+                                     SteadyClock::time_point deadline) {
+    auto outcome = runWithDeadline<SubmitError>(worker_, deadline, [printer, pdf](auto& handoff) {
         if (SubmitError error = sendHeldJob(printer, pdf, handoff)) handoff.deliver(error);
     });
     if (!outcome) return "the printer system did not answer in time";
     return *outcome;
 }
 
-}  // namespace printer_system
 }  // namespace quorvane

@@ -6,7 +6,8 @@
 
 namespace quorvane {
 
-QtPrinterSurface::QtPrinterSurface(SteadyClock::time_point deadline) : deadline_(deadline) {}
+QtPrinterSurface::QtPrinterSurface(PrinterSystem& system, SteadyClock::time_point deadline)
+    : system_(system), deadline_(deadline) {}
 
 // A page left unfinished by a failure is simply dropped: it never left the program.
 QtPrinterSurface::~QtPrinterSurface() = default;
@@ -14,7 +15,7 @@ QtPrinterSurface::~QtPrinterSurface() = default;
 const DefaultPrinter& QtPrinterSurface::open() {
     if (ended_) throw std::runtime_error("the document had already been sent");
     if (!printer_) {
-        printer_ = printer_system::defaultPrinter(deadline_);
+        printer_ = system_.defaultPrinter(deadline_);
         if (!printer_) throw std::runtime_error("no default printer answered in time");
     }
     return *printer_;
@@ -92,7 +93,7 @@ void QtPrinterSurface::endDoc() {
     QPainter& p = painter();
     ended_ = true;
     if (!p.end()) throw std::runtime_error("the page could not be completed");
-    if (SubmitError error = printer_system::submitPdf(printer_->name, pdf_.data(), deadline_))
+    if (SubmitError error = system_.submitPdf(printer_->name, pdf_.data(), deadline_))
         throw std::runtime_error("the printer system did not take the page: " + *error);
 }
 

@@ -19,7 +19,8 @@ public:
     // Nothing is asked of the printer system until the first operation, which
     // throws when there is no usable default printer. No wait on the printer
     // system goes past the deadline.
-    explicit QtPrinterSurface(SteadyClock::time_point deadline = SteadyClock::now() + kPrinterPatience);
+    explicit QtPrinterSurface(PrinterSystem& system,
+                              SteadyClock::time_point deadline = SteadyClock::now() + kPrinterPatience);
     ~QtPrinterSurface() override;
 
     double twipsPerPixelX() override;
@@ -41,6 +42,7 @@ private:
     QPainter& painter();
     QPointF device(double x, double y);
 
+    PrinterSystem& system_;
     SteadyClock::time_point deadline_;
     std::optional<DefaultPrinter> printer_;
     QBuffer pdf_;
