@@ -35,11 +35,11 @@ void restoreStartupLayout(GridOps& grid) {
         } catch (...) {
         }
     };
-    for (int c = 0; c <= 3; ++c) attempt([&] { grid.setColWidth(c, 1530); });
-    for (int r = 1; r <= 20; ++r) attempt([&] { grid.setRowHeight(r, 220); });
-    attempt([&] { grid.setHeight(4950); });
-    attempt([&] { grid.setRowHeight(0, 425); });
-    attempt([&] { grid.setWidth(6120); });
+    for (int c = 0; c <= 3; ++c) attempt([&] { grid.setColWidth(c, GridLayout::kColWidth); });
+    for (int r = 1; r <= 20; ++r) attempt([&] { grid.setRowHeight(r, GridLayout::kRowHeight); });
+    attempt([&] { grid.setHeight(GridLayout::kHeight); });
+    attempt([&] { grid.setRowHeight(0, GridLayout::kHeaderHeight); });
+    attempt([&] { grid.setWidth(GridLayout::kWidth); });
 }
 
 // Columns or rows scrolled out of view are passed over; fixed ones never are.

@@ -1,5 +1,6 @@
 #include "platform/ChartGrid.h"
 
+#include "converter/GridLayout.h"
 #include "platform/FocusMark.h"
 #include "platform/Twips.h"
 
@@ -47,10 +48,10 @@ ChartGrid::ChartGrid(QWidget* parent) : QTableWidget(parent) {
     setPalette(pal);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setItemDelegate(new FocusMarkDelegate(this));
-    setRows(21);
-    setCols(4);
-    setWidth(6120);
-    setHeight(4995);
+    setRows(GridLayout::kRows);
+    setCols(GridLayout::kCols);
+    setWidth(GridLayout::kCreatedWidth);
+    setHeight(GridLayout::kCreatedHeight);
 }
 
 void ChartGrid::styleCell(int r, int c) {

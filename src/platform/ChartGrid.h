@@ -54,7 +54,7 @@ private:
     void checkCol(int col) const;
 
     int row_ = 0, col_ = 0;
-    int widthTwips_ = 6120, heightTwips_ = 4995;
+    int widthTwips_ = 0, heightTwips_ = 0;  // the constructor sets them
     std::vector<int> colTwips_, rowTwips_;
     std::vector<Align> colAlign_;
 };

@@ -67,7 +67,8 @@ private:
         if (r < 0 || r >= rows_ || c < 0 || c >= cols_) throw GridError("cell out of range");
         return r + c;
     }
-    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0, width_ = 6120, height_ = 4995;
+    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0, width_ = GridLayout::kCreatedWidth,
+        height_ = GridLayout::kCreatedHeight;
     std::vector<int> widths_, heights_;
     std::vector<Align> aligns_;
     std::map<std::pair<int, int>, std::string> cells_;
