@@ -91,7 +91,7 @@ private slots:
             const auto m = it.next();
             words.insert(m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()));
         }
-        auto first = [&](int r, int c) { return w.grid()->cellText(r, c).section(' ', 0, 0); };
+        auto first = [&](int r, int c) { return w.grid()->shownText(r, c).section(' ', 0, 0); };
         const QList<QPointF> headers = words.values(first(0, 0));
         QVERIFY(!headers.isEmpty());
         const QPointF origin = *std::min_element(headers.begin(), headers.end(),

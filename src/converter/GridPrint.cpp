@@ -73,9 +73,7 @@ void drawChart(GridOps& grid, PrinterSurface& printer) {
             r = skipScrolled(r, fixedRows, grid.topRow());
             if (y + grid.rowHeight(r) >= grid.height()) break;
             printer.setCurrent(x + 2 * px, y + py);
-            grid.setCol(c);
-            grid.setRow(r);
-            const std::string text = grid.text();
+            const std::string text = grid.cellText(r, c);
             if (!text.empty()) printer.printText(text);
             y += grid.rowHeight(r);
             if (lines) y += py;
