@@ -387,12 +387,14 @@ public:
     void rectangle(double x1, double y1, double x2, double y2) override { rects.push_back({x1, y1, x2, y2}); }
     void printText(const std::string& s) override { texts.push_back({cx, cy, s}); }
     void endDoc() override { ++ended; }
+    void failed(const std::string& reason) override { failure = reason; }
 
     double tx = 2.4, ty = 2.4, cx = 0, cy = 0;  // 600 dpi: px = py = 2
     bool failPixel = false, failLines = false;
     std::vector<Text> texts;
     std::vector<Line> lines, rects;
     int ended = 0;
+    std::string failure;
 };
 
 // A start-up grid whose every cell says where it is, "row/col"; printed, it
@@ -477,6 +479,7 @@ TEST(GridPrint, FailuresAreReportedAndTheLayoutRestored) {
         t.print();
         ASSERT_EQ(t.ui.messages.size(), 1u);
         EXPECT_EQ(t.ui.messages[0].text + "|" + t.ui.messages[0].title, "Printer is not available|");
+        EXPECT_EQ(t.page.failure, early ? "offline" : "paper jam");  // for the log
         EXPECT_EQ(t.page.ended, 0);
     }
 }

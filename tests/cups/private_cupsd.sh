@@ -23,11 +23,9 @@ printf '%s\n' "ServerRoot $CUPS_SERVERROOT" "CacheDir $tmp/cache" "StateDir $tmp
 # The scheduler's programs: the system's, through links, and the job-keeping
 # backend beside its backends, which runs as root (mode 0700) so it may write
 # wherever the test wants. Nothing is written into the system's folders.
-mkdir -p "$tmp/bin/backend"
-for f in "$system_bin"/*; do [ "${f##*/}" = backend ] || ln -s "$f" "$tmp/bin/"; done
-for f in "$system_bin"/backend/*; do [ "${f##*/}" = quorvane-keepfile ] || ln -s "$f" "$tmp/bin/backend/"; done
-install -m 0700 -o root -g root "$(dirname "$0")/keepfile" "$tmp/bin/backend/quorvane-keepfile" ||
-    skip "cannot lay out the backend"
+cp -rs "$system_bin/." "$tmp/bin" && rm -f "$tmp/bin/backend/quorvane-keepfile" &&
+    install -m 0700 -o root -g root "$(dirname "$0")/keepfile" "$tmp/bin/backend/quorvane-keepfile" ||
+    skip "cannot lay out the scheduler's programs"
 "$cupsd" -f -c "$CUPS_SERVERROOT/cupsd.conf" -s "$CUPS_SERVERROOT/cups-files.conf" >"$tmp/log/cupsd.out" 2>&1 &
 export CUPSD_PID=$!
 for _ in $(seq 100); do
