@@ -2,15 +2,18 @@
 // scheduler (ctest runs it through tests/cups/private_cupsd.sh; on its own it
 // skips): a calculated chart, read back from the page the printer was sent;
 // then prints that must send nothing, with the queue rejecting jobs, a failure
-// after drawing began and the scheduler stopped.
+// after drawing began and the scheduler stopped, when the program also ends at once.
 #include "converter/FrmConvert.h"
+#include "platform/PrinterSystem.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/QuitSignals.h"
 #include "platform/Twips.h"
 #include "support/Fakes.h"
 #include "support/Pictures.h"
 #include "support/TempRates.h"
 
 #include <QAction>
+#include <QDirIterator>
 #include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -20,6 +23,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 using namespace quorvane;
@@ -71,6 +76,14 @@ private slots:
         const QString err = rates_.makeShipped();
         QVERIFY2(err.isEmpty(), qPrintable(err));
     }
+    // Every successful IPP status counts as printed, and no other.
+    void everySuccessfulIppStatusSucceeds() {
+        for (ipp_status_t ok : {IPP_STATUS_OK, IPP_STATUS_OK_CONFLICTING, IPP_STATUS_OK_IGNORED_SUBSCRIPTIONS,
+                                IPP_STATUS_OK_EVENTS_COMPLETE})
+            QVERIFY2(ippSucceeded(ok), ippErrorString(ok));
+        for (ipp_status_t failed : {IPP_STATUS_REDIRECTION_OTHER_SITE, IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS})
+            QVERIFY2(!ippSucceeded(failed), ippErrorString(failed));
+    }
 
     // One page; each cell's first word where the routine put it, relative to the
     // first header; the frame about 7 by 3.7 inches. The page is kept as a picture.
@@ -89,7 +102,7 @@ private slots:
             const auto m = it.next();
             words.insert(m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()));
         }
-        auto first = [&](int r, int c) { return w.grid()->cellText(r, c).section(' ', 0, 0); };
+        auto first = [&](int r, int c) { return w.grid()->shownText(r, c).section(' ', 0, 0); };
         const QList<QPointF> headers = words.values(first(0, 0));
         QVERIFY(!headers.isEmpty());
         const QPointF origin = *std::min_element(headers.begin(), headers.end(),
@@ -122,14 +135,17 @@ private slots:
         chart(w, "Canada", "Mexico");
         const QStringList before = jobsKept();
         QCOMPARE(QProcess::execute("cupsreject", {queue_}), 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("printing on " + queue_ + " failed: .*accepting jobs"));
         QCOMPARE(messagesOf([&] { action(w, "mnuPrint")->trigger(); }), notAvailable);
         QVERIFY(action(w, "mnuPrint")->isEnabled());  // the queue is still installed
         QCOMPARE(w.grid()->QTableWidget::size(), twipsRect(0, 0, 6120, 4950).size());  // the window's layout again
         QCOMPARE(QProcess::execute("cupsaccept", {queue_}), 0);
 
         struct LinesFail : QtPrinterSurface {  // the text and the frame are drawn by then
+            using QtPrinterSurface::QtPrinterSurface;
             void line(double, double, double, double) override { throw std::runtime_error("paper jam"); }
-        } failing;
+        } failing(w.printerSystem());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed: paper jam$"));
         QCOMPARE(messagesOf([&] { grid_Print(*w.grid(), failing, ui_); }), notAvailable);
         QCOMPARE(jobsKept(), before);
         printOneJob(w, before);  // neither of the two comes after it
@@ -143,12 +159,13 @@ private slots:
         const QStringList before = jobsKept();
         auto resume = std::shared_ptr<void>(nullptr, [cupsd](void*) { kill(cupsd, SIGCONT); });
         struct StopsWhileDrawing : QtPrinterSurface {  // the job reaches a scheduler that has stopped
+            using QtPrinterSurface::QtPrinterSurface;
             pid_t cupsd;
             void line(double x, double y, double dx, double dy) override {
                 kill(cupsd, SIGSTOP);
                 QtPrinterSurface::line(x, y, dx, dy);
             }
-        } stopping;
+        } stopping(counted.printerSystem());
         stopping.cupsd = cupsd;
         QCOMPARE(messagesOf([&] { grid_Print(*counted.grid(), stopping, ui_); }), notAvailable);
         auto fresh = std::make_unique<FrmConvert>(rates_.folder(), &ui_);  // never counted
@@ -161,12 +178,46 @@ private slots:
         QVERIFY(action(counted, "mnuPrint")->isEnabled());
         QVERIFY(!action(*fresh, "mnuPrint")->isEnabled());
         QCOMPARE(messagesOf([&] { action(counted, "mnuPrint")->trigger(); }), notAvailable);
+        // Told to end now, a program whose print waits here ends at once and whole.
+        QProcess program;
+        program.start(QCoreApplication::applicationFilePath(), {"--print-then-wait", rates_.folder()});
+        QVERIFY(program.waitForReadyRead(60000));
+        program.terminate();  // SIGTERM
+        QVERIFY2(program.waitForFinished(60000), "the program did not end");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
 
         resume.reset();
         QTRY_VERIFY(action(*fresh, "mnuPrint")->isEnabled());  // its count came in
         printOneJob(*fresh, before);  // and the job given up on while stopped was not printed
     }
+
 };
 
-QTEST_MAIN(PrintEndToEnd)
+// The program's end as main() runs it, with a print left waiting on the stopped
+// scheduler; exit status 3 when a printer thread outlived the window, which must
+// be gone before the application object.
+static int printThenWait(int argc, char** argv) {
+    QApplication app(argc, argv);
+    {
+        test::FakeUi ui;
+        FrmConvert w(QString::fromLocal8Bit(argv[2]), &ui);
+        w.chooseCountry(ListId::Origin, "Canada");
+        w.mnuPrint_Click();  // waits for the printer count, and gives up
+        quitOnTerminationSignals();
+        std::puts("waiting");
+        std::fflush(stdout);
+        app.exec();
+    }
+    for (QDirIterator task("/proc/self/task", QDir::Dirs | QDir::NoDotAndDotDot); task.hasNext();)
+        if (QFile f(task.next() + "/comm"); f.open(QIODevice::ReadOnly) && f.readAll() == "quorvane-print\n") return 3;
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--print-then-wait") == 0) return printThenWait(argc, argv);
+    QApplication app(argc, argv);
+    PrintEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "qtest_print_e2e.moc"

@@ -62,13 +62,13 @@ private slots:
         test::saveShot(w.get(), "rate_boxes_" + QLocale::system().name());
         auto* b = box(*w, RateBox::Origin);
         click(*w, ListId::Origin, "Alpha");
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->cellText(0, 0), "AAAAlpha");
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->shownText(0, 0), "AAAAlpha");
         type(b, loc("1.25"));
         QVERIFY(b->hasFocus() && w->converter().originBoxFlag());
         click(*w, ListId::Origin, "Gamma");
         QCOMPARE(rates_.storedRate("Alpha"), 1.25);
         QCOMPARE(b->text(), QString("150"));
-        QCOMPARE(w->grid()->cellText(1, 0), QString("100"));
+        QCOMPARE(w->grid()->shownText(1, 0), QString("100"));
 
         {
             test::OtherProgram writer(rates_.file(), "BEGIN IMMEDIATE");  // reads go on
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(ui_.messages.size(), size_t(1));
         QCOMPARE(ui_.messages[0].text, "The rate of Gamma could not be saved: another program is using the rate table; "
                                        "close it and try again.");
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->cellText(0, 0) + b->text(), "AAAAlpha" + loc("1.25"));
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->shownText(0, 0) + b->text(), "AAAAlpha" + loc("1.25"));
         type(b, "151");
         QTest::keyClick(b, Qt::Key_Backtab);
         QCOMPARE(rates_.storedRate("Alpha"), 151.0);
@@ -97,7 +97,7 @@ private slots:
                 click(*w, ListId::Origin, "Alpha");
                 click(*w, ListId::Destination, "Beta");
                 w->findChild<QAction*>("mnuCalculate")->trigger();
-                QCOMPARE(w->grid()->cellText(1, 1), loc("2.00"));
+                QCOMPARE(w->grid()->shownText(1, 1), loc("2.00"));
                 test::saveShot(w.get(), "chart_window");
             }
             list1->setFocus(Qt::OtherFocusReason);
@@ -115,7 +115,7 @@ private slots:
         w->findChild<QAction*>("mnuCalculate")->trigger();
         QTest::keyClick(box2, Qt::Key_Alt);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(w->grid()->cellText(1, 1), loc("0.61"));
+        QCOMPARE(w->grid()->shownText(1, 1), loc("0.61"));
         QCOMPARE(rates_.storedRate("Beta"), 3.0);
         // Tab to the origin box writes the destination rate first.
         box2->setFocus(Qt::OtherFocusReason);

@@ -203,7 +203,7 @@ TEST_F(Chart, OriginChoiceLaysTheLadderOfItsBand) {
         choose("Alpha", "");
         EXPECT_EQ(grid.column(0), steps(unit));
         EXPECT_EQ(grid.column(2), steps(5 * unit));
-        EXPECT_EQ(grid.cell(0, 0) + grid.cell(0, 2), "AlphaAlpha");
+        EXPECT_EQ(grid.cellText(0, 0) + grid.cellText(0, 2), "AlphaAlpha");
         EXPECT_EQ(grid.cellAlignment(0, 0), Align::CenterTop);
     }
     EXPECT_EQ(conv.savedOriginRate(), "-3");
@@ -213,7 +213,7 @@ TEST_F(Chart, OriginChoiceLaysTheLadderOfItsBand) {
 
 TEST_F(Chart, DestinationFirstAndFailuresOfSelection) {
     choose("", "Beta");
-    EXPECT_EQ(grid.cell(0, 1) + grid.cell(0, 3), "BetaBeta");
+    EXPECT_EQ(grid.cellText(0, 1) + grid.cellText(0, 3), "BetaBeta");
     EXPECT_EQ(grid.column(0), kEmpty);
     EXPECT_TRUE(view.calculateEnabled && !view.visible[0]);
     EXPECT_EQ(conv.savedDestinationRate(), "3");
@@ -224,7 +224,7 @@ TEST_F(Chart, DestinationFirstAndFailuresOfSelection) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text + "|" + ui.messages[0].title, "Error Number 3043\r\nlookup failed|Whoops!");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(grid.cell(0, 0), "Alpha");  // steps done stay done, the rest is not
+    EXPECT_EQ(grid.cellText(0, 0), "Alpha");  // steps done stay done, the rest is not
     EXPECT_TRUE(!view.visible[0] && view.printEnabled && !ui.busy);
 }
 
@@ -261,10 +261,10 @@ TEST_F(Chart, CalculateConvertsEveryRowOfTheTypedRatesBand) {
         type(O, c.origin), type(D, c.dest);
         conv.calculate();
         if (!*c.row1) continue;
-        EXPECT_EQ(grid.cell(1, 0) + "|" + grid.cell(1, 1), c.row1);
-        EXPECT_EQ(grid.cell(20, 2) + "|" + grid.cell(20, 3), c.row20);
+        EXPECT_EQ(grid.cellText(1, 0) + "|" + grid.cellText(1, 1), c.row1);
+        EXPECT_EQ(grid.cellText(20, 2) + "|" + grid.cellText(20, 3), c.row20);
     }
-    EXPECT_EQ(grid.cell(20, 3), "30.00");
+    EXPECT_EQ(grid.cellText(20, 3), "30.00");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(ui.busy);
 }
@@ -373,7 +373,7 @@ TEST_F(Chart, RefusedWriteIsToldOnceAndTheNextChoiceStillMoves) {
     EXPECT_EQ(view.rate[0] + d1.current()->country, "1.25Alpha");
     choose("Gamma", "");  // moves the cursor, the rate and the header together
     EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(d1.current()->country + view.rate[0] + grid.cell(0, 0), "Gamma150Gamma");
+    EXPECT_EQ(d1.current()->country + view.rate[0] + grid.cellText(0, 0), "Gamma150Gamma");
     EXPECT_EQ(table[0].roe, 1.5);
 }
 
@@ -396,12 +396,14 @@ public:
     void rectangle(double x1, double y1, double x2, double y2) override { rects.push_back({x1, y1, x2, y2}); }
     void printText(const std::string& s) override { texts.push_back({cx, cy, s}); }
     void endDoc() override { ++ended; }
+    void failed(const std::string& reason) override { failure = reason; }
 
     double tx = 2.4, ty = 2.4, cx = 0, cy = 0;  // 600 dpi: px = py = 2
     bool failPixel = false, failLines = false;
     std::vector<Text> texts;
     std::vector<Line> lines, rects;
     int ended = 0;
+    std::string failure;
 };
 
 // A start-up grid whose every cell says where it is, "row/col"; printed, it
@@ -410,7 +412,7 @@ struct Printed {
     Printed() {
         Converter::applyStartupLayout(grid);
         for (int r = 0; r <= 20; ++r)
-            for (int c = 0; c <= 3; ++c) grid.setCell(r, c, std::to_string(r) + "/" + std::to_string(c));
+            for (int c = 0; c <= 3; ++c) grid.setCellText(r, c, std::to_string(r) + "/" + std::to_string(c));
     }
     void print() {
         grid_Print(grid, page, ui);
@@ -469,7 +471,7 @@ TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
     }
     Printed t;
     t.grid.topRowV = 5, t.grid.leftColV = 1;
-    for (int r = 1; r <= 20; ++r) t.grid.setCell(r, 3, "");
+    for (int r = 1; r <= 20; ++r) t.grid.setCellText(r, 3, "");
     t.print();
     // Columns 1 to 3 with the header and rows 5 to 20; column 3 only has its header.
     ASSERT_EQ(t.page.texts.size(), 2u * 17u + 1u);
@@ -486,6 +488,7 @@ TEST(GridPrint, FailuresAreReportedAndTheLayoutRestored) {
         t.print();
         ASSERT_EQ(t.ui.messages.size(), 1u);
         EXPECT_EQ(t.ui.messages[0].text + "|" + t.ui.messages[0].title, "Printer is not available|");
+        EXPECT_EQ(t.page.failure, early ? "offline" : "paper jam");  // for the log
         EXPECT_EQ(t.page.ended, 0);
     }
 }

@@ -1,10 +1,10 @@
 // Platform logic: contrast as WCAG measures it and the colours the windows
 // choose with it (the window test checks them on the window under a light and a
 // dark palette); the worker the printer system is reached through: a result
-// within the deadline, work given up on is told so or skipped, and a task
-// blocked for good holds up neither its waiter nor the worker's owner; which
-// rate table a program folder's program uses, and that it never writes an
-// installed folder's table nor a user's table it cannot use.
+// within the deadline, work given up on is told so or skipped, and stopping
+// breaks off a blocked task and joins the thread; which rate table a program
+// folder's program uses, and that it never writes an installed folder's table
+// nor a user's table it cannot use.
 #include "platform/Contrast.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SerialWorker.h"
@@ -16,6 +16,7 @@
 
 #include <future>
 #include <unistd.h>
+#include <utility>
 
 using namespace quorvane;
 using namespace std::chrono_literals;
@@ -40,42 +41,29 @@ TEST(Contrast, RatiosAndChoices) {
     EXPECT_GT(onDark.r, onDark.g);
 }
 
-TEST(SerialWorker, WaitsNoLongerThanTheDeadline) {
+// A result within the deadline; a waiter gives up at its deadline and work it
+// gave up on while queued never runs; stopping breaks the blocked task off,
+// joins the thread and refuses later work.
+TEST(SerialWorker, DeadlinesAndStop) {
     std::promise<void> unblock;
     std::shared_future<void> gate = unblock.get_future().share();
-    std::promise<bool> lateDelivery;
-    int skippedRan = 0;
+    bool lateDelivery = true, skippedRan = false, queuedRan = false;
     SerialWorker w;
     EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now() + 10s, [](Handoff<int>& h) { h.deliver(7); }), 7);
     EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now() + 20ms, [&](Handoff<int>& h) {
                   gate.wait();
-                  lateDelivery.set_value(h.deliver(1));
+                  lateDelivery = h.deliver(1);
               }),
               std::nullopt);
-    EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now(), [&](Handoff<int>& h) { h.deliver(++skippedRan); }),
-              std::nullopt);
-    unblock.set_value();
-    EXPECT_FALSE(lateDelivery.get_future().get());  // the blocked task learns its waiter is gone
-    EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now() + 10s, [](Handoff<int>& h) { h.deliver(3); }), 3);
-    EXPECT_EQ(skippedRan, 0);  // given up on while queued: never run
-}
-
-TEST(SerialWorker, OwnerGoesWhileATaskIsBlocked) {
-    std::promise<void> unblock, started;
-    auto finished = std::make_shared<std::promise<void>>();
-    std::future<void> done = finished->get_future();
-    {
-        SerialWorker w;
-        w.post([&started, gate = unblock.get_future().share(), finished] {
-            started.set_value();
-            gate.wait();
-            finished->set_value();
-        });
-        started.get_future().get();
-    }  // returns although the task is still blocked
-    EXPECT_EQ(done.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
-    unblock.set_value();
-    EXPECT_EQ(done.wait_for(std::chrono::minutes(1)), std::future_status::ready);  // the task still ends
+    EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now(), [&](Handoff<int>&) { skippedRan = true; }), std::nullopt);
+    w.post([&] { queuedRan = true; });
+    w.stop([&, once = true]() mutable {
+        if (std::exchange(once, false)) unblock.set_value();
+    });
+    EXPECT_FALSE(lateDelivery);  // the task ended before stop returned, and learnt its waiter had gone
+    EXPECT_FALSE(skippedRan);
+    EXPECT_FALSE(queuedRan);
+    EXPECT_EQ(runWithDeadline<int>(w, SteadyClock::now() + 1h, [](Handoff<int>& h) { h.deliver(3); }), std::nullopt);
 }
 
 TEST(ProgramFolder, InstalledFolderTableIsNeverWrittenAndAnUnusableUserTableIsLeftAlone) {

@@ -8,7 +8,7 @@ what=${1:-test}
 
 run_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libvulkan-dev libx11-dev libxkbcommon-dev libsqlite3-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libvulkan-dev libx11-dev libxkbcommon-dev libsqlite3-dev libcups2-dev
   fonts-liberation2 fonts-comic-neue ca-certificates
   file dpkg-dev  # cpack -G DEB reads the executables' libraries with them, also right after ./run.sh
 )

@@ -98,14 +98,8 @@ void Converter::calculate() {
             // Each row pairs an amount with its own equivalent: the ladder of the
             // band converted here is laid again beside it.
             writeLadder(unit);
-            for (int half = 0; half < 2; ++half) {
-                grid_.setRow(0);
-                for (int k = 1; k <= 20; ++k) {
-                    grid_.setCol(half == 0 ? 1 : 3);
-                    grid_.setRow(grid_.row() + 1);
-                    grid_.setText(converted[half * 20 + (k - 1)]);
-                }
-            }
+            for (int half = 0; half < 2; ++half)
+                for (int k = 1; k <= 20; ++k) grid_.setCellText(k, half == 0 ? 1 : 3, converted[half * 20 + (k - 1)]);
             ui_.setBusy(false);
         } catch (const RateRejected& r) {
             rateCheckFailed(r.outOfRange);

@@ -1,5 +1,6 @@
 #pragma once
 // The converter window's handlers as plain logic over its interfaces.
+#include "converter/GridLayout.h"
 #include "converter/Interfaces.h"
 #include "data/RecordCursor.h"
 
@@ -9,17 +10,6 @@
 #include <vector>
 
 namespace quorvane {
-
-// The chart grid's start-up layout, in twips.
-struct GridLayout {
-    static constexpr int kRows = 21;
-    static constexpr int kCols = 4;
-    static constexpr int kColWidth = 1530;
-    static constexpr int kHeaderHeight = 425;
-    static constexpr int kRowHeight = 220;
-    static constexpr int kWidth = 6120;
-    static constexpr int kHeight = 4950;
-};
 
 // The ladder unit of a rate's band: 1, 10, ... 100000; 0 for 1000000 or more.
 int ladderUnit(double rate);

@@ -120,8 +120,9 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
         ownUi_ = std::make_unique<QtUiServices>(this);
         ui = ownUi_.get();
     }
+    printerSystem_ = std::make_unique<PrinterSystem>();
     if (!printers) {
-        ownPrinters_ = std::make_unique<QtPrinters>();
+        ownPrinters_ = std::make_unique<QtPrinters>(*printerSystem_);
         printers = ownPrinters_.get();
     }
     ui_ = ui;
@@ -156,7 +157,10 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     centreWhenShown(this);
 }
 
-FrmConvert::~FrmConvert() = default;
+// The printer system's thread is joined before anything else goes, so that no
+// printer call is left running when the application object, and with it Qt's
+// print support, goes after the window.
+FrmConvert::~FrmConvert() { printerSystem_->stop(); }
 
 void FrmConvert::buildControls() {
     client_ = new QWidget(this);

@@ -5,6 +5,7 @@
 #include "converter/MenuCommands.h"
 #include "data/SqliteRateTable.h"
 #include "platform/ChartGrid.h"
+#include "platform/PrinterSystem.h"
 #include "platform/QtServices.h"
 
 #include <QLabel>
@@ -58,6 +59,7 @@ public:
 
     Converter& converter() { return *converter_; }
     ChartGrid* grid() const { return grid_; }
+    PrinterSystem& printerSystem() { return *printerSystem_; }
     QString hintText() const;
     // Where Help Topics and Internet Databank go; the real viewer and browser by default.
     void setHelpLauncher(HelpLauncher* h) { helpLauncher_ = h; }
@@ -115,6 +117,8 @@ private:
     HelpLauncher* helpLauncher_ = nullptr;
     UrlOpener* urlOpener_ = nullptr;
     std::unique_ptr<QtUiServices> ownUi_;
+    // Stopped first when the window goes: no printer call outlives the window.
+    std::unique_ptr<PrinterSystem> printerSystem_;
     std::unique_ptr<QtPrinters> ownPrinters_;
     UiServices* ui_;
     Printers* printers_;

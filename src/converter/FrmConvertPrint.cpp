@@ -41,7 +41,7 @@ void FrmConvert::mnuPrint_Click() {
     // Every click applies the printer count rule again: on a fresh count when
     // one comes in time, else on the last one.
     if (ownPrinters_) ownPrinters_->refreshAndWait(deadline);
-    QtPrinterSurface printer(deadline);
+    QtPrinterSurface printer(*printerSystem_, deadline);
     printCommand(*grid_, printer, *ui_, *printers_, static_cast<ConverterView&>(*this), converter_->originChosenYet());
 }
 

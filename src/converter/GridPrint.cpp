@@ -35,11 +35,11 @@ void restoreStartupLayout(GridOps& grid) {
         } catch (...) {
         }
     };
-    for (int c = 0; c <= 3; ++c) attempt([&] { grid.setColWidth(c, 1530); });
-    for (int r = 1; r <= 20; ++r) attempt([&] { grid.setRowHeight(r, 220); });
-    attempt([&] { grid.setHeight(4950); });
-    attempt([&] { grid.setRowHeight(0, 425); });
-    attempt([&] { grid.setWidth(6120); });
+    for (int c = 0; c <= 3; ++c) attempt([&] { grid.setColWidth(c, GridLayout::kColWidth); });
+    for (int r = 1; r <= 20; ++r) attempt([&] { grid.setRowHeight(r, GridLayout::kRowHeight); });
+    attempt([&] { grid.setHeight(GridLayout::kHeight); });
+    attempt([&] { grid.setRowHeight(0, GridLayout::kHeaderHeight); });
+    attempt([&] { grid.setWidth(GridLayout::kWidth); });
 }
 
 // Columns or rows scrolled out of view are passed over; fixed ones never are.
@@ -73,9 +73,7 @@ void drawChart(GridOps& grid, PrinterSurface& printer) {
             r = skipScrolled(r, fixedRows, grid.topRow());
             if (y + grid.rowHeight(r) >= grid.height()) break;
             printer.setCurrent(x + 2 * px, y + py);
-            grid.setCol(c);
-            grid.setRow(r);
-            const std::string text = grid.text();
+            const std::string text = grid.cellText(r, c);
             if (!text.empty()) printer.printText(text);
             y += grid.rowHeight(r);
             if (lines) y += py;
@@ -112,11 +110,14 @@ void drawChart(GridOps& grid, PrinterSurface& printer) {
 }  // namespace
 
 void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui) {
-    bool failed = false;
+    bool failed = true;
     try {
         drawChart(grid, printer);
+        failed = false;
+    } catch (const std::exception& e) {
+        printer.failed(e.what());
     } catch (...) {
-        failed = true;
+        printer.failed("an unknown failure");
     }
     // Every way out leaves the window with its start-up grid, so a failed print
     // cannot strand the enlarged chart over the rest of the window.

@@ -1,6 +1,7 @@
 #pragma once
 // Printing the chart: the Print command and the routine that draws the grid on
 // the default printer, both as plain logic over the grid and a printer surface.
+#include "converter/GridLayout.h"
 #include "converter/Interfaces.h"
 
 #include <cstdint>
@@ -28,14 +29,9 @@ public:
     virtual void printText(const std::string& text) = 0;
     // Ends the document: the page goes to the printer.
     virtual void endDoc() = 0;
-};
-
-// The grid's size while printing: wide columns so all four fit on a page.
-struct PrintLayout {
-    static constexpr int kRows = 21;
-    static constexpr int kColWidth = 2500;
-    static constexpr int kWidth = 10100;
-    static constexpr int kHeight = 5275;
+    // Told why printing failed, for the log: the user sees only that the
+    // printer is not available.
+    virtual void failed(const std::string& reason) { (void)reason; }
 };
 
 inline constexpr const char* kPrinterNotAvailable = "Printer is not available";

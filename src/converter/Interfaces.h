@@ -35,14 +35,10 @@ public:
     virtual void setHeight(int twips) = 0;  // the control's Height
     virtual int height() const = 0;
     virtual void setWordWrap(bool on) = 0;
-    // The current cell.
-    virtual void setRow(int row) = 0;
-    virtual int row() const = 0;
-    virtual void setCol(int col) = 0;
-    virtual int col() const = 0;
-    virtual void setText(const std::string& text) = 0;
-    virtual std::string text() const = 0;
-    virtual void setCellAlignment(Align a) = 0;
+    // A cell, by row and column; out of range throws GridError.
+    virtual void setCellText(int row, int col, const std::string& text) = 0;
+    virtual std::string cellText(int row, int col) const = 0;
+    virtual void setCellAlignment(int row, int col, Align a) = 0;
     // What printing reads.
     virtual int fixedRows() const = 0;
     virtual int fixedCols() const = 0;

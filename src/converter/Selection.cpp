@@ -52,29 +52,18 @@ int ladderUnit(double rate) {
 }
 
 void Converter::writeHeader(int col, const std::string& name) {
-    grid_.setCol(col);
-    grid_.setCellAlignment(Align::CenterTop);
-    grid_.setText(name);
+    grid_.setCellAlignment(0, col, Align::CenterTop);
+    grid_.setCellText(0, col, name);
 }
 
 void Converter::clearColumn(int col) {
-    grid_.setRow(0);
-    for (int k = 1; k <= 20; ++k) {
-        grid_.setCol(col);
-        grid_.setRow(grid_.row() + 1);
-        grid_.setText("");
-    }
+    for (int row = 1; row <= 20; ++row) grid_.setCellText(row, col, "");
 }
 
 void Converter::writeLadder(int unit) {
-    for (int half = 0; half < 2; ++half) {
-        grid_.setRow(0);
-        for (int k = 1; k <= 20; ++k) {
-            grid_.setCol(half == 0 ? 0 : 2);
-            grid_.setRow(grid_.row() + 1);
-            grid_.setText(formatWhole(static_cast<double>(half == 0 ? k : 5 * k) * unit, format_));
-        }
-    }
+    for (int half = 0; half < 2; ++half)
+        for (int k = 1; k <= 20; ++k)
+            grid_.setCellText(k, half == 0 ? 0 : 2, formatWhole(static_cast<double>(half == 0 ? k : 5 * k) * unit, format_));
 }
 
 void Converter::updatePrintMenu() { view_.setMenuEnabled(Menu::Print, printers_.count() > 0); }
@@ -93,8 +82,6 @@ void Converter::originChosen(const std::string& name) {
     tableMayHaveChanged();
     guardedSelection(ui_, [&] {
         view_.setRateBoxTabStop(RateBox::Origin, true);
-        grid_.setCol(0);
-        grid_.setRow(0);
         grid_.setWordWrap(true);
         writeHeader(0, name);
         writeHeader(2, name);
@@ -116,8 +103,6 @@ void Converter::destinationChosen(const std::string& name) {
         view_.setRateBoxTabStop(RateBox::Destination, true);
         leaveRecord(RateBox::Destination);
         data2_.findFirst(name);
-        grid_.setCol(1);
-        grid_.setRow(0);
         grid_.setWordWrap(true);
         writeHeader(1, name);
         writeHeader(3, name);

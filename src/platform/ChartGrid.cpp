@@ -1,5 +1,6 @@
 #include "platform/ChartGrid.h"
 
+#include "converter/GridLayout.h"
 #include "platform/FocusMark.h"
 #include "platform/Twips.h"
 
@@ -47,10 +48,10 @@ ChartGrid::ChartGrid(QWidget* parent) : QTableWidget(parent) {
     setPalette(pal);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setItemDelegate(new FocusMarkDelegate(this));
-    setRows(21);
-    setCols(4);
-    setWidth(6120);
-    setHeight(4995);
+    setRows(GridLayout::kRows);
+    setCols(GridLayout::kCols);
+    setWidth(GridLayout::kCreatedWidth);
+    setHeight(GridLayout::kCreatedHeight);
 }
 
 void ChartGrid::styleCell(int r, int c) {
@@ -81,7 +82,6 @@ void ChartGrid::setRows(int n) {
         if (!verticalHeaderItem(r)) setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < columnCount(); ++c) styleCell(r, c);
-    if (row_ >= n) row_ = n - 1;
 }
 
 void ChartGrid::setCols(int n) {
@@ -95,7 +95,6 @@ void ChartGrid::setCols(int n) {
         if (!horizontalHeaderItem(c)) setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < n; ++c) styleCell(r, c);
-    if (col_ >= n) col_ = n - 1;
 }
 
 void ChartGrid::checkRow(int r) const {
@@ -141,29 +140,20 @@ void ChartGrid::setHeight(int twips) {
     resize(QTableWidget::width(), twipsToPixels(twips));
 }
 
-void ChartGrid::setRow(int r) {
-    checkRow(r);
-    row_ = r;
-}
-void ChartGrid::setCol(int c) {
-    checkCol(c);
-    col_ = c;
-}
-
 QTableWidgetItem* ChartGrid::cell(int r, int c) const {
     checkRow(r);
     checkCol(c);
     return item(r, c);
 }
 
-void ChartGrid::setText(const std::string& text) {
-    cell(row_, col_)->setText(QString::fromStdString(text));
-    if (row_ == 0) horizontalHeaderItem(col_)->setText(QString::fromStdString(text));
+void ChartGrid::setCellText(int r, int c, const std::string& text) {
+    cell(r, c)->setText(QString::fromStdString(text));
+    if (r == 0) horizontalHeaderItem(c)->setText(QString::fromStdString(text));
 }
-std::string ChartGrid::text() const { return cell(row_, col_)->text().toStdString(); }
-void ChartGrid::setCellAlignment(Align a) { cell(row_, col_)->setTextAlignment(toQt(a)); }
+std::string ChartGrid::cellText(int r, int c) const { return cell(r, c)->text().toStdString(); }
+void ChartGrid::setCellAlignment(int r, int c, Align a) { cell(r, c)->setTextAlignment(toQt(a)); }
 
-QString ChartGrid::cellText(int r, int c) const { return cell(r, c)->text(); }
+QString ChartGrid::shownText(int r, int c) const { return cell(r, c)->text(); }
 
 // Light grey lines between the cells, black ones around and between the header
 // cells; the style's own grid colour is neither.

@@ -1,5 +1,5 @@
 #pragma once
-// The chart grid: a table of text cells with a current cell, sized in twips.
+// The chart grid: a table of text cells, sized in twips.
 #include "converter/Interfaces.h"
 
 #include <QTableWidget>
@@ -27,13 +27,9 @@ public:
     void setHeight(int twips) override;
     int height() const override { return heightTwips_; }
     void setWordWrap(bool on) override { QTableWidget::setWordWrap(on); }
-    void setRow(int row) override;
-    int row() const override { return row_; }
-    void setCol(int col) override;
-    int col() const override { return col_; }
-    void setText(const std::string& text) override;
-    std::string text() const override;
-    void setCellAlignment(Align a) override;
+    void setCellText(int row, int col, const std::string& text) override;
+    std::string cellText(int row, int col) const override;
+    void setCellAlignment(int row, int col, Align a) override;
     int fixedRows() const override { return 1; }
     int fixedCols() const override { return 0; }
     int topRow() const override;
@@ -41,8 +37,8 @@ public:
     int gridLines() const override { return showGrid() ? 1 : 0; }
     int borderStyle() const override { return frameShape() == QFrame::NoFrame ? 0 : 1; }
 
-    // Text of any cell, for tests and screenshots.
-    QString cellText(int row, int col) const;
+    // A cell's text as shown, for tests and screenshots.
+    QString shownText(int row, int col) const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -53,8 +49,7 @@ private:
     void checkRow(int row) const;
     void checkCol(int col) const;
 
-    int row_ = 0, col_ = 0;
-    int widthTwips_ = 6120, heightTwips_ = 4995;
+    int widthTwips_ = 0, heightTwips_ = 0;  // the constructor sets them
     std::vector<int> colTwips_, rowTwips_;
     std::vector<Align> colAlign_;
 };

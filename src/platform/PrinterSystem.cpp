@@ -3,120 +3,108 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <dlfcn.h>
+#include <cups/cups.h>
 
-namespace quorvane::printer_system {
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <cstdlib>
+
+namespace quorvane {
+
+bool ippSucceeded(ipp_status_t status) { return status < IPP_STATUS_REDIRECTION_OTHER_SITE; }
 
 namespace {
 
-// The few libcups calls a job needs. libcups is already loaded with Qt's print
-// support; its functions are looked up at run time so that building needs no
-// CUPS headers.
-struct CupsOption {
-    char* name;
-    char* value;
-};
-struct Cups {
-    int (*createJob)(void* http, const char* name, const char* title, int numOptions, CupsOption* options);
-    int (*startDocument)(void* http, const char* name, int job, const char* docname, const char* format, int last);
-    int (*writeRequestData)(void* http, const char* buffer, size_t length);
-    int (*finishDocument)(void* http, const char* name);
-    int (*cancelJob2)(void* http, const char* name, int job, int purge);
-    int (*lastError)();
-    const char* (*lastErrorString)();
-    const char* (*user)();
-    void* (*ippNewRequest)(int op);
-    void* (*ippAddString)(void* ipp, int group, int tag, const char* name, const char* lang, const char* value);
-    void* (*ippAddInteger)(void* ipp, int group, int tag, const char* name, int value);
-    void* (*doRequest)(void* http, void* request, const char* resource);
-    void (*ippDelete)(void* ipp);
-    bool loaded = false;
-};
-
-constexpr int kHttpContinue = 100;
-constexpr int kIppOkConflicting = 0x0002;  // the last of the statuses that mean success
-constexpr int kIppOpReleaseJob = 0x000D;
-constexpr int kIppTagOperation = 0x01, kIppTagInteger = 0x21, kIppTagName = 0x42, kIppTagUri = 0x45;
-
-const Cups& cups() {
-    static const Cups api = [] {
-        Cups c{};
-        void* lib = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-        if (!lib) return c;
-        auto get = [&](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-            return fn != nullptr;
-        };
-        c.loaded = get(c.createJob, "cupsCreateJob") && get(c.startDocument, "cupsStartDocument") &&
-                   get(c.writeRequestData, "cupsWriteRequestData") && get(c.finishDocument, "cupsFinishDocument") &&
-                   get(c.cancelJob2, "cupsCancelJob2") && get(c.lastError, "cupsLastError") &&
-                   get(c.lastErrorString, "cupsLastErrorString") && get(c.user, "cupsUser") &&
-                   get(c.ippNewRequest, "ippNewRequest") && get(c.ippAddString, "ippAddString") &&
-                   get(c.ippAddInteger, "ippAddInteger") && get(c.doRequest, "cupsDoRequest") &&
-                   get(c.ippDelete, "ippDelete");
-        return c;
-    }();
-    return api;
+bool succeeded() { return ippSucceeded(cupsLastError()); }
+std::string lastError() {
+    const char* text = cupsLastErrorString();
+    return text && *text ? text : "the printer system gave no reason";
 }
 
-bool succeeded(const Cups& c) { return c.lastError() <= kIppOkConflicting; }
-std::string lastError(const Cups& c) { return c.lastErrorString() ? c.lastErrorString() : "unknown CUPS error"; }
-
-bool release(const Cups& c, const std::string& queue, int job) {
-    void* request = c.ippNewRequest(kIppOpReleaseJob);
+bool release(const std::string& queue, int job) {
+    ipp_t* request = ippNewRequest(IPP_OP_RELEASE_JOB);
     if (!request) return false;
-    const std::string uri = "ipp://localhost/printers/" + queue;
-    c.ippAddString(request, kIppTagOperation, kIppTagUri, "printer-uri", nullptr, uri.c_str());
-    c.ippAddInteger(request, kIppTagOperation, kIppTagInteger, "job-id", job);
-    c.ippAddString(request, kIppTagOperation, kIppTagName, "requesting-user-name", nullptr, c.user());
-    c.ippDelete(c.doRequest(nullptr, request, "/jobs/"));  // frees the request too
-    return succeeded(c);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     queue.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/jobs/"));  // frees the request too
+    return succeeded();
 }
 
 // Runs on the worker: the whole job, or an error and no job left to print.
 SubmitError sendHeldJob(const std::string& printer, const QByteArray& pdf, Handoff<SubmitError>& handoff) {
-    const Cups& c = cups();
-    if (!c.loaded) return "libcups.so.2 is not available";
     // A queue instance ("queue/instance") prints on its queue.
     const std::string queue = printer.substr(0, printer.find('/'));
-    char holdName[] = "job-hold-until", holdValue[] = "indefinite";
-    CupsOption hold{holdName, holdValue};
-    const int job = c.createJob(nullptr, queue.c_str(), "Quorvane", 1, &hold);
-    if (job <= 0) return lastError(c);
+    cups_option_t* options = nullptr;
+    const int numOptions = cupsAddOption("job-hold-until", "indefinite", 0, &options);
+    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.c_str(), "Quorvane", numOptions, options);
+    cupsFreeOptions(numOptions, options);
+    if (job <= 0) return lastError();
     SubmitError error;
-    if (c.startDocument(nullptr, queue.c_str(), job, "Quorvane", "application/pdf", 1) != kHttpContinue) {
-        error = lastError(c);
-    } else if (c.writeRequestData(nullptr, pdf.constData(), static_cast<size_t>(pdf.size())) != kHttpContinue) {
-        error = lastError(c);
-        c.finishDocument(nullptr, queue.c_str());
-    } else if (c.finishDocument(nullptr, queue.c_str()) > kIppOkConflicting) {
-        error = lastError(c);
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, "Quorvane", CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE) {
+        error = lastError();
+    } else if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), static_cast<size_t>(pdf.size())) !=
+               HTTP_STATUS_CONTINUE) {
+        error = lastError();
+        cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.c_str());
+    } else if (!ippSucceeded(cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.c_str()))) {
+        error = lastError();
     } else if (!handoff.wanted()) {
         error = "given up";
-    } else if (!release(c, queue, job)) {
-        error = lastError(c);
+    } else if (!release(queue, job)) {
+        error = lastError();
     } else if (handoff.deliver(std::nullopt)) {
         return std::nullopt;
     } else {
         error = "given up";  // released too late: take it back if it has not printed yet
     }
-    c.cancelJob2(nullptr, queue.c_str(), job, 0);
+    cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), job, 0);
     return error;
+}
+
+// Shuts down (without closing) every socket of this program that is connected
+// to the scheduler, so that a call blocked on it returns with an error. Only the
+// worker talks to the scheduler, and only while the worker is being stopped.
+void breakOffSchedulerConnections() {
+    const std::string server = cupsServer();
+    const int port = ippPort();
+    DIR* fds = opendir("/proc/self/fd");
+    if (!fds) return;
+    while (const dirent* entry = readdir(fds)) {
+        const int fd = std::atoi(entry->d_name);
+        if (fd <= 2 || fd == dirfd(fds)) continue;
+        sockaddr_storage peer{};
+        socklen_t size = sizeof peer;
+        if (getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &size) != 0) continue;
+        bool scheduler = false;
+        if (peer.ss_family == AF_UNIX)
+            scheduler = server == reinterpret_cast<const sockaddr_un&>(peer).sun_path;
+        else if (peer.ss_family == AF_INET)
+            scheduler = ntohs(reinterpret_cast<const sockaddr_in&>(peer).sin_port) == port;
+        else if (peer.ss_family == AF_INET6)
+            scheduler = ntohs(reinterpret_cast<const sockaddr_in6&>(peer).sin6_port) == port;
+        if (scheduler) shutdown(fd, SHUT_RDWR);
+    }
+    closedir(fds);
 }
 
 }  // namespace
 
-SerialWorker& worker() {
-    // Never destroyed: a task blocked on a hung scheduler may still be running
-    // while the program ends.
-    static SerialWorker* w = new SerialWorker;
-    return *w;
-}
+PrinterSystem::PrinterSystem() = default;
+PrinterSystem::~PrinterSystem() { stop(); }
 
-int installedPrinters() { return static_cast<int>(QPrinterInfo::availablePrinterNames().size()); }
+void PrinterSystem::stop() { worker_.stop(breakOffSchedulerConnections); }
 
-std::optional<DefaultPrinter> defaultPrinter(SteadyClock::time_point deadline) {
-    auto found = runWithDeadline<std::optional<DefaultPrinter>>(worker(), deadline, [](auto& handoff) {
+int PrinterSystem::installedPrinters() { return static_cast<int>(QPrinterInfo::availablePrinterNames().size()); }
+
+std::optional<DefaultPrinter> PrinterSystem::defaultPrinter(SteadyClock::time_point deadline) {
+    auto found = runWithDeadline<std::optional<DefaultPrinter>>(worker_, deadline, [](auto& handoff) {
         std::optional<DefaultPrinter> result;
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (!info.isNull()) {
@@ -129,12 +117,13 @@ std::optional<DefaultPrinter> defaultPrinter(SteadyClock::time_point deadline) {
     return found ? *found : std::nullopt;
 }
 
-SubmitError submitPdf(const std::string& printer, const QByteArray& pdf, SteadyClock::time_point deadline) {
-    auto outcome = runWithDeadline<SubmitError>(worker(), deadline, [printer, pdf](auto& handoff) {
+SubmitError PrinterSystem::submitPdf(const std::string& printer, const QByteArray& pdf,
+                                     SteadyClock::time_point deadline) {
+    auto outcome = runWithDeadline<SubmitError>(worker_, deadline, [printer, pdf](auto& handoff) {
         if (SubmitError error = sendHeldJob(printer, pdf, handoff)) handoff.deliver(error);
     });
     if (!outcome) return "the printer system did not answer in time";
     return *outcome;
 }
 
-}  // namespace quorvane::printer_system
+}  // namespace quorvane

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QPageLayout>
 
+#include <cups/ipp.h>
+
 #include <optional>
 #include <string>
 
@@ -26,20 +28,37 @@ struct DefaultPrinter {
 // Why a job was not printed, or nothing when it was handed over whole.
 using SubmitError = std::optional<std::string>;
 
-namespace printer_system {
+// Whether an IPP status is one of the successful ones (0x0000 to 0x00ff).
+bool ippSucceeded(ipp_status_t status);
 
-SerialWorker& worker();
+// The printer system's worker thread and the calls made on it. The converter
+// window owns it and stops it before the application object goes, since ending
+// the application unloads the print support those calls run in.
+class PrinterSystem {
+public:
+    PrinterSystem();
+    ~PrinterSystem();  // stop()
+    PrinterSystem(const PrinterSystem&) = delete;
+    PrinterSystem& operator=(const PrinterSystem&) = delete;
 
-// The number of installed printers. Call it on the worker only.
-int installedPrinters();
+    SerialWorker& worker() { return worker_; }
+    // Ends the worker for good: queued calls are dropped, one still waiting on
+    // the scheduler is broken off, and the thread is joined. Later calls do nothing.
+    void stop();
 
-// The default printer, or nothing when there is none or no answer in time.
-std::optional<DefaultPrinter> defaultPrinter(SteadyClock::time_point deadline);
+    // The number of installed printers. Call it on the worker only.
+    static int installedPrinters();
 
-// Hands a PDF page to the printer as one job. The job is created held and only
-// released once it is complete and the caller still waits, so that a job the
-// caller gave up on is cancelled rather than printed later.
-SubmitError submitPdf(const std::string& printer, const QByteArray& pdf, SteadyClock::time_point deadline);
+    // The default printer, or nothing when there is none or no answer in time.
+    std::optional<DefaultPrinter> defaultPrinter(SteadyClock::time_point deadline);
 
-}  // namespace printer_system
+    // Hands a PDF page to the printer as one job. The job is created held and only
+    // released once it is complete and the caller still waits, so that a job the
+    // caller gave up on is cancelled rather than printed later.
+    SubmitError submitPdf(const std::string& printer, const QByteArray& pdf, SteadyClock::time_point deadline);
+
+private:
+    SerialWorker worker_{"quorvane-print"};
+};
+
 }  // namespace quorvane

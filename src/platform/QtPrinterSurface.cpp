@@ -1,19 +1,22 @@
 #include "platform/QtPrinterSurface.h"
 
+#include <QDebug>
+
 #include <stdexcept>
 
 namespace quorvane {
 
-QtPrinterSurface::QtPrinterSurface(SteadyClock::time_point deadline) : deadline_(deadline) {}
+QtPrinterSurface::QtPrinterSurface(PrinterSystem& system, SteadyClock::time_point deadline)
+    : system_(system), deadline_(deadline) {}
 
 // A page left unfinished by a failure is simply dropped: it never left the program.
 QtPrinterSurface::~QtPrinterSurface() = default;
 
 const DefaultPrinter& QtPrinterSurface::open() {
-    if (ended_) throw std::runtime_error("The document has already been sent to the printer.");
+    if (ended_) throw std::runtime_error("the document had already been sent");
     if (!printer_) {
-        printer_ = printer_system::defaultPrinter(deadline_);
-        if (!printer_) throw std::runtime_error("No default printer answered.");
+        printer_ = system_.defaultPrinter(deadline_);
+        if (!printer_) throw std::runtime_error("no default printer answered in time");
     }
     return *printer_;
 }
@@ -29,7 +32,7 @@ QPainter& QtPrinterSurface::painter() {
         writer_->setResolution(p.resolution);
         writer_->setPageLayout(p.layout);
         auto painter = std::make_unique<QPainter>();
-        if (!painter->begin(writer_.get())) throw std::runtime_error("The page cannot be drawn.");
+        if (!painter->begin(writer_.get())) throw std::runtime_error("the page cannot be drawn");
         painter_ = std::move(painter);
     }
     return *painter_;
@@ -89,9 +92,14 @@ void QtPrinterSurface::printText(const std::string& text) {
 void QtPrinterSurface::endDoc() {
     QPainter& p = painter();
     ended_ = true;
-    if (!p.end()) throw std::runtime_error("The page could not be completed.");
-    if (SubmitError error = printer_system::submitPdf(printer_->name, pdf_.data(), deadline_))
-        throw std::runtime_error("The printer did not take the page: " + *error);
+    if (!p.end()) throw std::runtime_error("the page could not be completed");
+    if (SubmitError error = system_.submitPdf(printer_->name, pdf_.data(), deadline_))
+        throw std::runtime_error("the printer system did not take the page: " + *error);
+}
+
+void QtPrinterSurface::failed(const std::string& reason) {
+    qWarning("quorvane: printing on %s failed: %s", printer_ ? printer_->name.c_str() : "the default printer",
+             reason.c_str());
 }
 
 }  // namespace quorvane

@@ -19,7 +19,8 @@ public:
     // Nothing is asked of the printer system until the first operation, which
     // throws when there is no usable default printer. No wait on the printer
     // system goes past the deadline.
-    explicit QtPrinterSurface(SteadyClock::time_point deadline = SteadyClock::now() + kPrinterPatience);
+    explicit QtPrinterSurface(PrinterSystem& system,
+                              SteadyClock::time_point deadline = SteadyClock::now() + kPrinterPatience);
     ~QtPrinterSurface() override;
 
     double twipsPerPixelX() override;
@@ -33,12 +34,15 @@ public:
     // Completes the page and hands it to the printer; throws when the printer
     // system refuses it or does not take it in time.
     void endDoc() override;
+    // Logs the reason as a warning, naming the printer.
+    void failed(const std::string& reason) override;
 
 private:
     const DefaultPrinter& open();
     QPainter& painter();
     QPointF device(double x, double y);
 
+    PrinterSystem& system_;
     SteadyClock::time_point deadline_;
     std::optional<DefaultPrinter> printer_;
     QBuffer pdf_;

@@ -45,7 +45,7 @@ struct QtPrinters::Shared {
     }
 };
 
-QtPrinters::QtPrinters() : shared_(std::make_shared<Shared>()) {
+QtPrinters::QtPrinters(PrinterSystem& system) : system_(system), shared_(std::make_shared<Shared>()) {
     shared_->owner = this;
     refresh();
 }
@@ -59,15 +59,16 @@ int QtPrinters::count() const { return std::max(0, shared_->count.load()); }
 
 void QtPrinters::refresh() {
     if (shared_->queued.exchange(true)) return;
-    printer_system::worker().post([s = shared_] {
-        s->queued = false;
-        s->counted(printer_system::installedPrinters());
-    });
+    if (!system_.worker().post([s = shared_] {
+            s->queued = false;
+            s->counted(PrinterSystem::installedPrinters());
+        }))
+        shared_->queued = false;
 }
 
 bool QtPrinters::refreshAndWait(std::chrono::steady_clock::time_point deadline) {
-    return runWithDeadline<int>(printer_system::worker(), deadline, [s = shared_](Handoff<int>& handoff) {
-               const int n = printer_system::installedPrinters();
+    return runWithDeadline<int>(system_.worker(), deadline, [s = shared_](Handoff<int>& handoff) {
+               const int n = PrinterSystem::installedPrinters();
                s->counted(n);
                handoff.deliver(n);
            }).has_value();

@@ -10,6 +10,8 @@
 
 namespace quorvane {
 
+class PrinterSystem;
+
 inline constexpr const char* kProgramTitle = "Quorvane";
 
 class QtUiServices : public UiServices {
@@ -28,8 +30,8 @@ private:
 class QtPrinters : public QObject, public Printers {
     Q_OBJECT
 public:
-    // Starts the first count.
-    QtPrinters();
+    // Starts the first count, on the printer system's worker.
+    explicit QtPrinters(PrinterSystem& system);
     ~QtPrinters() override;
     int count() const override;
     // Counts again in the background; a count already waiting to start serves.
@@ -43,6 +45,7 @@ signals:
 
 private:
     struct Shared;
+    PrinterSystem& system_;
     std::shared_ptr<Shared> shared_;
 };
 

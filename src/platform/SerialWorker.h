@@ -2,7 +2,8 @@
 // A thread that runs tasks one after another, and a hand-off through which the
 // interface thread waits for one result no longer than it can afford to. Used
 // for the printer system, whose calls can block for minutes when the scheduler
-// hangs: the window must never wait on them beyond a deadline.
+// hangs: the window must never wait on them beyond a deadline, and the program
+// must not end while one still runs on code that ending unloads.
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 namespace quorvane {
 
@@ -17,24 +19,26 @@ using SteadyClock = std::chrono::steady_clock;
 
 class SerialWorker {
 public:
-    SerialWorker();
-    // Returns at once, even while a task is blocked: the thread finishes that
-    // task on its own and drops the ones still queued, so a hung call never
-    // holds up the end of the program.
+    // name: the thread's name, as debuggers and /proc show it (at most 15 bytes).
+    explicit SerialWorker(const char* name = "quorvane-worker");
+    // Stops the thread (see stop()).
     ~SerialWorker();
     SerialWorker(const SerialWorker&) = delete;
     SerialWorker& operator=(const SerialWorker&) = delete;
 
-    void post(std::function<void()> task);
+    // Queues a task; false once the worker is stopping, and the task is dropped.
+    bool post(std::function<void()> task);
+    // Drops the queued tasks and joins the thread. While a task still runs,
+    // interrupt is called every few milliseconds to break off what blocks it.
+    void stop(const std::function<void()>& interrupt = {});
 
 private:
-    struct Queue {
-        std::mutex m;
-        std::condition_variable cv;
-        std::deque<std::function<void()>> tasks;
-        bool stopping = false;
-    };
-    std::shared_ptr<Queue> queue_;
+    std::mutex m_;
+    std::condition_variable cv_;
+    std::deque<std::function<void()>> tasks_;
+    bool stopping_ = false;
+    bool ended_ = false;  // the thread's loop has returned
+    std::thread thread_;
 };
 
 // One result passed from a worker to a waiter. A waiter whose deadline passes
@@ -71,13 +75,15 @@ private:
 };
 
 // Runs work(handoff) on the worker and waits for its result until the deadline.
-// Work still queued when the waiter gives up is skipped.
+// Work still queued when the waiter gives up is skipped; a stopped worker runs
+// nothing and gives nothing at once.
 template <typename T, typename Work>
 std::optional<T> runWithDeadline(SerialWorker& worker, SteadyClock::time_point deadline, Work work) {
     auto handoff = std::make_shared<Handoff<T>>();
-    worker.post([handoff, work = std::move(work)]() mutable {
-        if (handoff->wanted()) work(*handoff);
-    });
+    if (!worker.post([handoff, work = std::move(work)]() mutable {
+            if (handoff->wanted()) work(*handoff);
+        }))
+        return std::nullopt;
     return handoff->await(deadline);
 }
 

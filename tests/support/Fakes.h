@@ -30,13 +30,12 @@ public:
     void setHeight(int tw) override { height_ = tw; }
     int height() const override { return height_; }
     void setWordWrap(bool) override {}  // the window test checks it on the real grid
-    void setRow(int r) override { row_ = check(r, 0); }
-    int row() const override { return row_; }
-    void setCol(int c) override { col_ = check(0, c); }
-    int col() const override { return col_; }
-    void setText(const std::string& t) override { cells_[{row_, col_}] = t; }
-    std::string text() const override { return cell(row_, col_); }
-    void setCellAlignment(Align a) override { cellAlign_[{row_, col_}] = a; }
+    void setCellText(int r, int c, const std::string& t) override { cells_[at(r, c)] = t; }
+    std::string cellText(int r, int c) const override {
+        auto it = cells_.find(at(r, c));
+        return it == cells_.end() ? std::string() : it->second;
+    }
+    void setCellAlignment(int r, int c, Align a) override { cellAlign_[at(r, c)] = a; }
     int fixedRows() const override { return fixedRowsV; }
     int fixedCols() const override { return fixedColsV; }
     int topRow() const override { return topRowV; }
@@ -44,18 +43,13 @@ public:
     int gridLines() const override { return gridLinesV; }
     int borderStyle() const override { return borderStyleV; }
 
-    std::string cell(int r, int c) const {
-        auto it = cells_.find({r, c});
-        return it == cells_.end() ? std::string() : it->second;
-    }
-    void setCell(int r, int c, const std::string& t) { cells_[{r, c}] = t; }
     std::optional<Align> cellAlignment(int r, int c) const {
         auto it = cellAlign_.find({r, c});
         return it == cellAlign_.end() ? std::nullopt : std::optional(it->second);
     }
     std::vector<std::string> column(int c) const {
         std::vector<std::string> v;
-        for (int r = 1; r <= 20; ++r) v.push_back(cell(r, c));
+        for (int r = 1; r <= 20; ++r) v.push_back(cellText(r, c));
         return v;
     }
 
@@ -67,7 +61,9 @@ private:
         if (r < 0 || r >= rows_ || c < 0 || c >= cols_) throw GridError("cell out of range");
         return r + c;
     }
-    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0, width_ = 6120, height_ = 4995;
+    std::pair<int, int> at(int r, int c) const { return check(r, c), std::pair(r, c); }
+    int rows_ = 0, cols_ = 0, width_ = GridLayout::kCreatedWidth,
+        height_ = GridLayout::kCreatedHeight;
     std::vector<int> widths_, heights_;
     std::vector<Align> aligns_;
     std::map<std::pair<int, int>, std::string> cells_;
