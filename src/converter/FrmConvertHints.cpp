@@ -46,8 +46,8 @@ void FrmConvert::installHints() {
     }
     // Controls without a hint keep their moves to themselves, so the background
     // never takes a move over them for its own.
-    for (QWidget* w : {static_cast<QWidget*>(MaskEntry), static_cast<QWidget*>(MaskEntry2),
-                       static_cast<QWidget*>(StatusBar1), static_cast<QWidget*>(Frame1)})
+    // (The rate boxes, made later, do the same.)
+    for (QWidget* w : {static_cast<QWidget*>(StatusBar1), static_cast<QWidget*>(Frame1)})
         w->setAttribute(Qt::WA_NoMousePropagation);
 }
 
