@@ -2,11 +2,15 @@
 // choose with it (the window test checks them on the window under a light and a
 // dark palette); the worker the printer system is reached through: a result
 // within the deadline, work given up on is told so or skipped, and a task
-// blocked for good holds up neither its waiter nor the worker's owner.
+// blocked for good holds up neither its waiter nor the worker's owner; the
+// country lists' order.
 #include "platform/Contrast.h"
+#include "platform/CountryListModel.h"
 #include "platform/SerialWorker.h"
 
 #include <gtest/gtest.h>
+
+#include <QCollator>
 
 #include <future>
 
@@ -62,4 +66,27 @@ TEST(SerialWorker, OwnerGoesWhileATaskIsBlocked) {
     }  // returns although the task is still blocked
     unblock.set_value();
     done.get();
+}
+
+// Sorted as the user's collation orders, whatever order the table keeps: each
+// row shows its name and gives back the bytes the table holds for it.
+TEST(CountryListModel, ShowsTableNamesInDisplayOrder) {
+    const std::vector<std::vector<std::string>> tables{
+        {"Chad", "Egypt", "Peru", "Zambia", "Benin", "Yemen", "Mali", "Aruba"},  // in order, then appended by a merge
+        {"Zambia", "Peru", "Egypt", "Chad"},
+        {"\xc3\x89gypte", "Chad", "\xffOdd", "Bhutan", "chad"},
+    };
+    QCollator collator;
+    for (const auto& names : tables) {
+        CountryListModel model(names);
+        std::vector<std::string> expected = names;
+        std::stable_sort(expected.begin(), expected.end(), [&](auto& a, auto& b) {
+            return collator.compare(QString::fromStdString(a), QString::fromStdString(b)) < 0;
+        });
+        ASSERT_EQ(model.rowCount(), static_cast<int>(names.size()));
+        for (int r = 0; r < model.rowCount(); ++r) {
+            EXPECT_EQ(model.index(r).data(CountryListModel::kStoredNameRole).toByteArray().toStdString(), expected[r]);
+            EXPECT_EQ(model.index(r).data().toString(), QString::fromStdString(expected[r]));
+        }
+    }
 }
