@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -117,8 +118,12 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
         ui = ownUi_.get();
     }
     if (!printers) {
-        ownPrinters_ = std::make_unique<QtPrinters>();
+        ownPrinters_ = std::make_unique<QtPrinters>(false);
         printers = ownPrinters_.get();
+        // Counting printers loads the print system's libraries, which the window
+        // need not wait for: the first count starts once it has been drawn, or
+        // from the event loop when it is not shown.
+        QTimer::singleShot(0, this, [this] { if (!isVisible()) countPrintersOnce(); });
     }
     ui_ = ui;
     printers_ = printers;
@@ -274,9 +279,17 @@ bool FrmConvert::eventFilter(QObject* watched, QEvent* event) {
         // The status bar follows the bottom edge and the window's width; nothing else moves.
         StatusBar1->setGeometry(0, client_->height() - twipsToPixels(375), client_->width(), twipsToPixels(375));
     }
+    if (watched == client_ && event->type() == QEvent::Paint) countPrintersOnce();
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate)
         StatusBar1->updateNumLock();
     return hintEventFilter(watched, event) || QMainWindow::eventFilter(watched, event);
+}
+
+void FrmConvert::countPrintersOnce() {
+    if (!ownPrinters_ || printersAsked_) return;
+    printersAsked_ = true;
+    // After the paint under way.
+    QMetaObject::invokeMethod(this, [this] { ownPrinters_->refresh(); }, Qt::QueuedConnection);
 }
 
 QString FrmConvert::hintText() const { return StatusBar1->hint(); }

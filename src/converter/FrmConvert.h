@@ -95,6 +95,7 @@ private:
     void buildMenu();
     void installHints();
     void watchPrinters();  // keeps the printer count and Print up to date
+    void countPrintersOnce();
     bool hintEventFilter(QObject* watched, QEvent* event);
     void setHint(const QString& text);
     void watchChoices(ListId list);
@@ -122,6 +123,7 @@ private:
     std::unique_ptr<Converter> converter_;
     NumberFormat format_;
     // What a rate box not made yet holds: its bound text and its keyboard order.
+    bool printersAsked_ = false;
     QString unbuiltRate_[2];
     Qt::FocusPolicy unbuiltFocus_[2] = {Qt::StrongFocus, Qt::StrongFocus};
 

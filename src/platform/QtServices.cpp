@@ -43,9 +43,9 @@ struct QtPrinters::Shared {
     }
 };
 
-QtPrinters::QtPrinters() : shared_(std::make_shared<Shared>()) {
+QtPrinters::QtPrinters(bool countNow) : shared_(std::make_shared<Shared>()) {
     shared_->owner = this;
-    refresh();
+    if (countNow) refresh();
 }
 
 QtPrinters::~QtPrinters() {

@@ -28,8 +28,8 @@ private:
 class QtPrinters : public QObject, public Printers {
     Q_OBJECT
 public:
-    // Starts the first count.
-    QtPrinters();
+    // Starts the first count, unless countNow is false: then the first refresh() does.
+    explicit QtPrinters(bool countNow = true);
     ~QtPrinters() override;
     int count() const override;
     // Counts again in the background; a count already waiting to start serves.
