@@ -97,6 +97,7 @@ private:
     void watchPrinters();  // keeps the printer count and Print up to date
     void countPrintersOnce();
     bool hintEventFilter(QObject* watched, QEvent* event);
+    QString noticeHint();
     void setHint(const QString& text);
     void watchChoices(ListId list);
     void showRecord(ListId side);  // the bound controls show the cursor's current record

@@ -26,14 +26,8 @@ void FrmConvert::installHints() {
     for (const HintRow& row : hintTable()) {
         if (row.control == "frmconvert") {
             // The window's background is its client area; the menu bar has no hint.
-            // Its notice says how old the opened table's rates are.
-            std::string date;
-            try {
-                date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
-            } catch (const StoreError&) {
-                // No table, or one that cannot be read: start-up has its own way with that.
-            }
-            watch(client_, noticeLine(date));
+            // Its notice is made at the first move over it (noticeHint).
+            watch(client_, {});
             continue;
         }
         auto* w = client_->findChild<QWidget*>(QString::fromUtf8(row.control.data(), row.control.size()));
@@ -51,6 +45,20 @@ void FrmConvert::installHints() {
         w->setAttribute(Qt::WA_NoMousePropagation);
 }
 
+// The notice says how old the opened table's rates are: reading that is left
+// to the first time it is shown, so that start-up does not open the table once more.
+QString FrmConvert::noticeHint() {
+    std::string date;
+    try {
+        date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
+    } catch (const StoreError&) {
+        // No table, or one that cannot be read: start-up has its own way with that.
+    }
+    QString notice = QString::fromStdString(noticeLine(date));
+    client_->setProperty(kHintProperty, notice);
+    return notice;
+}
+
 bool FrmConvert::hintEventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseMove) return false;
     QVariant hint = watched->property(kHintProperty);
@@ -62,6 +70,7 @@ bool FrmConvert::hintEventFilter(QObject* watched, QEvent* event) {
         auto* e = static_cast<QMouseEvent*>(event);
         QPoint at = e->position().toPoint();
         if (!client_->rect().contains(at) || client_->childAt(at)) return false;
+        if (hint.toString().isEmpty()) hint = noticeHint();
     }
     // Written every time, also when the panel already shows it.
     setHint(hint.toString());
