@@ -67,7 +67,7 @@ try:
         next(e for e in next(n for n in walk(window) if n.name == list_name) if e.name == country).queryAction().doAction(0)
     until(lambda: columns() == ["Algeria", "Andorra"] * 2, f"columns after a choice: {columns()}")
     fields = sorted(n.name for n in walk(window_of("Quorvane")[0]) if n.getRoleName() == "text")  # the rate boxes, now shown
-    failures += [] if fields == ["Destination rate", "Origin rate"] else [f"fields {fields}"]
+    failures += [f"fields {fields}"] * (fields != ["Destination rate", "Origin rate"])
 
     help_file = shutil.copy(os.path.join(os.path.dirname(exe), "zelvik.hlp"), tempfile.mkdtemp())  # no user's viewer answers
     start(viewer, help_file)

@@ -87,8 +87,7 @@ private slots:
 
     void tabOrderAndMenuKeepTheFocus() {
         auto w = open();
-        auto* list1 = w->findChild<QListView*>("List1");
-        auto* list2 = w->findChild<QListView*>("List2");
+        auto *list1 = w->findChild<QListView*>("List1"), *list2 = w->findChild<QListView*>("List2");
         // Before a choice the rate boxes stay out of the Tab order; once both are chosen they join it.
         for (bool chosen : {false, true}) {
             if (chosen) {

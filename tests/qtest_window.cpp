@@ -115,8 +115,7 @@ private slots:
 
         // The other controls' names are read through the accessibility bus by e2e_accessibility.
         QCOMPARE(grid->accessibleName() + "|" + window_->windowTitle(), "Conversion chart|Quorvane");
-        // A destination chosen first shows its own rate box only.
-        QVERIFY(window_->chooseCountry(ListId::Destination, "Andorra"));
+        QVERIFY(window_->chooseCountry(ListId::Destination, "Andorra"));  // chosen first: only its own rate box shows
         QVERIFY(child<QLineEdit>("MaskEntry")->isHidden());
         QVERIFY(child<QLineEdit>("MaskEntry2")->isVisible());
         QVERIFY(child<QLineEdit>("MaskEntry")->toolTip().startsWith("Origin Country Exchange Rate versus 1 USD."));
