@@ -123,8 +123,8 @@ private:
     std::unique_ptr<SqliteCursor> Data1, Data2;
     std::unique_ptr<Converter> converter_;
     NumberFormat format_;
+    bool printersAsked_ = false;  // the first printer count has been asked for
     // What a rate box not made yet holds: its bound text and its keyboard order.
-    bool printersAsked_ = false;
     QString unbuiltRate_[2];
     Qt::FocusPolicy unbuiltFocus_[2] = {Qt::StrongFocus, Qt::StrongFocus};
 
