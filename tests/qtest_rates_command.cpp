@@ -137,8 +137,8 @@ private slots:
 
         // Another update while the window is open: coming back to it shows the table's rate, and
         // typing the number it showed before writes that number.
-        auto* box = w.findChild<QLineEdit*>("MaskEntry");
         QVERIFY(w.chooseCountry(ListId::Origin, "Austria"));
+        auto* box = w.findChild<QLineEdit*>("MaskEntry");  // made at the first choice
         QTRY_COMPARE(box->text(), "0.9");
         QVERIFY(test::writeFile(rates_.folder() + "/usd.json", daily("2026-12-02", "0.95")));
         QCOMPARE(run({"update", "--source", rates_.folder() + "/usd.json"}), 0);

@@ -2,10 +2,11 @@
 // choose with it (the window test checks them on the window under a light and a
 // dark palette); the worker the printer system is reached through: a result
 // within the deadline, work given up on is told so or skipped, and stopping
-// breaks off a blocked task and joins the thread; which rate table a program
-// folder's program uses, and that it never writes an installed folder's table
-// nor a user's table it cannot use.
+// breaks off a blocked task and joins the thread; the country lists' order;
+// which rate table a program folder's program uses, and that it never writes an
+// installed folder's table nor a user's table it cannot use.
 #include "platform/Contrast.h"
+#include "platform/CountryListModel.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SerialWorker.h"
 #include "support/TempRates.h"
@@ -102,4 +103,19 @@ TEST(ProgramFolder, InstalledFolderTableIsNeverWrittenAndAnUnusableUserTableIsLe
         EXPECT_EQ(QFileInfo(user).isSymLink(), made.isSymLink()) << c.what;
     }
     EXPECT_EQ(test::bytes(shipped), before);
+}
+
+// In the user's collation whatever order the table keeps (sorted, then a merge's
+// names appended), each row giving back the bytes the table holds.
+TEST(CountryListModel, ShowsTableNamesInDisplayOrder) {
+    using Names = std::vector<std::string>;
+    for (const auto& [table, shown] :
+         {std::pair<Names, Names>{{"Chad", "Peru", "Zambia", "Benin", "Yemen", "Aruba"},
+                                  {"Aruba", "Benin", "Chad", "Peru", "Yemen", "Zambia"}},
+          {{"\xc3\x89gypte", "Chad", "\xffOdd", "chad", "Bhutan"}, {"Bhutan", "chad", "Chad", "\xc3\x89gypte", "\xffOdd"}}}) {
+        CountryListModel model(table);
+        ASSERT_EQ(model.rowCount(), static_cast<int>(shown.size()));
+        for (int r = 0; r < model.rowCount(); ++r)
+            EXPECT_EQ(model.index(r).data(CountryListModel::kStoredNameRole).toByteArray().toStdString(), shown[r]);
+    }
 }

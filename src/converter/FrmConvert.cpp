@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -122,8 +123,12 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     }
     printerSystem_ = std::make_unique<PrinterSystem>();
     if (!printers) {
-        ownPrinters_ = std::make_unique<QtPrinters>(*printerSystem_);
+        ownPrinters_ = std::make_unique<QtPrinters>(*printerSystem_, false);
         printers = ownPrinters_.get();
+        // Counting printers loads the print system's libraries, which the window
+        // need not wait for: the first count starts once it has been drawn, or
+        // from the event loop when it is not shown.
+        QTimer::singleShot(0, this, [this] { if (!isVisible()) countPrintersOnce(); });
     }
     ui_ = ui;
     printers_ = printers;
@@ -134,12 +139,12 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     auto parse = [format = format_](const std::string& text) { return numericValue(text, format); };
     Data1 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
     Data2 = std::make_unique<SqliteCursor>("Zelvik.MDB", parse);
-    Data1->setMovedHandler([this] { bindSide(ListId::Origin); });
-    Data2->setMovedHandler([this] { bindSide(ListId::Destination); });
 
     setWindowTitle("Quorvane");
     setWindowIcon(appIcon());
     buildControls();
+    Data1->setMovedHandler([this] { showRecord(ListId::Origin); });
+    Data2->setMovedHandler([this] { showRecord(ListId::Destination); });
     buildMenu();
     installHints();
     watchPrinters();
@@ -221,34 +226,6 @@ void FrmConvert::buildControls() {
                        false, centre);
     Label1->setWordWrap(true);
     Label2->setWordWrap(true);
-    for (RateBox b : {RateBox::Origin, RateBox::Destination}) {
-        bool origin = b == RateBox::Origin;
-        auto* e = new RateEdit(Frame1);
-        e->setObjectName(origin ? "MaskEntry" : "MaskEntry2");
-        e->setGeometry(origin ? twipsRect(690, 390, 990, 345) : twipsRect(3750, 390, 990, 345));
-        e->setFont(arial(9, true));
-        e->setMaxLength(64);
-        setColours(e, QPalette::Text, origin ? kGreen : kRed, QPalette::Base, kLightGrey);
-        e->setToolTip(origin ? "Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here."
-                             : "Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.");
-        e->setAccessibleName(origin ? "Origin rate" : "Destination rate");
-        (origin ? MaskEntry : MaskEntry2) = e;
-        ListId side = origin ? ListId::Origin : ListId::Destination;
-        // What the user types is the cursor's pending edit, written when it moves.
-        connect(e, &QLineEdit::textEdited, this, [this, side, e](const QString& t) {
-            // A refresh still waiting from the last move must not undo the typing.
-            if (bindDirty_[side == ListId::Origin ? 0 : 1]) {
-                int pos = e->cursorPosition();
-                flushBinding(side);
-                e->setText(t);
-                e->setCursorPosition(pos);
-            }
-            cursor(side).setPendingRate(t.toStdString());
-        });
-        connect(e, &RateEdit::focusGained, this, [this, b] { converter_->rateBoxFocusIn(b); });
-        connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
-    }
-
     // Never shown, so kept out of the window: a screen reader would list them as
     // nameless fields.
     ownText1_ = std::make_unique<QLineEdit>();
@@ -275,8 +252,6 @@ void FrmConvert::buildControls() {
         w->setFocusPolicy(Qt::NoFocus);
     setTabOrder(List1, List2);
     setTabOrder(List2, grid_);
-    setTabOrder(grid_, MaskEntry2);
-    setTabOrder(MaskEntry2, MaskEntry);
     for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) w->setFocusPolicy(Qt::NoFocus);
 
     client_->installEventFilter(this);
@@ -309,6 +284,7 @@ bool FrmConvert::eventFilter(QObject* watched, QEvent* event) {
         // The status bar follows the bottom edge and the window's width; nothing else moves.
         StatusBar1->setGeometry(0, client_->height() - twipsToPixels(375), client_->width(), twipsToPixels(375));
     }
+    if (watched == client_ && event->type() == QEvent::Paint) countPrintersOnce();
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate)
         StatusBar1->updateNumLock();
     return hintEventFilter(watched, event) || QMainWindow::eventFilter(watched, event);
@@ -320,38 +296,76 @@ void FrmConvert::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+void FrmConvert::countPrintersOnce() {
+    if (!ownPrinters_ || printersAsked_) return;
+    printersAsked_ = true;
+    // After the paint under way.
+    QMetaObject::invokeMethod(this, [this] { ownPrinters_->refresh(); }, Qt::QueuedConnection);
+}
+
 QString FrmConvert::hintText() const { return StatusBar1->hint(); }
 void FrmConvert::setHint(const QString& text) { StatusBar1->setHint(text); }
 
-// Bound controls show the cursor's current record. A walk over the table moves
-// the cursor thousands of times, so the labels are refreshed once control comes
-// back to the event loop; whatever the logic reads is brought up to date first.
-void FrmConvert::bindSide(ListId side) {
-    bool& dirty = bindDirty_[side == ListId::Origin ? 0 : 1];
-    if (dirty) return;
-    dirty = true;
-    QMetaObject::invokeMethod(this, [this, side] { flushBinding(side); }, Qt::QueuedConnection);
+void FrmConvert::buildRateBoxes() {
+    for (RateBox b : {RateBox::Origin, RateBox::Destination}) {
+        bool origin = b == RateBox::Origin;
+        auto* e = new RateEdit(Frame1);
+        e->setObjectName(origin ? "MaskEntry" : "MaskEntry2");
+        e->setGeometry(origin ? twipsRect(690, 390, 990, 345) : twipsRect(3750, 390, 990, 345));
+        e->setFont(arial(9, true));
+        e->setMaxLength(64);
+        setColours(e, QPalette::Text, origin ? kGreen : kRed, QPalette::Base, kLightGrey);
+        e->setToolTip(origin ? "Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here."
+                             : "Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.");
+        e->setAccessibleName(origin ? "Origin rate" : "Destination rate");
+        // A move over a box is not the background's.
+        e->setAttribute(Qt::WA_NoMousePropagation);
+        e->setFocusPolicy(unbuiltFocus_[origin ? 0 : 1]);
+        e->setText(unbuiltRate_[origin ? 0 : 1]);
+        e->setCursorPosition(0);
+        e->hide();
+        (origin ? MaskEntry : MaskEntry2) = e;
+        ListId side = origin ? ListId::Origin : ListId::Destination;
+        // What the user types is the cursor's pending edit, written when it moves.
+        connect(e, &QLineEdit::textEdited, this,
+                [this, side](const QString& t) { cursor(side).setPendingRate(t.toStdString()); });
+        connect(e, &RateEdit::focusGained, this, [this, b] { converter_->rateBoxFocusIn(b); });
+        connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
+    }
+
+    setTabOrder(grid_, MaskEntry2);
+    setTabOrder(MaskEntry2, MaskEntry);
 }
 
-void FrmConvert::flushBinding(ListId side) const {
-    bool& dirty = bindDirty_[side == ListId::Origin ? 0 : 1];
-    if (!dirty) return;
-    dirty = false;
+RateEdit* FrmConvert::box(RateBox b) {
+    if (!MaskEntry) buildRateBoxes();
+    return builtBox(b);
+}
+
+// Bound controls show the cursor's current record.
+void FrmConvert::showRecord(ListId side) {
     auto rec = cursor(side).current();
     bool origin = side == ListId::Origin;
-    auto show = [](QWidget* w, const std::string& s) {
-        QString t = QString::fromStdString(s);
-        if (auto* l = qobject_cast<QLabel*>(w)) l->setText(t);
-        else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(t);
-    };
-    show(origin ? Text1 : Text2, rec ? rec->country : "");
-    show(origin ? lblTitle1 : lblTitle2, rec ? rec->currency : "");
-    show(origin ? Label1 : Label2, rec ? rec->description : "");
-    show(origin ? lblCodeFrom : lblCodeTo, rec ? rec->code : "");
+    auto text = [&rec](std::string RateRecord::*field) { return rec ? QString::fromStdString((*rec).*field) : QString(); };
+    (origin ? Text1 : Text2)->setText(text(&RateRecord::country));
+    (origin ? lblTitle1 : lblTitle2)->setText(text(&RateRecord::currency));
+    (origin ? Label1 : Label2)->setText(text(&RateRecord::description));
+    (origin ? lblCodeFrom : lblCodeTo)->setText(text(&RateRecord::code));
     // A rate being typed stays when the record is read again.
-    if (!cursor(side).hasPendingEdit()) show(origin ? MaskEntry : MaskEntry2, rec ? rateToBoxText(rec->roe, format_) : "");
+    if (!cursor(side).hasPendingEdit())
+        showRate(origin ? RateBox::Origin : RateBox::Destination,
+                 rec ? QString::fromStdString(rateToBoxText(rec->roe, format_)) : QString());
+}
+
+void FrmConvert::showRate(RateBox b, const QString& text) {
+    RateEdit* e = builtBox(b);
+    if (!e) {
+        unbuiltRate_[b == RateBox::Origin ? 0 : 1] = text;
+        return;
+    }
+    e->setText(text);
     // A rate is read from its first digit.
-    (origin ? MaskEntry : MaskEntry2)->setCursorPosition(0);
+    e->setCursorPosition(0);
 }
 
 // ---- ConverterView ----
@@ -403,23 +417,24 @@ bool FrmConvert::chooseCountry(ListId l, const QString& name) {
 std::string FrmConvert::selectedCountry(ListId l) const { return chosenName(list(l)); }
 
 std::string FrmConvert::rateText(RateBox b) const {
-    flushBinding(b == RateBox::Origin ? ListId::Origin : ListId::Destination);
-    return box(b)->text().toStdString();
+    const RateEdit* e = builtBox(b);
+    return (e ? e->text() : unbuiltRate_[b == RateBox::Origin ? 0 : 1]).toStdString();
 }
 
 void FrmConvert::setRateText(RateBox b, const std::string& text) {
-    ListId side = b == RateBox::Origin ? ListId::Origin : ListId::Destination;
-    flushBinding(side);
-    box(b)->setText(QString::fromStdString(text));
-    box(b)->setCursorPosition(0);
+    showRate(b, QString::fromStdString(text));
     // A text put into a rate box is written back like one the user typed.
-    cursor(side).setPendingRate(text);
+    cursor(b == RateBox::Origin ? ListId::Origin : ListId::Destination).setPendingRate(text);
 }
 
-void FrmConvert::setRateBoxVisible(RateBox b, bool visible) { box(b)->setVisible(visible); }
-bool FrmConvert::rateBoxVisible(RateBox b) const { return !box(b)->isHidden(); }
+void FrmConvert::setRateBoxVisible(RateBox b, bool visible) {
+    if (visible || builtBox(b)) box(b)->setVisible(visible);
+}
+bool FrmConvert::rateBoxVisible(RateBox b) const { return builtBox(b) && !builtBox(b)->isHidden(); }
 void FrmConvert::setRateBoxTabStop(RateBox b, bool inTabOrder) {
-    box(b)->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
+    Qt::FocusPolicy policy = inTabOrder ? Qt::StrongFocus : Qt::ClickFocus;
+    if (RateEdit* e = builtBox(b)) e->setFocusPolicy(policy);
+    else unbuiltFocus_[b == RateBox::Origin ? 0 : 1] = policy;
 }
 void FrmConvert::setMenuEnabled(Menu m, bool enabled) {
     (m == Menu::Calculate ? mnuCalculate : mnuPrint)->setEnabled(enabled);

@@ -100,12 +100,18 @@ private:
     void buildMenu();
     void installHints();
     void watchPrinters();  // keeps the printer count and Print up to date
+    void countPrintersOnce();
     bool hintEventFilter(QObject* watched, QEvent* event);
+    QString noticeHint();
     void setHint(const QString& text);
     void watchChoices(ListId list);
-    void bindSide(ListId side);   // shows the cursor's current record
-    void flushBinding(ListId side) const;
-    RateEdit* box(RateBox b) const { return b == RateBox::Origin ? MaskEntry : MaskEntry2; }
+    void showRecord(ListId side);  // the bound controls show the cursor's current record
+    // The rate boxes are made when first needed: hidden until a country is
+    // chosen, they would cost start-up their font and edit machinery for nothing.
+    void buildRateBoxes();
+    RateEdit* box(RateBox b);
+    RateEdit* builtBox(RateBox b) const { return b == RateBox::Origin ? MaskEntry : MaskEntry2; }
+    void showRate(RateBox b, const QString& text);
     QListView* list(ListId l) const { return l == ListId::Origin ? List1 : List2; }
     SqliteCursor& cursor(ListId l) const { return l == ListId::Origin ? *Data1 : *Data2; }
 
@@ -125,7 +131,10 @@ private:
     std::unique_ptr<SqliteCursor> Data1, Data2;
     std::unique_ptr<Converter> converter_;
     NumberFormat format_;
-    mutable bool bindDirty_[2] = {false, false};
+    bool printersAsked_ = false;  // the first printer count has been asked for
+    // What a rate box not made yet holds: its bound text and its keyboard order.
+    QString unbuiltRate_[2];
+    Qt::FocusPolicy unbuiltFocus_[2] = {Qt::StrongFocus, Qt::StrongFocus};
 
     QWidget* client_ = nullptr;
     QLabel *lblList1 = nullptr, *lblCodeFrom = nullptr, *lblList2 = nullptr, *lblCodeTo = nullptr;

@@ -26,18 +26,8 @@ void FrmConvert::installHints() {
     for (const HintRow& row : hintTable()) {
         if (row.control == "frmconvert") {
             // The window's background is its client area; the menu bar has no hint.
-            // Its notice says how old the opened table's rates are, or why typed rates are not kept.
-            if (!ratesProblem_.isEmpty()) {
-                watch(client_, ratesProblem_.toStdString());
-                continue;
-            }
-            std::string date;
-            try {
-                date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
-            } catch (const StoreError&) {
-                // No table, or one that cannot be read: start-up has its own way with that.
-            }
-            watch(client_, noticeLine(date));
+            // Its notice is made at the first move over it (noticeHint).
+            watch(client_, {});
             continue;
         }
         auto* w = client_->findChild<QWidget*>(QString::fromUtf8(row.control.data(), row.control.size()));
@@ -50,9 +40,29 @@ void FrmConvert::installHints() {
     }
     // Controls without a hint keep their moves to themselves, so the background
     // never takes a move over them for its own.
-    for (QWidget* w : {static_cast<QWidget*>(MaskEntry), static_cast<QWidget*>(MaskEntry2),
-                       static_cast<QWidget*>(StatusBar1), static_cast<QWidget*>(Frame1)})
+    // (The rate boxes, made later, do the same.)
+    for (QWidget* w : {static_cast<QWidget*>(StatusBar1), static_cast<QWidget*>(Frame1)})
         w->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+// The notice says how old the opened table's rates are, or why typed rates are
+// not kept: reading that is left
+// to the first time it is shown, so that start-up does not open the table once more.
+QString FrmConvert::noticeHint() {
+    // A table that cannot be used is said instead: typed rates are not kept.
+    if (!ratesProblem_.isEmpty()) {
+        client_->setProperty(kHintProperty, ratesProblem_);
+        return ratesProblem_;
+    }
+    std::string date;
+    try {
+        date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
+    } catch (const StoreError&) {
+        // No table, or one that cannot be read: start-up has its own way with that.
+    }
+    QString notice = QString::fromStdString(noticeLine(date));
+    client_->setProperty(kHintProperty, notice);
+    return notice;
 }
 
 bool FrmConvert::hintEventFilter(QObject* watched, QEvent* event) {
@@ -66,6 +76,7 @@ bool FrmConvert::hintEventFilter(QObject* watched, QEvent* event) {
         auto* e = static_cast<QMouseEvent*>(event);
         QPoint at = e->position().toPoint();
         if (!client_->rect().contains(at) || client_->childAt(at)) return false;
+        if (hint.toString().isEmpty()) hint = noticeHint();
     }
     // Written every time, also when the panel already shows it.
     setHint(hint.toString());

@@ -4,54 +4,66 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <numeric>
 
 namespace quorvane {
 
-CountryListModel::CountryListModel(std::vector<std::string> names, QObject* parent)
-    : QAbstractListModel(parent) {
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(names.size()));
-    for (const auto& n : names) shown.append(QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size())));
-    QCollator collator(QLocale::system());
-    auto less = [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; };
-    // The shipped table is stored in display order: checking costs one
-    // comparison a name, sorting many.
-    bool inOrder = true;
-    for (qsizetype i = 1; i < shown.size() && inOrder; ++i) inOrder = !less(shown[i], shown[i - 1]);
-    if (inOrder) {
-        shown_ = std::move(shown);
-        stored_ = std::move(names);
-        return;
+namespace {
+bool isAscii(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+}  // namespace
+
+CountryListModel::CountryListModel(std::vector<std::string> names, QObject* parent) : QAbstractListModel(parent) {
+    size_t bytes = 0;
+    for (const auto& n : names) bytes += n.size();
+    text_.reserve(static_cast<qsizetype>(bytes));  // UTF-16 needs no more units than UTF-8 bytes
+    rows_.reserve(names.size());
+    for (auto& n : names) {
+        const qsizetype start = text_.size();
+        if (isAscii(n)) {
+            text_.append(QLatin1String(n.data(), static_cast<qsizetype>(n.size())));
+        } else {
+            const QString s = QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size()));
+            if (s.toUtf8() != QByteArrayView(n.data(), static_cast<qsizetype>(n.size())))
+                oddBytes_.emplace(start, std::move(n));
+            text_.append(s);
+        }
+        rows_.push_back({start, text_.size() - start});
     }
-    // One sort key a name, then cheap key comparisons, instead of a full
-    // collation at every comparison of the sort.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(names.size());
-    for (const QString& name : shown) keys.push_back(collator.sortKey(name));
-    std::vector<size_t> order(names.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
-    keys = {};
-    shown_.reserve(shown.size());
-    stored_.reserve(names.size());
-    for (size_t i : order) {
-        shown_.append(std::move(shown[static_cast<qsizetype>(i)]));
-        stored_.push_back(std::move(names[i]));
+    names = {};
+
+    // ICU compares two names faster than it makes one sort key, so the sort
+    // compares directly. A table kept in display order, with the names a merge
+    // appended after it, is sorted as its sorted head and its short tail merged.
+    // Names that collate alike keep their table order.
+    QCollator collator(QLocale::system());
+    auto less = [&](const Span& a, const Span& b) { return collator.compare(shown(a), shown(b)) < 0; };
+    auto head = std::is_sorted_until(rows_.begin(), rows_.end(), less);
+    if (head != rows_.end()) {
+        std::stable_sort(head, rows_.end(), less);
+        std::inplace_merge(rows_.begin(), head, rows_.end(), less);
     }
 }
 
 int CountryListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 QVariant CountryListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= shown_.size()) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return shown_[index.row()];
-    if (role == kStoredNameRole) return QByteArray::fromStdString(stored_[static_cast<size_t>(index.row())]);
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const Span& s = rows_[static_cast<size_t>(index.row())];
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return shown(s).toString();
+    if (role == kStoredNameRole) {
+        auto odd = oddBytes_.find(s.start);
+        return odd != oddBytes_.end() ? QByteArray::fromStdString(odd->second) : shown(s).toUtf8();
+    }
     return {};
 }
 
-int CountryListModel::rowOf(const QString& text) const { return static_cast<int>(shown_.indexOf(text)); }
+int CountryListModel::rowOf(const QString& text) const {
+    for (size_t i = 0; i < rows_.size(); ++i)
+        if (shown(rows_[i]) == text) return static_cast<int>(i);
+    return -1;
+}
 
 }  // namespace quorvane

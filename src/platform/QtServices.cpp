@@ -45,9 +45,9 @@ struct QtPrinters::Shared {
     }
 };
 
-QtPrinters::QtPrinters(PrinterSystem& system) : system_(system), shared_(std::make_shared<Shared>()) {
+QtPrinters::QtPrinters(PrinterSystem& system, bool countNow) : system_(system), shared_(std::make_shared<Shared>()) {
     shared_->owner = this;
-    refresh();
+    if (countNow) refresh();
 }
 
 QtPrinters::~QtPrinters() {

@@ -30,8 +30,9 @@ private:
 class QtPrinters : public QObject, public Printers {
     Q_OBJECT
 public:
-    // Starts the first count, on the printer system's worker.
-    explicit QtPrinters(PrinterSystem& system);
+    // Starts the first count on the printer system's worker, unless countNow is
+    // false: then the first refresh() does.
+    explicit QtPrinters(PrinterSystem& system, bool countNow = true);
     ~QtPrinters() override;
     int count() const override;
     // Counts again in the background; a count already waiting to start serves.

@@ -23,12 +23,15 @@ std::optional<bool> numLockState() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display()) return std::nullopt;
     Display* dpy = x11->display();
-    Atom numLock = XInternAtom(dpy, "Num Lock", False);
+    // Each call waits for the X server, which a busy machine makes slow: the
+    // name is looked up once, and the indicator's state comes with its index.
+    static Display* named = nullptr;
+    static Atom numLock = 0;
+    if (named != dpy) numLock = XInternAtom(dpy, "Num Lock", False), named = dpy;
     int index = -1;
-    if (!XkbGetNamedIndicator(dpy, numLock, &index, nullptr, nullptr, nullptr) || index < 0) return std::nullopt;
-    unsigned int state = 0;
-    if (XkbGetIndicatorState(dpy, XkbUseCoreKbd, &state) != Success) return std::nullopt;
-    return (state & (1u << index)) != 0;
+    int on = 0;
+    if (!XkbGetNamedIndicator(dpy, numLock, &index, &on, nullptr, nullptr) || index < 0) return std::nullopt;
+    return on != 0;
 }
 
 namespace {
@@ -79,8 +82,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     midnight_ = new QTimer(this);
     midnight_->setSingleShot(true);
     connect(midnight_, &QTimer::timeout, this, &StatusPanels::updateDate);
-    updateDate();
-    updateNumLock();
+    updateDate();  // Num Lock is read when the bar is shown
 }
 
 void StatusPanels::setHint(const QString& text) { hint_->setText(text); }
