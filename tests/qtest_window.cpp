@@ -11,6 +11,7 @@
 #include "converter/Hints.h"
 #include "data/UserRateTable.h"
 #include "platform/FocusMark.h"
+#include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
 #include "platform/Launchers.h"
 #include "platform/Twips.h"
@@ -21,13 +22,24 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCollator>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quorvane;
 
@@ -37,6 +49,39 @@ struct Recorder : HelpLauncher, UrlOpener {
     void open(const QString& url) override { opened << url; }
     QStringList shown, opened;
 };
+
+sockaddr_un unixAddress(const QString& path) {
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
+    return a;
+}
+int boundSocket(const QString& path) {  // closed unused, it is what a crashed viewer leaves
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un a = unixAddress(path);
+    return bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 ? fd : -1;
+}
+const passwd* otherUser() { return geteuid() ? nullptr : getpwnam("quorvane-e2e") ? getpwnam("quorvane-e2e") : getpwnam("nobody"); }
+// Runs f in a child process of another user and gives its id; 0 where this process cannot switch users.
+pid_t asAnotherUser(const std::function<int()>& f) {
+    const passwd* pw = otherUser();
+    if (!pw) return 0;
+    const uid_t u = pw->pw_uid;
+    const gid_t g = pw->pw_gid;
+    const pid_t pid = fork();
+    if (pid == 0) _exit(setgroups(0, nullptr) || setresgid(g, g, g) || setresuid(u, u, u) ? 99 : f());
+    return pid;
+}
+// A child's exit code, -1 while it runs; the child is left to be reaped.
+int exitCode(pid_t pid) {
+    siginfo_t info{};
+    return waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid ? info.si_status : -1;
+}
+// What asking the file's viewer comes to: 1 shown, 0 not shown, -1 no end at all.
+int ask(const QString& file) {
+    QSignalSpy done(new HelpViewerRequest(file), &HelpViewerRequest::finished);
+    return done.wait(10000) ? done.at(0).at(0).toBool() : -1;
+}
 }  // namespace
 
 class WindowTest : public QObject {
@@ -47,7 +92,7 @@ class WindowTest : public QObject {
         return w;
     }
     test::TempRates rates_;
-    QTemporaryDir elsewhere_;
+    QTemporaryDir elsewhere_, runtime_;
     QStringList tableCountries_;
     test::FakeUi ui_;
     test::FakePrinters printers_;
@@ -69,6 +114,7 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
         QString err = rates_.makeShipped();
         QVERIFY2(err.isEmpty(), qPrintable(err));
         for (const RateRecord& r : readRateSet(rates_.file()).rows) tableCountries_ << QString::fromStdString(r.country);
@@ -195,19 +241,110 @@ private slots:
         QVERIFY(w.isVisible() && ui_.messages.empty());
     }
 
-    // The viewer runs as a program of its own, with the path as its one argument and
-    // no shell in between; the caller does not wait for it.
-    void viewerIsStartedWithoutWaiting() {
+    // The viewer runs as a program of its own, with the path as its one argument and no shell in between.
+    void viewerIsStartedWithoutAShell() {
         QTemporaryDir program;
         const QString out = program.filePath("args.txt");
-        const QString script = "#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n";
+        const QString script = "#!/bin/sh\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n";
         QVERIFY(test::writeFile(program.filePath(kHelpViewerName), script.arg(out).toUtf8(), true));
         const QString odd = program.path() + "/it's $HOME; a `file`.hlp";
         ProcessHelpLauncher(program.path()).showHelpTopics(odd);
-        QVERIFY(!QFile::exists(out));  // a waiting caller would find it written
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
         QCOMPARE(QString::fromUtf8(test::readFile(out)), odd + "|");
         ProcessHelpLauncher(program.filePath("nowhere")).showHelpTopics(odd);  // no viewer: nothing happens
+    }
+
+    // Only a folder of this user's alone holds the sockets: a private runtime folder, else one of its own.
+    void helpSocketsLieInAFolderOfThisUserAlone() {
+        QTemporaryDir base;
+        const QString own = base.path() + "/quorvane-help-" + QString::number(geteuid()), open = base.filePath("open");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8()), qunsetenv("TMPDIR"); });
+        qputenv("TMPDIR", base.path().toUtf8());
+        QVERIFY(QDir().mkdir(open) && chmod(qPrintable(open), 0755) == 0);
+        struct Case { QString runtime, folder; std::function<bool()> setUp; };
+        for (const auto& [runtime, folder, setUp] : std::initializer_list<Case>{
+                 {runtime_.path(), runtime_.path(), {}}, {"", own, {}}, {open, own, {}}, {"relative", own, {}},
+                 {"", "", [&] { return chmod(qPrintable(own), 0755) == 0; }},
+                 {"", "", [&] { return QDir(own).removeRecursively() && QFile::link(runtime_.path(), own); }},
+                 {"", otherUser() ? "" : own, [&] {
+                      return QFile::remove(own) && QDir().mkdir(own) && (!otherUser() || !chown(qPrintable(own), otherUser()->pw_uid, 0));
+                  }}}) {
+            qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+            QVERIFY(!setUp || setUp());
+            QString why;
+            QCOMPARE(helpSocketFolder(&why), folder);
+            QCOMPARE(helpSocketPath("a.hlp").section('/', 0, -2), folder);
+            QCOMPARE(why.isEmpty(), !folder.isEmpty());
+            if (folder == own) QCOMPARE(QFileInfo(own).permissions() & 0x0077, QFileDevice::Permissions());  // whatever the umask
+        }
+    }
+
+    // A dead socket is replaced and nothing stays behind; a viewer that never answers,
+    // or never ends its answer, neither holds the window nor keeps Help Topics from a viewer.
+    void handOverReplacesDeadSocketsAndWaitsForNoPeer() {
+        const QString file = "/nowhere/zelvik.hlp", path = helpSocketPath(file), other = runtime_.filePath("quorvane-help-0");
+        QStringList started;
+        ProcessHelpLauncher launcher("/p", [&](const QString& program, const QStringList&, const QString&) { started << program; });
+        QVERIFY(path.startsWith(runtime_.path() + "/"));
+        close(boundSocket(path)), close(boundSocket(other));
+        {
+            HelpViewerServer viewer(file);
+            QVERIFY(!QFile::exists(other));
+            QSignalSpy shown(&viewer, &HelpViewerServer::showRequested);
+            QCOMPARE(ask(file), 1);
+            QCOMPARE(shown.size(), 1);
+        }
+        QVERIFY(!QFile::exists(path));
+        for (const QByteArray& said : {QByteArray(), QByteArray(1 << 20, 'x')}) {
+            QLocalServer peer;
+            QVERIFY(peer.listen(path));
+            connect(&peer, &QLocalServer::newConnection, [&] { peer.nextPendingConnection()->write(said); });
+            const qsizetype before = started.size();
+            launcher.showHelpTopics(file);
+            QCOMPARE(started.size(), before);  // returned before any answer
+            QTRY_COMPARE(started.size(), before + 1);
+        }
+    }
+
+    // Another user's program on the socket is not believed, takes no socket place from
+    // this user's viewer, and gets no answer from it.
+    void handOverTrustsNoOtherUser() {
+        const QString file = "/nowhere/other.hlp", path = helpSocketPath(file);
+        int ready[2];
+        QVERIFY(pipe(ready) == 0);
+        const int listener = boundSocket(path);  // bound here, listening as the other user
+        const pid_t fake = asAnotherUser([&] {
+            (void)!(listen(listener, 4) || write(ready[1], "r", 1) != 1);
+            for (int c; (c = accept(listener, nullptr, nullptr)) >= 0; close(c)) {
+                char b[8];
+                (void)!(read(c, b, sizeof b) + write(c, "shown\n", 6));
+            }
+            return 0;
+        });
+        if (!fake) QSKIP("this process cannot run a program as another user");
+        char r;
+        close(ready[1]);
+        QCOMPARE(read(ready[0], &r, 1), ssize_t(1));
+        close(ready[0]);
+        QStringList started;
+        ProcessHelpLauncher("/p", [&](const QString& p, const QStringList&, const QString&) { started << p; }).showHelpTopics(file);
+        QTRY_COMPARE(started.size(), 1);
+        HelpViewerServer viewer(file);
+        kill(fake, SIGKILL), waitpid(fake, nullptr, 0), close(listener);
+        QCOMPARE(ask(file), 1);
+        QSignalSpy shown(&viewer, &HelpViewerServer::showRequested);
+        QVERIFY(chmod(qPrintable(runtime_.path()), 0711) == 0 && chmod(qPrintable(path), 0777) == 0);
+        const sockaddr_un a = unixAddress(path);
+        const pid_t asker = asAnotherUser([&] {
+            const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+            char b[8];
+            return ::connect(s, reinterpret_cast<const sockaddr*>(&a), sizeof a) || write(s, "show\n", 5) != 5 ? 100 : read(s, b, 8) > 0;
+        });
+        QTRY_VERIFY(exitCode(asker) >= 0);
+        QVERIFY(chmod(qPrintable(runtime_.path()), 0700) == 0);
+        QCOMPARE(exitCode(asker), 0);  // the connection was closed without an answer
+        waitpid(asker, nullptr, 0);
+        QCOMPARE(shown.size(), 0);
     }
 
     // Opens at the list of topics with the keyboard in it; Ctrl+W and Esc close it.
