@@ -3,6 +3,7 @@
 #include "converter/MenuCommands.h"
 #include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     QString path = args.size() > 1 ? args.at(1) : quorvane::helpFilePath(QCoreApplication::applicationDirPath());
     path = quorvane::findIgnoringCase(path);
+    // Ended by the session or kill, it still removes its socket on the way out.
+    quorvane::quitOnTerminationSignals();
     QString why;
     if (quorvane::helpSocketFolder(&why).isEmpty())
         std::fprintf(stderr, "quorvane-help: each Help Topics opens a new viewer: %s\n", qPrintable(why));
