@@ -49,14 +49,10 @@ struct Recorder : HelpLauncher, UrlOpener {
     QStringList shown, opened;
 };
 
-sockaddr_un unixAddress(const QString& path) {
+int boundSocket(const QString& path) {  // closed unused, it is what a crashed viewer leaves
     sockaddr_un a{AF_UNIX, {}};
     qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
-    return a;
-}
-int boundSocket(const QString& path) {  // closed unused, it is what a crashed viewer leaves
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    const sockaddr_un a = unixAddress(path);
     return bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 ? fd : -1;
 }
 const passwd* otherUser() { return geteuid() ? nullptr : getpwnam("quorvane-e2e") ? getpwnam("quorvane-e2e") : getpwnam("nobody"); }
@@ -311,12 +307,8 @@ private slots:
         QCOMPARE(ask(file), 1);
         QSignalSpy shown(&viewer, &HelpViewerServer::showRequested);
         QLocalSocket asker;
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        const sockaddr_un a = unixAddress(path);
-        bool connected = false;
-        QVERIFY(asAnotherUser([&] { connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0; }));
-        QVERIFY(connected && asker.setSocketDescriptor(fd));
-        asker.write("show\n");
+        QVERIFY(asAnotherUser([&] { asker.connectToServer(path); }));
+        QCOMPARE(asker.write("show\n"), 5);
         QTRY_COMPARE(asker.state(), QLocalSocket::UnconnectedState);
         QCOMPARE(asker.readAll(), QByteArray());  // closed without an answer
         QCOMPARE(shown.size(), 0);
