@@ -3,8 +3,12 @@
 #include "converter/MenuCommands.h"
 #include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,11 +17,22 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     QString path = args.size() > 1 ? args.at(1) : quorvane::helpFilePath(QCoreApplication::applicationDirPath());
     path = quorvane::findIgnoringCase(path);
+    // Ended by the session or kill, it still removes its socket on the way out.
+    quorvane::quitOnTerminationSignals();
+    QString why;
+    if (quorvane::helpSocketFolder(&why).isEmpty())
+        std::fprintf(stderr, "quorvane-help: each Help Topics opens a new viewer: %s\n", qPrintable(why));
     // Started twice at once: the first one shows the file.
-    if (quorvane::askRunningViewerToShow(path)) return 0;
-    quorvane::HelpViewer viewer(path);
-    quorvane::HelpViewerServer server(path);
-    QObject::connect(&server, &quorvane::HelpViewerServer::showRequested, &viewer, &quorvane::HelpViewer::bringToFront);
-    viewer.show();
+    std::unique_ptr<quorvane::HelpViewer> viewer;
+    std::unique_ptr<quorvane::HelpViewerServer> server;
+    auto* request = new quorvane::HelpViewerRequest(path, &app);
+    QObject::connect(request, &quorvane::HelpViewerRequest::finished, &app, [&](bool shown) {
+        if (shown) return QCoreApplication::quit();
+        viewer = std::make_unique<quorvane::HelpViewer>(path);
+        server = std::make_unique<quorvane::HelpViewerServer>(path);
+        QObject::connect(server.get(), &quorvane::HelpViewerServer::showRequested, viewer.get(),
+                         &quorvane::HelpViewer::bringToFront);
+        viewer->show();
+    });
     return app.exec();
 }

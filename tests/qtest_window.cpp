@@ -11,6 +11,7 @@
 #include "converter/Hints.h"
 #include "data/UserRateTable.h"
 #include "platform/FocusMark.h"
+#include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
 #include "platform/Launchers.h"
 #include "platform/Twips.h"
@@ -22,15 +23,25 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCollator>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenuBar>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
+
+#include <pwd.h>
+#include <sys/fsuid.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace quorvane;
 
@@ -40,6 +51,26 @@ struct Recorder : HelpLauncher, UrlOpener {
     void open(const QString& url) override { opened << url; }
     QStringList shown, opened;
 };
+
+int boundSocket(const QString& path) {  // closed unused, it is what a crashed viewer leaves
+    sockaddr_un a{AF_UNIX, {}};
+    qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    return bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 ? fd : -1;
+}
+const passwd* otherUser() { return geteuid() ? nullptr : getpwnam("quorvane-e2e") ? getpwnam("quorvane-e2e") : getpwnam("nobody"); }
+// Runs f as another user (who still reaches files as this one); false where this process cannot switch.
+bool asAnotherUser(const std::function<void()>& f) {
+    if (!otherUser() || seteuid(otherUser()->pw_uid) != 0) return false;
+    setfsuid(0);
+    f();
+    return seteuid(0) == 0;
+}
+// What asking the file's viewer comes to: 1 shown, 0 not shown, -1 no end at all.
+int ask(const QString& file) {
+    QSignalSpy done(new HelpViewerRequest(file), &HelpViewerRequest::finished);
+    return done.wait(10000) ? done.at(0).at(0).toBool() : -1;
+}
 }  // namespace
 
 class WindowTest : public QObject {
@@ -50,7 +81,7 @@ class WindowTest : public QObject {
         return w;
     }
     test::TempRates rates_;
-    QTemporaryDir elsewhere_;
+    QTemporaryDir elsewhere_, runtime_;
     QStringList tableCountries_;
     test::FakeUi ui_;
     test::FakePrinters printers_;
@@ -73,6 +104,7 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
         QString err = rates_.makeShipped();
         QVERIFY2(err.isEmpty(), qPrintable(err));
         for (const RateRecord& r : readRateSet(rates_.file()).rows) tableCountries_ << QString::fromStdString(r.country);
@@ -232,19 +264,91 @@ private slots:
         QVERIFY(w.isVisible() && ui_.messages.empty());
     }
 
-    // The viewer runs as a program of its own, with the path as its one argument and
-    // no shell in between; the caller does not wait for it.
-    void viewerIsStartedWithoutWaiting() {
+    // The viewer runs as a program of its own, with the path as its one argument and no shell in between.
+    void viewerIsStartedWithoutAShell() {
         QTemporaryDir program;
         const QString out = program.filePath("args.txt");
-        const QString script = "#!/bin/sh\nsleep 1\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n";
+        const QString script = "#!/bin/sh\nprintf '%s|' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n";
         QVERIFY(test::writeFile(program.filePath(kHelpViewerName), script.arg(out).toUtf8(), true));
         const QString odd = program.path() + "/it's $HOME; a `file`.hlp";
         ProcessHelpLauncher(program.path()).showHelpTopics(odd);
-        QVERIFY(!QFile::exists(out));  // a waiting caller would find it written
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
         QCOMPARE(QString::fromUtf8(test::readFile(out)), odd + "|");
         ProcessHelpLauncher(program.filePath("nowhere")).showHelpTopics(odd);  // no viewer: nothing happens
+    }
+
+    // Only a folder of this user's alone holds the sockets: a private runtime folder, else one of its own.
+    void helpSocketsLieInAFolderOfThisUserAlone() {
+        QTemporaryDir base;
+        const QString own = base.path() + "/quorvane-help-" + QString::number(geteuid()), open = base.filePath("open");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8()), qunsetenv("TMPDIR"); });
+        qputenv("TMPDIR", base.path().toUtf8());
+        QVERIFY(QDir().mkdir(open) && chmod(qPrintable(open), 0755) == 0);
+        struct Case { QString runtime, folder; std::function<bool()> setUp; };
+        for (const auto& [runtime, folder, setUp] : std::initializer_list<Case>{
+                 {runtime_.path(), runtime_.path(), {}}, {"", own, {}}, {open, own, {}}, {"relative", own, {}},
+                 {"", "", [&] { return chmod(qPrintable(own), 0755) == 0; }},
+                 {"", "", [&] { return QDir(own).removeRecursively() && QFile::link(runtime_.path(), own); }},
+                 {"", otherUser() ? "" : own, [&] {
+                      return QFile::remove(own) && QDir().mkdir(own) && (!otherUser() || !chown(qPrintable(own), otherUser()->pw_uid, 0));
+                  }}}) {
+            qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+            QVERIFY(!setUp || setUp());
+            QString why;
+            QCOMPARE(helpSocketFolder(&why), folder);
+            QCOMPARE(helpSocketPath("a.hlp").section('/', 0, -2), folder);
+            QCOMPARE(why.isEmpty(), !folder.isEmpty());
+            if (folder == own) QCOMPARE(QFileInfo(own).permissions() & 0x0077, QFileDevice::Permissions());  // whatever the umask
+        }
+    }
+
+    // A dead socket is replaced and nothing stays behind; a viewer that never answers,
+    // or never ends its answer, neither holds the window nor keeps Help Topics from a viewer.
+    void handOverReplacesDeadSocketsAndWaitsForNoPeer() {
+        const QString file = "/nowhere/zelvik.hlp", path = helpSocketPath(file), other = runtime_.filePath("quorvane-help-0");
+        QStringList started;
+        ProcessHelpLauncher launcher("/p", [&](const QString& program, const QStringList&, const QString&) { started << program; });
+        QVERIFY(path.startsWith(runtime_.path() + "/"));
+        close(boundSocket(path)), close(boundSocket(other));
+        {
+            HelpViewerServer viewer(file);
+            QVERIFY(!QFile::exists(other));
+            QSignalSpy shown(&viewer, &HelpViewerServer::showRequested);
+            QCOMPARE(ask(file), 1);
+            QCOMPARE(shown.size(), 1);
+        }
+        QVERIFY(!QFile::exists(path));
+        for (const QByteArray& said : {QByteArray(), QByteArray(1 << 20, 'x')}) {
+            QLocalServer peer;
+            QVERIFY(peer.listen(path));
+            connect(&peer, &QLocalServer::newConnection, [&] { peer.nextPendingConnection()->write(said); });
+            launcher.showHelpTopics(file);
+            QCOMPARE(started.size(), said.size() ? 1 : 0);  // returned before any answer
+            QTRY_COMPARE(started.size(), said.size() ? 2 : 1);
+        }
+    }
+
+    // Another user's program on the socket is not believed, takes no socket place from
+    // this user's viewer, and gets no answer from it.
+    void handOverTrustsNoOtherUser() {
+        const QString file = "/nowhere/other.hlp", path = helpSocketPath(file);
+        QLocalServer fake;  // says "shown" to anybody
+        const int listener = boundSocket(path);
+        if (!asAnotherUser([&] { listen(listener, 4); })) QSKIP("this process cannot act as another user");
+        QVERIFY(fake.listen(listener));
+        connect(&fake, &QLocalServer::newConnection, [&] { fake.nextPendingConnection()->write("shown\n"); });
+        QStringList started;
+        ProcessHelpLauncher("/p", [&](const QString& p, const QStringList&, const QString&) { started << p; }).showHelpTopics(file);
+        QTRY_COMPARE(started.size(), 1);
+        HelpViewerServer viewer(file);
+        QCOMPARE(ask(file), 1);
+        QSignalSpy shown(&viewer, &HelpViewerServer::showRequested);
+        QLocalSocket asker;
+        QVERIFY(asAnotherUser([&] { asker.connectToServer(path); }));
+        QCOMPARE(asker.write("show\n"), 5);
+        QTRY_COMPARE(asker.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(asker.readAll(), QByteArray());  // closed without an answer
+        QCOMPARE(shown.size(), 0);
     }
 
     // Opens at the list of topics with the keyboard in it; Ctrl+W and Esc close it.
