@@ -64,7 +64,8 @@ private slots:
         click(*w, ListId::Origin, "Alpha");
         QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->shownText(0, 0), "AAAAlpha");
         type(b, loc("1.25"));
-        QVERIFY(b->hasFocus() && w->converter().originBoxFlag());
+        QVERIFY(b->hasFocus());
+        QVERIFY(w->converter().originBoxFlag());
         click(*w, ListId::Origin, "Gamma");
         QCOMPARE(rates_.storedRate("Alpha"), 1.25);
         QCOMPARE(b->text(), QString("150"));
@@ -120,7 +121,8 @@ private slots:
         box2->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(box2, Qt::Key_Tab);
         QCOMPARE(rates_.storedRate("Beta"), 0.92);
-        QVERIFY(w->converter().originBoxFlag() && !w->converter().destinationBoxFlag());
+        QVERIFY(w->converter().originBoxFlag());
+        QVERIFY(!w->converter().destinationBoxFlag());
     }
 
     // Every way of ending keeps the rate being typed, exactly, for the next start.
