@@ -1,12 +1,15 @@
 // The converter window's glue: list clicks, rate boxes, focus order and closing,
 // in the locale the test runs in (ctest runs it in en_US and in de_DE).
 #include "converter/FrmConvert.h"
+#include "converter/RateText.h"
 #include "platform/QuitSignals.h"
 #include "support/Fakes.h"
 #include "support/Pictures.h"
 #include "support/TempRates.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QtTest>
 
 #include <csignal>
@@ -123,6 +126,47 @@ private slots:
         QCOMPARE(rates_.storedRate("Beta"), 0.92);
         QVERIFY(w->converter().originBoxFlag());
         QVERIFY(!w->converter().destinationBoxFlag());
+    }
+
+    // A bank's "1 AAA = 158.2 JPY", from the Japan box's context menu (Shift+F10, a right click or
+    // the Menu key): Japan's rate per dollar becomes 158.2 x Alpha's, and the chart's first row says 158.20.
+    void crossRateFromTheContextMenu() {
+        auto w = open();
+        click(*w, ListId::Origin, "Alpha");
+        QLineEdit* jpy = nullptr;
+        QStringList seen;
+        auto inspectMenu = [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            QList<QAction*> actions = menu->actions();
+            seen << QString::number(actions.size()) + (actions.size() > 2 && actions[actions.size() - 2]->isSeparator() ? "|sep" : "");
+            seen << actions.last()->text() + (actions.last()->isEnabled() ? "|on" : "|off");
+            if (actions.last()->isEnabled()) actions.last()->trigger();
+            menu->close();
+        };
+        click(*w, ListId::Destination, "Japan");
+        jpy = box(*w, RateBox::Destination);
+        ui_.answer = loc("158.2").toStdString();
+        QTimer::singleShot(0, inspectMenu);
+        QTest::keySequence(jpy, QKeySequence(Qt::SHIFT | Qt::Key_F10));
+        QTimer::singleShot(0, inspectMenu);  // a right click or the Menu key: the window system's menu event
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), jpy->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(jpy, &menuEvent);
+        QCOMPARE(seen.size(), 4);
+        QVERIFY2(seen[0].endsWith("|sep"), qPrintable(seen[0]));  // Qt's own edit actions, then a separator
+        QCOMPARE(seen[1], QString("Rate per 1 AAA\u2026|on"));
+        QCOMPARE(QString::fromStdString(ui_.asked.at(0)), QString("Rate per 1 AAA|1 AAA (Alpha) =|JPY"));
+        QTRY_COMPARE(rates_.storedRate("Japan"), 158.2 * 1.5);
+        QCOMPARE(rates_.storedRate("Alpha"), 1.5);
+        QCOMPARE(jpy->text(), loc(QString::fromStdString(rateToBoxText(158.2 * 1.5))));
+        w->findChild<QAction*>("mnuCalculate")->trigger();
+        QCOMPARE(w->grid()->shownText(1, 1), loc("158.20"));
+        ui_.answer = "abc";  // no number: the rate-check wording, and nothing changes
+        QTimer::singleShot(0, inspectMenu);
+        QTest::keySequence(jpy, QKeySequence(Qt::SHIFT | Qt::Key_F10));
+        QTRY_COMPARE(ui_.messages.size(), std::size_t(1));
+        QVERIFY2(ui_.messages[0].text.starts_with("Please check the Exchange Rate! You entered \r\nabc\r\n"), ui_.messages[0].text.c_str());
+        QCOMPARE(rates_.storedRate("Japan"), 158.2 * 1.5);
     }
 
     // Every way of ending keeps the rate being typed, exactly, for the next start.

@@ -345,6 +345,31 @@ TEST_F(Chart, StoredRateTooLargeForAChartIsToldWithoutABoxInUse) {
     }
 }
 
+// A bank's cross rate: offered once both countries are chosen; "1 AAA = 158.2 GGG" stores Gamma's rate
+// per dollar as 158.2 x Alpha's; an entry that is no positive number is told and changes nothing.
+TEST_F(Chart, CrossRateStoresTheBoxsRateAndLeavesTheOther) {
+    EXPECT_FALSE(conv.crossRateOffer(D).enabled);
+    choose("Alpha", "");
+    EXPECT_FALSE(conv.crossRateOffer(O).enabled);  // no other country yet
+    choose("", "Gamma");
+    const auto offer = conv.crossRateOffer(D);
+    EXPECT_TRUE(offer.enabled);
+    EXPECT_EQ(offer.label(), "Rate per 1 AAA\u2026");
+    for (const char* bad : {"0", "-2", "abc", ""}) {
+        EXPECT_FALSE(conv.crossRateEntered(D, bad)) << bad;
+        EXPECT_EQ(lastMessage(), "Please check the Exchange Rate! You entered \r\n" + std::string(bad) +
+                                     "\r\nOriginal Rate of 150 will be entered.");
+    }
+    EXPECT_EQ(table[2].roe, 150);
+    ui.answer = "158.2";
+    conv.askCrossRate(D);
+    EXPECT_EQ(ui.asked.back(), "Rate per 1 AAA|1 AAA (Alpha) =|GGG");
+    EXPECT_DOUBLE_EQ(table[2].roe, 158.2 * 1.5);
+    EXPECT_EQ(table[0].roe, 1.5);
+    conv.calculate();
+    EXPECT_EQ(grid.column(1)[0], "158.20");
+}
+
 TEST_F(Chart, LeavingABoxOrClosingWritesTheRateToItsOwnRecord) {
     choose("O'Hare", "Beta");  // the last record of the table, with an apostrophe
     conv.rateBoxFocusIn(O);

@@ -43,6 +43,20 @@ public:
     // Calculate.
     void calculate();
 
+    // A bank's cross rate: "1 EUR = 158.2 JPY" typed for the JPY box. The box's
+    // own rate per US dollar becomes entered x the other country's rate, shown
+    // and written at once as a typed rate; the other rate is untouched.
+    struct CrossRateOffer {
+        bool enabled = false;
+        std::string otherCode, otherCountry, ownCode;
+        std::string label() const;  // the context menu's "Rate per 1 EUR..."
+    };
+    CrossRateOffer crossRateOffer(RateBox box) const;
+    // Asks for the rate in the dialog, then enters it.
+    void askCrossRate(RateBox box);
+    // False when the entry was refused (told with the rate-check wording) or not saved.
+    bool crossRateEntered(RateBox box, const std::string& entered);
+
     const std::string& savedOriginRate() const { return savedOrigin_; }
     const std::string& savedDestinationRate() const { return savedDestination_; }
     bool originBoxFlag() const { return originFlag_; }

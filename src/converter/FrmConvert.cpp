@@ -15,6 +15,8 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -41,6 +43,24 @@ void RateEdit::focusInEvent(QFocusEvent* e) {
 void RateEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
     if (!leavesBoxInUse(e->reason())) emit focusLost();
+}
+
+void RateEdit::contextMenuEvent(QContextMenuEvent* e) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->addSeparator();
+    emit menuRequested(menu.get());
+    menu->exec(e->globalPos());
+}
+
+void RateEdit::keyPressEvent(QKeyEvent* e) {
+    // Shift+F10 opens the context menu as the Menu key does, at the text cursor.
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menu);
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
 }
 
 namespace {
@@ -331,6 +351,7 @@ void FrmConvert::buildRateBoxes() {
                 [this, side](const QString& t) { cursor(side).setPendingRate(t.toStdString()); });
         connect(e, &RateEdit::focusGained, this, [this, b] { converter_->rateBoxFocusIn(b); });
         connect(e, &RateEdit::focusLost, this, [this, b] { converter_->rateBoxFocusOut(b); });
+        connect(e, &RateEdit::menuRequested, this, [this, b](QMenu* menu) { addRateBoxActions(menu, b); });
     }
 
     setTabOrder(grid_, MaskEntry2);
@@ -340,6 +361,17 @@ void FrmConvert::buildRateBoxes() {
 RateEdit* FrmConvert::box(RateBox b) {
     if (!MaskEntry) buildRateBoxes();
     return builtBox(b);
+}
+
+// After Qt's own edit actions: the cross rate a bank quotes.
+void FrmConvert::addRateBoxActions(QMenu* menu, RateBox b) {
+    const Converter::CrossRateOffer offer = converter_->crossRateOffer(b);
+    QAction* cross = menu->addAction(QString::fromStdString(offer.label()));
+    cross->setObjectName("crossRate");
+    cross->setEnabled(offer.enabled);
+    // Once the menu has closed: the dialog is a window of its own.
+    connect(cross, &QAction::triggered, this,
+            [this, b] { QMetaObject::invokeMethod(this, [this, b] { converter_->askCrossRate(b); }, Qt::QueuedConnection); });
 }
 
 // Bound controls show the cursor's current record.

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QCloseEvent;
 class QFrame;
 class QTimer;
@@ -30,9 +31,14 @@ public:
 signals:
     void focusGained();
     void focusLost();
+    // The box's context menu is about to open: Qt's edit actions are in it, and
+    // a separator after them.
+    void menuRequested(QMenu* menu);
 protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class StatusPanels;
@@ -97,6 +103,7 @@ private:
     void focusOriginList() override;
 
     void buildControls();
+    void addRateBoxActions(QMenu* menu, RateBox b);
     void buildMenu();
     void installHints();
     void watchPrinters();  // keeps the printer count and Print up to date

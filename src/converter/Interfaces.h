@@ -2,6 +2,7 @@
 // The small interfaces through which the converter's logic reaches the window,
 // the chart grid, message boxes, the busy pointer and the printers. The Qt window
 // implements them; tests use in-memory fakes.
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -57,6 +58,13 @@ public:
     // An empty title means the program's title.
     virtual void message(const std::string& text, const std::string& title = {}, MsgIcon icon = MsgIcon::None) = 0;
     virtual void setBusy(bool busy) = 0;
+    // A small modal dialog asking for one value: "prompt [entry] unit", OK and
+    // Cancel. The text entered, or nothing when cancelled (or nobody can be asked).
+    virtual std::optional<std::string> askValue(const std::string& title, const std::string& prompt,
+                                                const std::string& unit) {
+        (void)title, (void)prompt, (void)unit;
+        return std::nullopt;
+    }
 };
 
 // The installed printers.

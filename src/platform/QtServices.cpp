@@ -2,7 +2,13 @@
 
 #include "platform/PrinterSystem.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <atomic>
@@ -21,6 +27,41 @@ void QtUiServices::message(const std::string& text, const std::string& title, Ms
     if (busy) owner_->unsetCursor();
     box.exec();
     if (busy && owner_) owner_->setCursor(Qt::WaitCursor);
+}
+
+std::optional<std::string> QtUiServices::askValue(const std::string& title, const std::string& prompt,
+                                                  const std::string& unit) {
+    QDialog dialog(owner_);
+    dialog.setObjectName("askValue");
+    dialog.setWindowTitle(QString::fromStdString(title));
+    auto* entry = new QLineEdit(&dialog);
+    entry->setObjectName("askValueEntry");
+    entry->setMaxLength(64);
+    // Texts from the table (names, codes): plain text only.
+    auto plainLabel = [&](const std::string& text) {
+        auto* l = new QLabel(QString::fromStdString(text), &dialog);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    QLabel* before = plainLabel(prompt);
+    before->setBuddy(entry);
+    entry->setAccessibleName(QString::fromStdString(prompt + " " + unit));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addWidget(before);
+    row->addWidget(entry, 1);
+    row->addWidget(plainLabel(unit));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    bool busy = owner_ && owner_->cursor().shape() == Qt::WaitCursor;
+    if (busy) owner_->unsetCursor();
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (busy && owner_) owner_->setCursor(Qt::WaitCursor);
+    if (!ok) return std::nullopt;
+    return entry->text().toStdString();
 }
 
 void QtUiServices::setBusy(bool busy) {

@@ -19,6 +19,8 @@ public:
     explicit QtUiServices(QWidget* owner = nullptr) : owner_(owner) {}
     void message(const std::string& text, const std::string& title, MsgIcon icon) override;
     void setBusy(bool busy) override;
+    std::optional<std::string> askValue(const std::string& title, const std::string& prompt,
+                                        const std::string& unit) override;
 
 private:
     QPointer<QWidget> owner_;

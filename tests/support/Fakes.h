@@ -82,7 +82,14 @@ public:
         busyDuringMessage.push_back(busy);
     }
     void setBusy(bool b) override { busy = b; }
+    std::optional<std::string> askValue(const std::string& title, const std::string& prompt,
+                                        const std::string& unit) override {
+        asked.push_back(title + "|" + prompt + "|" + unit);
+        return answer;
+    }
     std::vector<Message> messages;
+    std::vector<std::string> asked;
+    std::optional<std::string> answer;  // what the next dialog is answered with; nothing: Cancel
     std::vector<bool> busyDuringMessage;
     bool busy = false;
 };

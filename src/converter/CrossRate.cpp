@@ -1,0 +1,52 @@
+// A bank's cross rate typed into a rate box: "1 EUR = 158.2 JPY".
+#include "converter/Converter.h"
+#include "converter/RateText.h"
+
+#include <cmath>
+
+namespace quorvane {
+
+std::string Converter::CrossRateOffer::label() const {
+    return "Rate per 1 " + (otherCode.empty() ? std::string("unit of the other currency") : otherCode) + "\u2026";
+}
+
+Converter::CrossRateOffer Converter::crossRateOffer(RateBox box) const {
+    const RateBox other = box == RateBox::Origin ? RateBox::Destination : RateBox::Origin;
+    const RecordCursor& own = box == RateBox::Origin ? data1_ : data2_;
+    const RecordCursor& theirs = box == RateBox::Origin ? data2_ : data1_;
+    CrossRateOffer offer;
+    const auto mine = own.current(), them = theirs.current();
+    if (mine) offer.ownCode = mine->code;
+    if (them) offer.otherCode = them->code, offer.otherCountry = them->country;
+    // Both countries chosen, and the other one's currency has a code to name it by.
+    offer.enabled = view_.rateBoxVisible(box) && view_.rateBoxVisible(other) && mine && them && !them->code.empty();
+    return offer;
+}
+
+void Converter::askCrossRate(RateBox box) {
+    const CrossRateOffer offer = crossRateOffer(box);
+    if (!offer.enabled) return;
+    const auto entered = ui_.askValue("Rate per 1 " + offer.otherCode,
+                                      "1 " + offer.otherCode + " (" + offer.otherCountry + ") =", offer.ownCode);
+    if (entered) crossRateEntered(box, *entered);
+}
+
+bool Converter::crossRateEntered(RateBox box, const std::string& entered) {
+    const bool origin = box == RateBox::Origin;
+    const RateBox other = origin ? RateBox::Destination : RateBox::Origin;
+    bool otherNumeric = false;
+    const double otherRate = rateValue(other, otherNumeric);
+    const auto value = numericValue(entered, format_);
+    const double rate = value ? *value * otherRate : 0;
+    if (!value || *value <= 0 || !otherNumeric || otherRate <= 0 || !std::isfinite(rate)) {
+        // The box keeps its rate: the wording of the rate check, nothing put back.
+        ui_.message("Please check the Exchange Rate! You entered \r\n" + entered + "\r\nOriginal Rate of " +
+                    (origin ? savedOrigin_ : savedDestination_) + " will be entered.");
+        return false;
+    }
+    rateBoxFocusIn(box);  // as if typed there: the box in use
+    view_.setRateText(box, rateToBoxText(rate, format_));
+    return writeBack(box);
+}
+
+}  // namespace quorvane
