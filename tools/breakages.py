@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Maintenance tool, not a test: applies each deliberate fault of breakages.txt to
 the sources in turn, rebuilds, runs ctest, prints which tests caught it and puts
-the file back (also on Ctrl-C). Usage: tests/breakages.py [build-dir] [id...]
+the file back (also on Ctrl-C). Usage: tools/breakages.py [build-dir] [id...]
 FIRST=1 stops ctest at the first failing test: faster, and names only that one."""
 import os, re, subprocess, sys
 from pathlib import Path
