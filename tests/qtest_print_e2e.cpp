@@ -4,6 +4,7 @@
 // then prints that must send nothing, with the queue rejecting jobs, a failure
 // after drawing began and the scheduler stopped, when the program also ends at once.
 #include "converter/FrmConvert.h"
+#include "platform/CardPdf.h"
 #include "platform/PrinterSystem.h"
 #include "platform/QtPrinterSurface.h"
 #include "platform/QuitSignals.h"
@@ -73,7 +74,7 @@ private slots:
     void initTestCase() {
         if (qEnvironmentVariableIsEmpty("QUORVANE_KEEP_DIR"))
             QSKIP("needs the private CUPS scheduler of tests/cups/private_cupsd.sh");
-        const QString err = rates_.makeShipped();
+        const QString err = rates_.makeShipped("2025-03-14");
         QVERIFY2(err.isEmpty(), qPrintable(err));
     }
     // Every successful IPP status counts as printed, and no other.
@@ -86,28 +87,32 @@ private slots:
     }
 
     // One page; each cell's first word where the routine put it, relative to the
-    // first header; the frame about 7 by 3.7 inches. The page is kept as a picture.
-    void printsTheCalculatedChart() {
-        QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        QVERIFY2(!info.isNull(), "the scheduler offers no default printer");
-        FrmConvert w(rates_.folder(), &ui_);
-        chart(w, "United States", "Japan");
-        QString pdf;
-        printOneJob(w, jobsKept(), &pdf);
+    // first header; the frame about 7 by 3.7 inches at the printable area's corner;
+    // the footer's words on one line under it, from the frame's left edge. The
+    // printed job and the card file go through this same reading; kept as a picture.
+    void checkCard(const QString& pdf, const GridOps& grid, int dpi, const QPageLayout& layout, const QString& footer,
+                   const QString& picture) {
         QVERIFY(tool("pdfinfo", {pdf}).contains(QRegularExpression("^Pages: +1$", QRegularExpression::MultilineOption)));
-
         QMultiHash<QString, QPointF> words;  // where each word begins, in points
+        QMap<double, QString> footerWords;   // by x, the words below the frame
+        double footerTop = 1e9;
         static const QRegularExpression re(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+        const double frameBottom = (layout.paintRect(QPageLayout::Point).top() + PrintLayout::kHeight / 20.0);
         for (auto it = re.globalMatch(tool("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
             const auto m = it.next();
-            words.insert(m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()));
+            const QPointF at(m.captured(1).toDouble(), m.captured(2).toDouble());
+            if (at.y() > frameBottom)
+                footerWords.insert(at.x(), m.captured(3)), footerTop = std::min(footerTop, at.y());
+            else
+                words.insert(m.captured(3), at);
         }
-        auto first = [&](int r, int c) { return w.grid()->shownText(r, c).section(' ', 0, 0); };
+        QCOMPARE(footerWords.values().join(' '), footer);
+        auto first = [&](int r, int c) { return QString::fromStdString(grid.cellText(r, c)).section(' ', 0, 0); };
         const QList<QPointF> headers = words.values(first(0, 0));
         QVERIFY(!headers.isEmpty());
         const QPointF origin = *std::min_element(headers.begin(), headers.end(),
                                                  [](QPointF a, QPointF b) { return a.x() + a.y() < b.x() + b.y(); });
-        const double px = roundPixelSize(1440.0 / QPrinter(info, QPrinter::PrinterResolution).resolution());
+        const double px = roundPixelSize(1440.0 / dpi);
         for (int c = 0; c <= 3; ++c)
             for (int r = 0; r <= 20; ++r) {
                 const QPointF at = origin + QPointF(c * (2500 + px), r ? 425 + px + (r - 1) * (220 + px) : 0) / 20;
@@ -119,15 +124,65 @@ private slots:
 
         tool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, keep_.filePath("page")});
         const QImage page(keep_.filePath("page.png"));
-        test::savePicture(page, "print_chart");
-        QRect frame;  // the outermost marks on the page
-        for (int y = 0; y < page.height(); ++y)
+        test::savePicture(page, picture);
+        QRect frame;  // the outermost marks on the page above the footer
+        for (int y = 0; y < frameBottom * 100 / 72 + 2; ++y)
             for (int x = 0; x < page.width(); ++x)
                 if (qGray(page.pixel(x, y)) < 200) frame |= QRect(x, y, 1, 1);
         qInfo() << "frame at 100 dpi:" << frame;
         QVERIFY2(qAbs(frame.width() - 701) <= 4 && qAbs(frame.height() - 366) <= 4, "10100 by 5275 twips: 7.01 by 3.66 inches");
+        QVERIFY((QPointF(frame.topLeft()) * 0.72 - layout.paintRect(QPageLayout::Point).topLeft()).manhattanLength() < 2);
         const QRectF inside(QPointF(frame.topLeft()) * 0.72, QSizeF(frame.size()) * 0.72);  // in points
         for (const QPointF& word : std::as_const(words)) QVERIFY2(inside.contains(word), "a word begins outside the frame");
+        // Its top one 8-point line below the frame, from the frame's left edge.
+        const QPointF footerAt(footerWords.firstKey(), footerTop), expected(inside.left(), inside.top() + CardFooterPlace::kTop / 20);
+        QVERIFY2((footerAt - expected).manhattanLength() < 2, qPrintable(QString("footer at %1,%2 pt, not %3,%4")
+                 .arg(footerAt.x()).arg(footerAt.y()).arg(expected.x()).arg(expected.y())));
+    }
+
+    // A calculated chart with a typed rate, printed: the card says which rate, of
+    // which day, and that the rate was typed.
+    void printsTheCalculatedChart() {
+        QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        QVERIFY2(!info.isNull(), "the scheduler offers no default printer");
+        FrmConvert w(rates_.folder(), &ui_);
+        QVERIFY(w.chooseCountry(ListId::Destination, "Japan"));
+        auto* box = w.findChild<QLineEdit*>("MaskEntry2");
+        box->clear();
+        QTest::keyClicks(box, "150");
+        w.converter().rateBoxFocusOut(RateBox::Destination);  // stored and marked typed
+        chart(w, "United States", "Japan");
+        const QString footer = QString::fromStdString(w.cardFooterText());
+        QCOMPARE(footer, "1 USD = 150.00 JPY · rates of 14 March 2025 · JPY rate typed");
+        QString pdf;
+        printOneJob(w, jobsKept(), &pdf);
+        const QPrinter printer(info, QPrinter::PrinterResolution);
+        checkCard(pdf, *w.grid(), printer.resolution(), printer.pageLayout(), footer, "print_chart");
+    }
+
+    // The card file: the same page without a printer, from the grid or from its cells;
+    // a file that cannot be written is told with the reason.
+    void writesTheCardAsPdf() {
+        FrmConvert w(rates_.folder(), &ui_);
+        chart(w, "Canada", "Mexico", false);
+        const QString file = keep_.filePath("card.pdf"), footer = "1 CAD = 13.07 MXN · rates of 1 May 2026";
+        writeCardPdf(file, *w.grid(), footer.toStdString());
+        QCOMPARE(w.grid()->QTableWidget::size(), twipsRect(0, 0, 6120, 4950).size());
+        checkCard(file, *w.grid(), kCardPdfResolution, cardPdfPage(), footer, "card_pdf");
+        CardCells cells;
+        for (int r = 0; r <= 20; ++r)
+            for (int c = 0; c <= 3; ++c) cells[r][c] = w.grid()->cellText(r, c);
+        QFile::remove(file);
+        writeCardPdf(file, cells, footer.toStdString());
+        checkCard(file, *w.grid(), kCardPdfResolution, cardPdfPage(), footer, "card_pdf_cells");
+        for (const QString& bad : {keep_.filePath("no-such-folder/card.pdf"), keep_.path()}) {
+            try {
+                writeCardPdf(bad, cells, footer.toStdString());
+                QFAIL(qPrintable("no failure told for " + bad));
+            } catch (const std::runtime_error& e) {
+                QVERIFY2(QString(e.what()).startsWith("Cannot write " + bad + ": "), e.what());
+            }
+        }
     }
 
     void refusedAndBrokenPrintsSendNothing() {
