@@ -4,10 +4,12 @@
 #include "converter/GridPrint.h"
 #include "platform/QtPrinterSurface.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 namespace quorvane {
@@ -26,19 +28,23 @@ namespace {
 
 class PdfFileSurface : public PdfPageSurface {
 public:
-    explicit PdfFileSurface(QSaveFile& file) : file_(file) {}
+    explicit PdfFileSurface(QFileDevice& file) : file_(file) {}
     void failed(const std::string& reason) override { reason_ = reason; }
     const std::string& reason() const { return reason_; }
 
 protected:
     Page openPage() override { return {kCardPdfResolution, cardPdfPage()}; }
     void deliver(const QByteArray& pdf) override {
-        if (file_.write(pdf) != pdf.size() || !file_.commit())
-            throw std::runtime_error(file_.errorString().toStdString());
+        bool written = file_.write(pdf) == pdf.size();
+        if (auto* whole = qobject_cast<QSaveFile*>(&file_))
+            written = written && whole->commit();
+        else
+            written = written && file_.flush();
+        if (!written) throw std::runtime_error(file_.errorString().toStdString());
     }
 
 private:
-    QSaveFile& file_;
+    QFileDevice& file_;
     std::string reason_;
 };
 
@@ -89,9 +95,17 @@ private:
 
 void writeCardPdf(const QString& file, GridOps& grid, const std::string& footer) {
     auto cannot = [&](const std::string& why) { return std::runtime_error("Cannot write " + file.toStdString() + ": " + why); };
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) throw cannot(out.errorString().toStdString());
-    PdfFileSurface page(out);
+    // A regular file is replaced only once the new one is complete. A device or a
+    // pipe (/dev/stdout) is written as it is: the rename that replaces a file
+    // would put a file in its place.
+    const QFileInfo info(file);
+    std::unique_ptr<QFileDevice> out;
+    if (info.exists() && !info.isFile() && !info.isDir())
+        out = std::make_unique<QFile>(file);
+    else
+        out = std::make_unique<QSaveFile>(file);
+    if (!out->open(QIODevice::WriteOnly)) throw cannot(out->errorString().toStdString());
+    PdfFileSurface page(*out);
     Quiet ui;
     grid_Print(grid, page, ui, footer);
     if (ui.told) throw cannot(page.reason());
