@@ -8,7 +8,7 @@
 namespace quorvane {
 
 struct CardFacts {
-    std::string originCode, destCode;  // ISO codes as the window shows them
+    std::string originCode, destCode;   // ISO codes as the window shows them
     double originRoe = 0, destRoe = 0;  // units of each currency for one US dollar
     std::string ratesDate;              // YYYY-MM-DD of the table's rates; empty when unknown
     bool originTyped = false, destTyped = false;

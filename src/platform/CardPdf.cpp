@@ -94,7 +94,9 @@ private:
 }  // namespace
 
 void writeCardPdf(const QString& file, GridOps& grid, const std::string& footer) {
-    auto cannot = [&](const std::string& why) { return std::runtime_error("Cannot write " + file.toStdString() + ": " + why); };
+    auto cannot = [&](const std::string& why) {
+        return std::runtime_error("Cannot write " + file.toStdString() + ": " + why);
+    };
     // A regular file is replaced only once the new one is complete. A device or a
     // pipe (/dev/stdout) is written as it is: the rename that replaces a file
     // would put a file in its place.
