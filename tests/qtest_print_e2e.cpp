@@ -4,6 +4,7 @@
 // then prints that must send nothing, with the queue rejecting jobs, a failure
 // after drawing began and the scheduler stopped, when the program also ends at once.
 #include "converter/FrmConvert.h"
+#include "platform/CardPdf.h"
 #include "platform/PrinterSystem.h"
 #include "platform/QtPrinterSurface.h"
 #include "platform/QuitSignals.h"
@@ -22,10 +23,14 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <numeric>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace quorvane;
 
@@ -55,11 +60,8 @@ class PrintEndToEnd : public QObject {
             if (job && !before.contains(f)) *job = keep_.filePath(f);
     }
     std::string messagesOf(const std::function<void()>& print) {
-        ui_.messages.clear();
-        print();
-        std::string all;
-        for (const auto& m : ui_.messages) all += m.text + ";";
-        return all;
+        ui_.messages.clear(), print();
+        return std::accumulate(ui_.messages.begin(), ui_.messages.end(), std::string(), [](auto a, auto& m) { return a + m.text + ";"; });
     }
     const std::string notAvailable = "Printer is not available;";
     static QString tool(const QString& program, const QStringList& args) {
@@ -73,7 +75,7 @@ private slots:
     void initTestCase() {
         if (qEnvironmentVariableIsEmpty("QUORVANE_KEEP_DIR"))
             QSKIP("needs the private CUPS scheduler of tests/cups/private_cupsd.sh");
-        const QString err = rates_.makeShipped();
+        const QString err = rates_.makeShipped("2025-03-14");
         QVERIFY2(err.isEmpty(), qPrintable(err));
     }
     // Every successful IPP status counts as printed, and no other.
@@ -86,28 +88,31 @@ private slots:
     }
 
     // One page; each cell's first word where the routine put it, relative to the
-    // first header; the frame about 7 by 3.7 inches. The page is kept as a picture.
-    void printsTheCalculatedChart() {
-        QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        QVERIFY2(!info.isNull(), "the scheduler offers no default printer");
-        FrmConvert w(rates_.folder(), &ui_);
-        chart(w, "United States", "Japan");
-        QString pdf;
-        printOneJob(w, jobsKept(), &pdf);
+    // first header; the frame 7 by 3.7 inches at the printable area's corner; the
+    // footer's words alone below it, one 8-point line down, from its left edge.
+    // The printed job and the card file are read alike; the page is kept as a picture.
+    void checkCard(const QString& pdf, const GridOps& grid, int dpi, const QPageLayout& layout, const QString& footer,
+                   const QString& picture) {
         QVERIFY(tool("pdfinfo", {pdf}).contains(QRegularExpression("^Pages: +1$", QRegularExpression::MultilineOption)));
-
+        const QRectF printable = layout.paintRect(QPageLayout::Point);
+        const double frameBottom = printable.top() + PrintLayout::kHeight / 20.0;
         QMultiHash<QString, QPointF> words;  // where each word begins, in points
+        QMap<double, QString> footerWords;   // by x
+        QPointF footerAt(1e9, 1e9);
         static const QRegularExpression re(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
         for (auto it = re.globalMatch(tool("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
             const auto m = it.next();
-            words.insert(m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()));
+            const QPointF at(m.captured(1).toDouble(), m.captured(2).toDouble());
+            if (at.y() < frameBottom) words.insert(m.captured(3), at);
+            else footerWords.insert(at.x(), m.captured(3)), footerAt = {qMin(footerAt.x(), at.x()), qMin(footerAt.y(), at.y())};
         }
-        auto first = [&](int r, int c) { return w.grid()->shownText(r, c).section(' ', 0, 0); };
+        QCOMPARE(footerWords.values().join(' '), footer);
+        auto first = [&](int r, int c) { return QString::fromStdString(grid.cellText(r, c)).section(' ', 0, 0); };
         const QList<QPointF> headers = words.values(first(0, 0));
         QVERIFY(!headers.isEmpty());
         const QPointF origin = *std::min_element(headers.begin(), headers.end(),
                                                  [](QPointF a, QPointF b) { return a.x() + a.y() < b.x() + b.y(); });
-        const double px = roundPixelSize(1440.0 / QPrinter(info, QPrinter::PrinterResolution).resolution());
+        const double px = roundPixelSize(1440.0 / dpi);
         for (int c = 0; c <= 3; ++c)
             for (int r = 0; r <= 20; ++r) {
                 const QPointF at = origin + QPointF(c * (2500 + px), r ? 425 + px + (r - 1) * (220 + px) : 0) / 20;
@@ -116,19 +121,60 @@ private slots:
                          qPrintable(QString("cell %1,%2 '%3' is not at %4,%5 pt").arg(r).arg(c).arg(first(r, c))
                                         .arg(at.x()).arg(at.y())));
             }
-
         tool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, keep_.filePath("page")});
         const QImage page(keep_.filePath("page.png"));
-        test::savePicture(page, "print_chart");
-        QRect frame;  // the outermost marks on the page
-        for (int y = 0; y < page.height(); ++y)
+        test::savePicture(page, picture);
+        QRect frame;  // the outermost marks on the page above the footer
+        for (int y = 0; y < frameBottom * 100 / 72 + 2; ++y)
             for (int x = 0; x < page.width(); ++x)
                 if (qGray(page.pixel(x, y)) < 200) frame |= QRect(x, y, 1, 1);
-        qInfo() << "frame at 100 dpi:" << frame;
         QVERIFY2(qAbs(frame.width() - 701) <= 4, "10100 by 5275 twips: 7.01 by 3.66 inches");
         QVERIFY2(qAbs(frame.height() - 366) <= 4, "10100 by 5275 twips: 7.01 by 3.66 inches");
         const QRectF inside(QPointF(frame.topLeft()) * 0.72, QSizeF(frame.size()) * 0.72);  // in points
+        QVERIFY((inside.topLeft() - printable.topLeft()).manhattanLength() < 2);
         for (const QPointF& word : std::as_const(words)) QVERIFY2(inside.contains(word), "a word begins outside the frame");
+        QVERIFY((footerAt - inside.topLeft() - QPointF(0, CardFooterPlace::kTop / 20)).manhattanLength() < 2);
+    }
+
+    // A chart with a typed rate, printed: the card says which rate, of which day, and that it was typed.
+    void printsTheCalculatedChart() {
+        QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        QVERIFY2(!info.isNull(), "the scheduler offers no default printer");
+        FrmConvert w(rates_.folder(), &ui_);
+        QVERIFY(w.chooseCountry(ListId::Destination, "Japan"));
+        w.findChild<QLineEdit*>("MaskEntry2")->clear();
+        QTest::keyClicks(w.findChild<QLineEdit*>("MaskEntry2"), "150");
+        w.converter().rateBoxFocusOut(RateBox::Destination);  // stored and marked typed
+        chart(w, "United States", "Japan");
+        const QString footer = QString::fromStdString(w.cardFooterText());
+        QCOMPARE(footer, "1 USD = 150.00 JPY · rates of 14 March 2025 · JPY rate typed");
+        QString pdf;
+        printOneJob(w, jobsKept(), &pdf);
+        const QPrinter printer(info, QPrinter::PrinterResolution);
+        checkCard(pdf, *w.grid(), printer.resolution(), printer.pageLayout(), footer, "print_chart");
+    }
+
+    // The card file, from the grid and from its cells; a file that cannot be written is told why.
+    void writesTheCardAsPdf() {
+        FrmConvert w(rates_.folder(), &ui_);
+        chart(w, "Canada", "Mexico", false);
+        const QString file = keep_.filePath("card.pdf"), footer = "1 CAD = 13.07 MXN · rates of 1 May 2026";
+        CardCells cells;
+        for (int r = 0; r <= 20; ++r)
+            for (int c = 0; c <= 3; ++c) cells[r][c] = w.grid()->cellText(r, c);
+        for (bool fromGrid : {true, false}) {
+            QFile::remove(file);
+            fromGrid ? writeCardPdf(file, *w.grid(), footer.toStdString()) : writeCardPdf(file, cells, footer.toStdString());
+            QCOMPARE(w.grid()->QTableWidget::size(), twipsRect(0, 0, 6120, 4950).size());
+            checkCard(file, *w.grid(), kCardPdfResolution, cardPdfPage(), footer, fromGrid ? "card_pdf" : "card_pdf_cells");
+        }
+        // A full device of the test's own, for a card sent to a device is written to it, not put in its place.
+        QVERIFY(mknod(qPrintable(keep_.filePath("full")), S_IFCHR | 0666, makedev(1, 7)) == 0);
+        for (const QString& bad : {keep_.filePath("no-such-folder/card.pdf"), keep_.path(), keep_.filePath("full")}) {
+            QString told;
+            try { writeCardPdf(bad, cells, {}); } catch (const std::runtime_error& e) { told = e.what(); }
+            QVERIFY2(told.startsWith("Cannot write " + bad + ": ") && told.size() > bad.size() + 15, qPrintable(bad + told));
+        }
     }
 
     void refusedAndBrokenPrintsSendNothing() {

@@ -1,6 +1,7 @@
 // The converter's logic over in-memory fakes: the readings and forms of rate
 // texts, start-up, country selection, the rate boxes and Calculate, the chart
 // routine and Print, and where Help Topics leads.
+#include "converter/CardFooter.h"
 #include "converter/GridPrint.h"
 #include "converter/MenuCommands.h"
 #include "support/Fakes.h"
@@ -420,7 +421,8 @@ public:
     }
     void rectangle(double x1, double y1, double x2, double y2) override { rects.push_back({x1, y1, x2, y2}); }
     void printText(const std::string& s) override { texts.push_back({cx, cy, s}); }
-    void endDoc() override { ++ended; }
+    void setFont(const std::string& f, double pt) override { font = f + " " + std::to_string(pt) + " after " + std::to_string(texts.size()); }
+    void endDoc() override { ++ended, textsAtEnd = texts.size(); }
     void failed(const std::string& reason) override { failure = reason; }
 
     double tx = 2.4, ty = 2.4, cx = 0, cy = 0;  // 600 dpi: px = py = 2
@@ -428,7 +430,8 @@ public:
     std::vector<Text> texts;
     std::vector<Line> lines, rects;
     int ended = 0;
-    std::string failure;
+    std::size_t textsAtEnd = 0;
+    std::string failure, font;
 };
 
 // A start-up grid whose every cell says where it is, "row/col"; printed, it
@@ -504,6 +507,28 @@ TEST(GridPrint, ColumnAndRowLimitsScrollingAndEmptyCells) {
     EXPECT_EQ(t.page.texts[1], (Text{3 * px, py + 425 + py + py, "5/1"}));
     EXPECT_EQ(t.page.texts.back().s, "0/3");
     EXPECT_EQ(t.page.lines.size(), 3u + 17u);  // empty cells still get their lines
+}
+
+// The footer: what the card used, in parts that are left out when unknown;
+// drawn after the chart and its rules, under the frame, in a font of its own.
+TEST(GridPrint, FooterSaysWhatTheCardUsed) {
+    struct Case { CardFacts f; const NumberFormat* fmt; const char* text; };
+    const Case cases[] = {
+        {{"EUR", "JPY", 0.9, 142.38, "2026-09-29", false, true}, &kEn, "1 EUR = 158.20 JPY · rates of 29 September 2026 · JPY rate typed"},
+        {{"USD", "JPY", 1, 1582.5, "2026-09-29", true, false}, &kDe, "1 USD = 1.582,50 JPY · rates of 29 September 2026 · USD rate typed"},
+        {{"JPY", "EUR", 158.2, 1, "2026-02-30", true, true}, &kEn, "1 JPY = 0.01 EUR · both rates typed"},  // no such day
+        {{"", "JPY", 1, 2, "", false, false}, &kEn, ""},
+        {{"EUR", "JPY", 0, 2, "2026-01-05", true, false}, &kEn, "rates of 5 January 2026 · EUR rate typed"},
+        {{"EUR", "JPY", 1e-300, 1e300, "", false, false}, &kEn, ""},  // too large to write
+        {{"EUR", "JPY", NAN, 2, "", false, false}, &kEn, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(cardFooter(c.f, *c.fmt), c.text);
+    Printed t;
+    grid_Print(t.grid, t.page, t.ui, "1 EUR = 2.00 JPY");
+    ASSERT_EQ(t.page.texts.size(), 4 * 21u + 1);
+    EXPECT_EQ(t.page.texts.back(), (Text{0, 5275 + 160, "1 EUR = 2.00 JPY"}));
+    EXPECT_EQ(t.page.font, "Arial 8.000000 after 84");
+    EXPECT_EQ(t.page.textsAtEnd, 4 * 21u + 1);
 }
 
 TEST(GridPrint, FailuresAreReportedAndTheLayoutRestored) {

@@ -74,6 +74,8 @@ public:
     QModelIndex countryIndex(ListId list, const QString& name) const;
     // Chooses a country as the keyboard would; false when the list has no such name.
     bool chooseCountry(ListId list, const QString& name);
+    // The line printed under the chart, from what the window shows and the table says.
+    std::string cardFooterText() const;
 
 public slots:
     void mnuCalculate_Click();

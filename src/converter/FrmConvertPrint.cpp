@@ -1,8 +1,12 @@
 // The Print command of the converter window, and the printer count it keeps.
 #include "converter/FrmConvert.h"
+#include "converter/CardFooter.h"
 #include "converter/GridPrint.h"
+#include "converter/RateText.h"
+#include "data/UserRateTable.h"
 #include "platform/QtPrinterSurface.h"
 
+#include <QDir>
 #include <QEvent>
 
 #include <functional>
@@ -35,6 +39,34 @@ void FrmConvert::watchPrinters() {
     installEventFilter(new OnActivation(this, [this] { ownPrinters_->refresh(); }));
 }
 
+std::string FrmConvert::cardFooterText() const {
+    CardFacts f;
+    f.originCode = lblCodeFrom->text().toStdString();
+    f.destCode = lblCodeTo->text().toStdString();
+    f.originRoe = numericValue(rateText(RateBox::Origin), format_).value_or(0);
+    f.destRoe = numericValue(rateText(RateBox::Destination), format_).value_or(0);
+    // A table that cannot be read only leaves the date and the typed marks out.
+    const std::string table = QDir(rateFolder_).filePath("Zelvik.MDB").toStdString();
+    try {
+        f.ratesDate = readRatesInfo(table).date;
+    } catch (const std::exception&) {
+    }
+    std::set<std::string> typed;
+    try {
+        typed = readTypedCountries(table);
+    } catch (const std::exception&) {
+    }
+    // A rate typed but not stored yet (the box still has the focus) counts too:
+    // the card shows the box's rate, not the table's.
+    auto isTyped = [&](ListId side, double shown) {
+        const auto rec = cursor(side).current();
+        return rec && (typed.count(rec->country) > 0 || (shown > 0 && shown != rec->roe));
+    };
+    f.originTyped = isTyped(ListId::Origin, f.originRoe);
+    f.destTyped = isTyped(ListId::Destination, f.destRoe);
+    return cardFooter(f, format_);
+}
+
 void FrmConvert::mnuPrint_Click() {
     const auto deadline = SteadyClock::now() + kPrinterPatience;
     ui_->setBusy(true);
@@ -42,7 +74,8 @@ void FrmConvert::mnuPrint_Click() {
     // one comes in time, else on the last one.
     if (ownPrinters_) ownPrinters_->refreshAndWait(deadline);
     QtPrinterSurface printer(*printerSystem_, deadline);
-    printCommand(*grid_, printer, *ui_, *printers_, static_cast<ConverterView&>(*this), converter_->originChosenYet());
+    printCommand(*grid_, printer, *ui_, *printers_, static_cast<ConverterView&>(*this), converter_->originChosenYet(),
+                 cardFooterText());
 }
 
 }  // namespace quorvane

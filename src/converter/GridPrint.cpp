@@ -45,7 +45,7 @@ void restoreStartupLayout(GridOps& grid) {
 // Columns or rows scrolled out of view are passed over; fixed ones never are.
 int skipScrolled(int i, int fixed, int firstInView) { return (i >= fixed && i < firstInView) ? firstInView : i; }
 
-void drawChart(GridOps& grid, PrinterSurface& printer) {
+void drawChart(GridOps& grid, PrinterSurface& printer, const std::string& footer) {
     const double px = roundPixelSize(printer.twipsPerPixelX());
     const double py = roundPixelSize(printer.twipsPerPixelY());
 
@@ -104,15 +104,22 @@ void drawChart(GridOps& grid, PrinterSurface& printer) {
         }
     }
 
+    // Under the frame, in a font of its own: the chart's text keeps the printer's.
+    if (!footer.empty()) {
+        printer.setFont(CardFooterPlace::kFont, CardFooterPlace::kPoints);
+        printer.setCurrent(CardFooterPlace::kLeft, CardFooterPlace::kTop);
+        printer.printText(footer);
+    }
+
     printer.endDoc();
 }
 
 }  // namespace
 
-void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui) {
+void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui, const std::string& footer) {
     bool failed = true;
     try {
-        drawChart(grid, printer);
+        drawChart(grid, printer, footer);
         failed = false;
     } catch (const std::exception& e) {
         printer.failed(e.what());
@@ -126,7 +133,7 @@ void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui) {
 }
 
 void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printers& printers,
-                  ConverterView& view, bool originChosen) {
+                  ConverterView& view, bool originChosen, const std::string& footer) {
     ui.setBusy(true);
     try {
         int count = 0;
@@ -136,7 +143,7 @@ void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printe
         }
         view.setMenuEnabled(Menu::Print, count != 0);
         if (originChosen)
-            grid_Print(grid, printer, ui);
+            grid_Print(grid, printer, ui, footer);
         else
             ui.message(kSelectACountry);
     } catch (...) {

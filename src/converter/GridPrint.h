@@ -27,6 +27,8 @@ public:
     virtual void rectangle(double x1, double y1, double x2, double y2) = 0;
     // One line of text, its top at the current position; neither clipped nor wrapped.
     virtual void printText(const std::string& text) = 0;
+    // The font of the text printed from here on; only the footer sets one.
+    virtual void setFont(const std::string& family, double points) = 0;
     // Ends the document: the page goes to the printer.
     virtual void endDoc() = 0;
     // Told why printing failed, for the log: the user sees only that the
@@ -37,16 +39,27 @@ public:
 inline constexpr const char* kPrinterNotAvailable = "Printer is not available";
 inline constexpr const char* kSelectACountry = "Select a country";
 
+// The footer line under the chart: left-aligned with the frame, its top one
+// 8-point line (160 twips) below the frame's bottom, so a 7 x 3.7 inch card
+// with its footer stays within 4 inches of the printable area's top.
+struct CardFooterPlace {
+    static constexpr double kLeft = 0;
+    static constexpr double kTop = PrintLayout::kHeight + 160;
+    static constexpr const char* kFont = "Arial";
+    static constexpr double kPoints = 8;
+};
+
 // Twips per pixel as a whole number, halves to the even neighbour.
 std::int16_t roundPixelSize(double twips);
 
-// Draws the chart on the printer and puts the grid back into its start-up
-// layout, also when printing fails; failures are reported, never thrown.
-void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui);
+// Draws the chart on the printer, then the footer line when there is one, and
+// puts the grid back into its start-up layout, also when printing fails;
+// failures are reported, never thrown.
+void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui, const std::string& footer = {});
 
 // The Print command: the hourglass, the printer count rule, then printing once
 // an origin country has been chosen.
 void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printers& printers,
-                  ConverterView& view, bool originChosen);
+                  ConverterView& view, bool originChosen, const std::string& footer = {});
 
 }  // namespace quorvane

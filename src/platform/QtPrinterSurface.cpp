@@ -6,25 +6,18 @@
 
 namespace quorvane {
 
-QtPrinterSurface::QtPrinterSurface(PrinterSystem& system, SteadyClock::time_point deadline)
-    : system_(system), deadline_(deadline) {}
-
 // A page left unfinished by a failure is simply dropped: it never left the program.
-QtPrinterSurface::~QtPrinterSurface() = default;
+PdfPageSurface::~PdfPageSurface() = default;
 
-const DefaultPrinter& QtPrinterSurface::open() {
+const PdfPageSurface::Page& PdfPageSurface::page() {
     if (ended_) throw std::runtime_error("the document had already been sent");
-    if (!printer_) {
-        printer_ = system_.defaultPrinter(deadline_);
-        if (!printer_) throw std::runtime_error("no default printer answered in time");
-    }
-    return *printer_;
+    if (!page_) page_ = openPage();
+    return *page_;
 }
 
-QPainter& QtPrinterSurface::painter() {
-    const DefaultPrinter& p = open();
+QPainter& PdfPageSurface::painter() {
+    const Page& p = page();
     if (!painter_) {
-        // The same page, resolution and printable area the printer's own driver would paint on.
         pdf_.open(QIODevice::WriteOnly);
         writer_ = std::make_unique<QPdfWriter>(&pdf_);
         writer_->setCreator("Quorvane");
@@ -38,37 +31,37 @@ QPainter& QtPrinterSurface::painter() {
     return *painter_;
 }
 
-double QtPrinterSurface::twipsPerPixelX() { return 1440.0 / open().resolution; }
-double QtPrinterSurface::twipsPerPixelY() { return 1440.0 / open().resolution; }
+double PdfPageSurface::twipsPerPixelX() { return 1440.0 / page().resolution; }
+double PdfPageSurface::twipsPerPixelY() { return 1440.0 / page().resolution; }
 
-double QtPrinterSurface::currentX() {
-    open();
+double PdfPageSurface::currentX() {
+    page();
     return curX_;
 }
-double QtPrinterSurface::currentY() {
-    open();
+double PdfPageSurface::currentY() {
+    page();
     return curY_;
 }
-void QtPrinterSurface::setCurrent(double x, double y) {
-    open();
+void PdfPageSurface::setCurrent(double x, double y) {
+    page();
     curX_ = x;
     curY_ = y;
 }
 
 // The painter's origin is the top-left corner of the printable area.
-QPointF QtPrinterSurface::device(double x, double y) {
-    const double perTwip = open().resolution / 1440.0;
+QPointF PdfPageSurface::device(double x, double y) {
+    const double perTwip = page().resolution / 1440.0;
     return QPointF(x * perTwip, y * perTwip);
 }
 
-void QtPrinterSurface::line(double x, double y, double dx, double dy) {
+void PdfPageSurface::line(double x, double y, double dx, double dy) {
     QPainter& p = painter();
     p.drawLine(device(x, y), device(x + dx, y + dy));
     curX_ = x + dx;
     curY_ = y + dy;
 }
 
-void QtPrinterSurface::rectangle(double x1, double y1, double x2, double y2) {
+void PdfPageSurface::rectangle(double x1, double y1, double x2, double y2) {
     QPainter& p = painter();
     p.save();
     p.setBrush(Qt::NoBrush);  // unfilled, whatever the painter's brush
@@ -78,7 +71,7 @@ void QtPrinterSurface::rectangle(double x1, double y1, double x2, double y2) {
     curY_ = y2;
 }
 
-void QtPrinterSurface::printText(const std::string& text) {
+void PdfPageSurface::printText(const std::string& text) {
     QPainter& p = painter();
     const QString t = QString::fromStdString(text);
     // Top of the line at the current position: the baseline sits one ascent lower.
@@ -86,14 +79,34 @@ void QtPrinterSurface::printText(const std::string& text) {
     p.drawText(QPointF(top.x(), top.y() + p.fontMetrics().ascent()), t);
     // Like a printed line, the position moves to the start of the next line.
     curX_ = 0;
-    curY_ += p.fontMetrics().lineSpacing() * 1440.0 / open().resolution;
+    curY_ += p.fontMetrics().lineSpacing() * 1440.0 / page().resolution;
 }
 
-void QtPrinterSurface::endDoc() {
+// Points are resolved against the page's resolution, so the size is the same on any printer.
+void PdfPageSurface::setFont(const std::string& family, double points) {
+    QFont font(QString::fromStdString(family));
+    font.setPointSizeF(points);
+    painter().setFont(font);
+}
+
+void PdfPageSurface::endDoc() {
     QPainter& p = painter();
     ended_ = true;
     if (!p.end()) throw std::runtime_error("the page could not be completed");
-    if (SubmitError error = system_.submitPdf(printer_->name, pdf_.data(), deadline_))
+    deliver(pdf_.data());
+}
+
+QtPrinterSurface::QtPrinterSurface(PrinterSystem& system, SteadyClock::time_point deadline)
+    : system_(system), deadline_(deadline) {}
+
+PdfPageSurface::Page QtPrinterSurface::openPage() {
+    printer_ = system_.defaultPrinter(deadline_);
+    if (!printer_) throw std::runtime_error("no default printer answered in time");
+    return {printer_->resolution, printer_->layout};
+}
+
+void QtPrinterSurface::deliver(const QByteArray& pdf) {
+    if (SubmitError error = system_.submitPdf(printer_->name, pdf, deadline_))
         throw std::runtime_error("the printer system did not take the page: " + *error);
 }
 

@@ -64,11 +64,11 @@ struct TempRates {
         return file(name);
     }
     // The shipped rate data; returns why not, or an empty string.
-    QString makeShipped() const {
+    QString makeShipped(const std::string& date = {}) const {
         QFile csv(qEnvironmentVariable("QUORVANE_SOURCE_DIR") + "/data/rates.csv");
         if (!csv.open(QIODevice::ReadOnly)) return "cannot read " + csv.fileName();
         QFile::remove(QString::fromStdString(file()));
-        RateDatabase::createFromCsv(file(), csv.readAll().toStdString());
+        RateDatabase::createFromCsv(file(), csv.readAll().toStdString(), date);
         return {};
     }
     double storedRate(const std::string& country) const { return storedRateIn(file(), country); }
