@@ -89,4 +89,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # ca-certificates: quorvane-rates checks the rate server's certificate.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, xdg-utils, ca-certificates")
+# A print-to-PDF queue: the card without a printer, from the window's Print.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "printer-driver-cups-pdf")
 include(CPack)
