@@ -2,6 +2,8 @@
 // A position in the rate table with its bound fields and a pending rate edit.
 // The converter's logic talks only to this interface; the SQLite cursor and the
 // in-memory test cursor implement it.
+#include "data/Numbers.h"
+
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -97,8 +99,5 @@ protected:
 private:
     std::function<void()> moved_;
 };
-
-// Parses a rate text the way the store accepts it for ROE; nothing if it is not a number.
-std::optional<double> parseStoredRate(const std::string& text);
 
 }  // namespace quorvane

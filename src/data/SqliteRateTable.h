@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace quorvane {
 
 // One open database file shared by the cursors over it.
@@ -24,7 +21,7 @@ public:
     RateDatabase(const RateDatabase&) = delete;
     RateDatabase& operator=(const RateDatabase&) = delete;
 
-    sqlite3* handle() const { return db_.handle(); }
+    Database& database() { return db_; }
     // The file records which rates the user typed.
     bool hasTypedRates() const { return hasTypedRates_; }
     void setHasTypedRates() { hasTypedRates_ = true; }
@@ -82,20 +79,14 @@ private:
     void requireOpen() const;
     void commitPending();
     void arrive(std::optional<Row> row);
-    static Row readRow(sqlite3_stmt* st);
-    std::optional<Row> fetchOne(sqlite3_stmt* st);
-    std::optional<Row> fetchRow(sqlite3_stmt* st, long long rowid);
+    std::optional<Row> fetchOne(Statement& st);
+    std::optional<Row> fetchRow(Statement& st, long long rowid);
 
     std::string path_;
     RateParser parser_;
     std::shared_ptr<RateDatabase> db_;
-    sqlite3_stmt* stFirst_ = nullptr;
-    sqlite3_stmt* stNext_ = nullptr;
-    sqlite3_stmt* stPrev_ = nullptr;
-    sqlite3_stmt* stLast_ = nullptr;
-    sqlite3_stmt* stFind_ = nullptr;
-    sqlite3_stmt* stFindNull_ = nullptr;
-    sqlite3_stmt* stById_ = nullptr;
+    // Prepared once per open; declared after db_, so they go before it does.
+    std::unique_ptr<Statement> stFirst_, stNext_, stPrev_, stLast_, stFind_, stFindNull_, stById_;
     std::optional<Row> cur_;
     bool open_ = false;
     long long seenVersion_ = -1;  // the table's data version when this cursor last read
