@@ -33,10 +33,12 @@ class RatesCommandTest : public QObject {
     QMap<QByteArray, QByteArray> replies_;  // by path; an empty reply is never sent (a server that hangs)
     QString output_;
 
-    int run(QStringList args, QStringList dailyRates = {}) {
+    int run(QStringList args, QStringList dailyRates = {}, QString userFolder = {}, QString programFolder = {}) {
         output_.clear();
         QTextStream out(&output_), err(&output_);
-        return runRatesCommand(QStringList{"quorvane-rates"} + args, {rates_.folder(), {}, false, dailyRates}, out, err);
+        const RatesCommandContext context{programFolder.isEmpty() ? rates_.folder() : programFolder, userFolder, false,
+                                          dailyRates};
+        return runRatesCommand(QStringList{"quorvane-rates"} + args, context, out, err);
     }
 
 private slots:
@@ -59,6 +61,7 @@ private slots:
     }
     // Austria and Germany on the euro, Japan typed at 140, Tuvalu's currency not in the file.
     void init() {
+        QFile::remove(rates_.folder() + "/installed-folder");
         rates_.make("Austria,1 Euro,Euro,EUR,0.88\nGermany,1 Euro,Euro,EUR,0.88\nJapan,1 Yen,Yen,JPY,157\n"
                     "Tuvalu,1 D,Dollar,TVD,1.5\n", "Zelvik.MDB", "2026-09-29");
         SqliteCursor typing(rates_.file());
@@ -112,6 +115,53 @@ private slots:
         for (auto [country, rate] : {std::pair{"Austria", euro}, {"Germany", euro}, {"Japan", 140.}, {"Tuvalu", 1.5}})
             QCOMPARE(rates_.storedRate(country), rate);
         QCOMPARE(QString::fromStdString(readRatesInfo(rates_.file()).source), "daily rates file " + source);
+    }
+
+    // 0 done, 1 refused or failed, 2 wrong usage: for every command.
+    void exitStatusSaysWhatHappened_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const auto row = [](const char* name, QStringList args, int status, const char* says) {
+            QTest::newRow(name) << args << status << QString(says);
+        };
+        row("nothing", {}, 2, "say update or show");
+        row("unknown command", {"frobnicate"}, 2, "not 'frobnicate'");
+        row("unknown option", {"show", "--bogus"}, 2, "Unknown option");
+        row("help", {"--help"}, 0, "Usage: quorvane-rates");
+        row("version", {"--version"}, 0, "quorvane-rates 1.");
+        row("update with countries", {"update", "Japan"}, 2, "takes no countries");
+        row("show with update options", {"show", "--all"}, 2, "show takes no options");
+        row("timeout zero", {"update", "--timeout", "0"}, 2, "--timeout takes");
+        row("impossible date", {"update", "--date", "2026-02-31"}, 2, "--date takes");
+        row("ftp source", {"update", "--source", "ftp://example.org/usd.json"}, 2, "--source takes");
+        row("missing file", {"update", "--source", "/nonexistent/usd.json"}, 1, "was not changed");
+        row("show all", {"show"}, 0, "Tuvalu");
+        row("show one", {"show", "JAPAN"}, 0, "Japan");
+        row("show unknown", {"show", "Japan", "Narnia"}, 1, "no country 'Narnia'");
+    }
+    void exitStatusSaysWhatHappened() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QCOMPARE(run(args), status);
+        QVERIFY2(output_.contains(says), qPrintable(output_));
+    }
+
+    // An installed program folder: every command reads and writes the user's own table.
+    void commandsUseTheUsersTableWhenTheyHaveOne() {
+        QVERIFY(test::writeFile(rates_.folder() + "/installed-folder", rates_.folder().toUtf8()));
+        const QByteArray shipped = test::readFile(rates_.folder() + "/Zelvik.MDB");
+        test::TempRates home;
+        QCOMPARE(run({"show", "Japan"}, {}, home.folder()), 0);
+        QVERIFY2(output_.contains(QString::fromStdString(home.file())), qPrintable(output_));
+        test::sql(home.file(), "UPDATE RATES SET ROE = 161 WHERE Country = 'Japan'");
+        QCOMPARE(run({"show", "Japan"}, {}, home.folder()), 0);
+        QVERIFY2(output_.contains(QRegularExpression("Japan +JPY +161")), qPrintable(output_));
+        QVERIFY(test::writeFile(home.folder() + "/usd.json", daily("2026-12-01", "0.9")));
+        QCOMPARE(run({"update", "--source", home.folder() + "/usd.json"}, {}, home.folder()), 0);
+        QCOMPARE(home.storedRate("Austria"), 0.9);
+        QCOMPARE(test::readFile(rates_.folder() + "/Zelvik.MDB"), shipped);
     }
 
     void triesTheSecondAddressWhenTheFirstFails() {  // here: a file cut short

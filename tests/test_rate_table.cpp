@@ -354,7 +354,8 @@ namespace {
 const std::string kOld = "Aland,1 Euro = 100 Cents,Euro,EUR,0.9\nBeta,1 Bet = 100 Bits,Bet,BET,2\n"
                          "Gamma,1 Gam = 100 Gits,Gam,GAM,3\nMine,1 Min = 100 Mits,Min,MIN,4\n";
 const std::string kNew = "Aland,1 Euro = 100 Cents,Euro,EUR,0.8\nBeta,1 Bet = 100 Bits,Bet,BET,5\n"
-                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7\n";
+                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7\n"
+                         "Yon,1 Yon = 100 Yents,Yon,YON,8\n";  // new countries, not in name order
 
 std::string dump(const std::string& path) {
     std::string s;
@@ -368,17 +369,17 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
         const char* name; const char* userDate; const char* typed; bool replaceTyped; const char* newDate;
         MergeSummary want; const char* table;
     } cases[] = {
-        {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 1},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
-        {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 1},
-         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30"},
+        {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 2},
+         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30"},
         {"not newer", "2026-10-30", "", false, "2026-10-30", {false, "2026-10-30", 0, 0, 0},
          "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30"},
         // An older file without a date or TYPED_RATES: a rate that differs is kept
         // as possibly typed, unless it differs only beyond six digits (Aland) or
         // its currency was replaced (Gamma).
-        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 1},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
