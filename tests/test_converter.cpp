@@ -1,6 +1,7 @@
 // The converter's logic over in-memory fakes: the readings and forms of rate
 // texts, start-up, country selection, the rate boxes and Calculate, the chart
 // routine and Print, and where Help Topics leads.
+#include "converter/ChartCells.h"
 #include "converter/GridPrint.h"
 #include "converter/MenuCommands.h"
 #include "support/Fakes.h"
@@ -267,6 +268,25 @@ TEST_F(Chart, CalculateConvertsEveryRowOfTheTypedRatesBand) {
     EXPECT_EQ(grid.cell(20, 3), "30.00");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(ui.busy);
+}
+
+// The chart as text, as quorvane-rates chart prints it, is the chart Calculate writes.
+TEST_F(Chart, CellsOfTwoRatesAreWhatCalculateWrites) {
+    auto join = [](auto cell) {
+        std::string s;
+        for (int k = 1; k <= 20; ++k)
+            for (int c = 0; c < 4; ++c) s += cell(k, c) + "|";
+        return s;
+    };
+    for (auto [origin, dest] : {std::pair{"Gamma", "Beta"}, {"Alpha", "O'Hare"}, {"O'Hare", "Delta"}}) {
+        choose(origin, dest);
+        conv.calculate();
+        const auto cells = chartCells(*numericValue(view.rate[0], kEn), *numericValue(view.rate[1], kEn), kEn);
+        ASSERT_TRUE(cells);
+        EXPECT_EQ(join([&](int k, int c) { return (*cells)[k - 1][c]; }), join([&](int k, int c) { return grid.cell(k, c); }));
+    }
+    for (auto [o, d] : {std::pair{1e6, 1.0}, {0.0, 1.0}, {1.0, -1.0}, {1e-300, 1e300}})
+        EXPECT_FALSE(chartCells(o, d, kEn)) << o << " " << d;
 }
 
 TEST_F(Chart, SameCountryAndBlankBoxesAreTold) {

@@ -57,7 +57,7 @@ struct SqliteStore {
     TempRates dir;
     std::string path;
     SqliteCursor cursor;
-    explicit SqliteStore(const std::vector<RateRecord>& rows) : path(dir.make(csvOf(rows))), cursor(path) { cursor.refresh(); }
+    explicit SqliteStore(const std::vector<RateRecord>& rows) : path(dir.make(csvOf(rows), "Zelvik.MDB", "2026-09-29")), cursor(path) { cursor.refresh(); }
     void refuseWrites() { sql(path, "CREATE TRIGGER ro BEFORE UPDATE ON RATES BEGIN SELECT RAISE(ABORT, 'no'); END"); }
     double stored(int i) const { return std::stod(sql(path, "SELECT ROE FROM RATES WHERE rowid = " + std::to_string(i + 1))); }
     static std::string csvOf(const std::vector<RateRecord>& rows) {
@@ -129,6 +129,36 @@ TYPED_TEST(CursorContract, SavesARateByItsRowAndTellsWhatHappened) {
     EXPECT_TRUE(c.hasPendingEdit());
     EXPECT_EQ(storeErrorOf([&] { c.findFirst("Aland"); }), kErrNotSaved);
     EXPECT_EQ(store.stored(2), 2.0);
+}
+
+// A typed rate remembers the rate it replaced, from its first typing on, and
+// that rate can be put back.
+TYPED_TEST(CursorContract, TypedRatesKeepWhatTheyReplacedAndPutItBack) {
+    TypeParam store(this->rows);
+    RecordCursor& c = store.cursor;
+    using R = RecordCursor::RestoreResult;
+    c.findFirst("Cote d'Ivoire");
+    const long long row = *c.currentRow();
+    EXPECT_FALSE(c.typedInfo(row).typed);
+    EXPECT_EQ(c.restoreRate(row).what, R::NothingToRestore);
+    c.saveRate(row, "612"), c.saveRate(row, "615");
+    const TypedInfo typed = c.typedInfo(row);
+    EXPECT_TRUE(typed.typed);
+    EXPECT_EQ(typed.replacedRoe, 601);
+    EXPECT_EQ(typed.replacedDate, "2026-09-29");
+
+    store.refuseWrites();  // refused: told, and still typed
+    EXPECT_EQ(c.restoreRate(row).what, R::NotSaved);
+    EXPECT_TRUE(c.typedInfo(row).typed);
+    TypeParam again(this->rows);
+    again.cursor.findFirst("Cote d'Ivoire");
+    again.cursor.saveRate(row, "615");
+    again.cursor.setPendingRate("616");
+    EXPECT_EQ(again.cursor.restoreRate(row).what, R::Restored);
+    EXPECT_EQ(again.stored(1), 601);
+    EXPECT_EQ(again.cursor.current()->roe, 601);  // shown at once, the pending text dropped
+    EXPECT_FALSE(again.cursor.hasPendingEdit());
+    EXPECT_FALSE(again.cursor.typedInfo(row).typed);
 }
 
 TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
@@ -205,7 +235,20 @@ TEST(RateTable, ReadsWhatAnotherProgramWroteAndRecordsTypedRatesInOlderTables) {
     c.setPendingRate("700");  // the number shown, typed again: the table holds 800 now
     c.moveFirst();
     EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 700);
-    EXPECT_EQ(sql(p, "SELECT Country FROM TYPED_RATES"), "Chad");
+    EXPECT_EQ(sql(p, "SELECT Country, ReplacedRoe FROM TYPED_RATES"), "Chad|800.0");
+
+    // Typed rows of an older TYPED_RATES know no replaced rate; reading them writes nothing.
+    sql(p, "DROP TABLE TYPED_RATES; CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT);"
+           "INSERT INTO TYPED_RATES VALUES ('Chad', NULL)");
+    const std::string older = bytes(p);
+    c.findFirst("Chad");
+    const long long chad = *c.currentRow();
+    EXPECT_TRUE(c.typedInfo(chad).typed);
+    EXPECT_EQ(c.typedInfo(chad).replacedRoe, std::nullopt);
+    EXPECT_EQ(c.restoreRate(chad).what, RecordCursor::RestoreResult::NothingToRestore);
+    EXPECT_EQ(bytes(p), older);
+    c.findFirst("Brazil"), c.setPendingRate("5.6"), c.moveFirst();
+    EXPECT_EQ(sql(p, "SELECT Country, ReplacedRoe FROM TYPED_RATES ORDER BY Country"), "Brazil|5.4,Chad|");
 }
 
 // A writer killed inside a transaction leaves a hot journal beside the table.
@@ -367,19 +410,19 @@ std::string dump(const std::string& path) {
 TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
     struct Case {
         const char* name; const char* userDate; const char* typed; bool replaceTyped; const char* newDate;
-        MergeSummary want; const char* table;
+        MergeSummary want; const char* table; const char* typedAfter;  // Country|ReplacedRoe|ReplacedDate
     } cases[] = {
         {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30"},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", "Beta|5.0|2026-10-30"},
         {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 2},
-         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30"},
+         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", ""},
         {"not newer", "2026-10-30", "", false, "2026-10-30", {false, "2026-10-30", 0, 0, 0},
-         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30"},
+         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30", ""},
         // An older file without a date or TYPED_RATES: a rate that differs is kept
         // as possibly typed, unless it differs only beyond six digits (Aland) or
         // its currency was replaced (Gamma).
         {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30"},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", "Beta|5.0|2026-10-30"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -388,11 +431,13 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
         if (!c.typed)
             sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; DROP INDEX RATES_Country;"
                       "UPDATE RATES SET ROE = 0.80000012 WHERE Country = 'Aland'");
-        else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now')");
+        else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now', 2.5, '2026-09-29')");
         MergeSummary got = mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), c.newDate, "test"}, c.replaceTyped);
         EXPECT_EQ(std::tuple(got.merged, got.date, got.changed, got.keptTyped, got.added),
                   std::tuple(c.want.merged, c.want.date, c.want.changed, c.want.keptTyped, c.want.added));
         EXPECT_EQ(dump(user), c.table);
+        // A typed rate kept stands for the new rate; one replaced is forgotten.
+        EXPECT_EQ(sql(user, "SELECT Country, ReplacedRoe, ReplacedDate FROM TYPED_RATES"), c.typedAfter);
     }
 }
 

@@ -18,6 +18,10 @@ std::string rateToBoxText(double roe, const NumberFormat& fmt = {});
 // decimal symbol, exponent form for very large or very small values.
 std::string generalNumber(double value, const NumberFormat& fmt);
 
+// The rate per US dollar at which one unit of another currency, whose rate per
+// US dollar is otherRoe, is worth `entered` units of this currency.
+inline double crossRate(double entered, double otherRoe) { return entered * otherRoe; }
+
 // "###,###": whole number, grouped; 0 gives empty text.
 std::string formatWhole(double value, const NumberFormat& fmt);
 // "###,##0.00" and "###,###,##0.00": grouped, two decimals, halves away from zero,

@@ -20,6 +20,15 @@ struct RateRecord {
     double roe = 0.0;         // units of the currency for 1 US dollar
 };
 
+// What the table records of a typed rate: whether the rate was typed, and the
+// rate it replaced with the date of the rates that one came from, where known
+// (a table of an older Quorvane, or one taken over without a date, does not know).
+struct TypedInfo {
+    bool typed = false;
+    std::optional<double> replacedRoe;
+    std::string replacedDate;  // YYYY-MM-DD; empty when not known
+};
+
 // A failure of the record store: a number and a description a person can act on.
 class StoreError : public std::runtime_error {
 public:
@@ -88,6 +97,18 @@ public:
         std::string message;  // why not, for NotANumber and NotSaved
     };
     virtual SaveResult saveRate(long long row, const std::string& text) = 0;
+
+    // Whether the rate of the record at row was typed, and what it replaced.
+    virtual TypedInfo typedInfo(long long row) = 0;
+
+    // Puts back the rate that the typed rate of the record at row replaced and
+    // marks it untyped, in one transaction of its own. A pending edit of that
+    // record is dropped, and the bound controls show the rate put back.
+    struct RestoreResult {
+        enum What { Restored, NothingToRestore, NotSaved } what;
+        std::string message;  // why not, for NothingToRestore and NotSaved
+    };
+    virtual RestoreResult restoreRate(long long row) = 0;
 
     // Called after every move that changed the current record, so bound controls
     // can show it.

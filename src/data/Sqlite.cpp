@@ -112,6 +112,7 @@ std::string Statement::text(int c) const {
 }
 double Statement::real(int c) const { return sqlite3_column_double(st_, c); }
 long long Statement::integer(int c) const { return sqlite3_column_int64(st_, c); }
+bool Statement::isNull(int c) const { return sqlite3_column_type(st_, c) == SQLITE_NULL; }
 
 Transaction::Transaction(Database& db) : db_(db) { db_.exec("BEGIN IMMEDIATE"); }
 Transaction::~Transaction() {

@@ -65,6 +65,7 @@ public:
     std::string text(int c) const;
     double real(int c) const;
     long long integer(int c) const;
+    bool isNull(int c) const;
 
 private:
     const Database& db_;

@@ -57,7 +57,31 @@ RateDatabase::RateDatabase(const std::string& path) : db_(path) {
     }
     // Opening only reads. A file without the index on Country is still served:
     // a lookup then scans, which takes well under a millisecond at this size.
-    hasTypedRates_ = db_.hasTable("TYPED_RATES");
+}
+
+namespace {
+bool recordsReplaced(const Database& db) {
+    return Statement(db, "SELECT 1 FROM pragma_table_info('TYPED_RATES') WHERE name = 'ReplacedRoe'").row();
+}
+}  // namespace
+
+void prepareTypedRates(Database& db) {
+    db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES "
+            "(Country TEXT PRIMARY KEY, TypedAt TEXT, ReplacedRoe REAL, ReplacedDate TEXT)");
+    db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+    if (recordsReplaced(db)) return;
+    db.exec("ALTER TABLE TYPED_RATES ADD COLUMN ReplacedRoe REAL");
+    db.exec("ALTER TABLE TYPED_RATES ADD COLUMN ReplacedDate TEXT");
+}
+
+TypedInfo readTypedInfo(const Database& db, const std::string& country) {
+    if (!db.hasTable("TYPED_RATES")) return {};
+    Statement st(db, recordsReplaced(db) ? "SELECT ReplacedRoe, ReplacedDate FROM TYPED_RATES WHERE Country = ?1"
+                                         : "SELECT NULL, NULL FROM TYPED_RATES WHERE Country = ?1");
+    if (!st.bind(1, country).row()) return {};
+    TypedInfo info{true, {}, {}};
+    if (!st.isNull(0)) info.replacedRoe = st.real(0), info.replacedDate = st.text(1);
+    return info;
 }
 
 std::string halfWrittenMessage(const std::string& path) {
@@ -101,8 +125,7 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
             insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
         db.exec("CREATE INDEX RATES_Country ON RATES(Country)");
         // Which rates the user typed, and what the rates are: what later merges go by.
-        db.exec("CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-        db.exec("CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+        prepareTypedRates(db);
         Statement info(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
         for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}})
             if (!value->empty()) info.bind(1, std::string(key)).bind(2, *value).run();
@@ -168,14 +191,14 @@ bool SqliteCursor::rereadIfChanged() {
     return true;
 }
 
-std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(Statement& st) {
+std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(Statement& st) const {
     std::optional<Row> row;
     if (st.row()) row = Row{st.integer(0), {st.text(1), st.text(2), st.text(3), st.text(4), st.real(5)}};
     st.reset();
     return row;
 }
 
-std::optional<SqliteCursor::Row> SqliteCursor::fetchRow(Statement& st, long long rowid) {
+std::optional<SqliteCursor::Row> SqliteCursor::fetchRow(Statement& st, long long rowid) const {
     return fetchOne(st.bind(1, rowid));
 }
 
@@ -215,23 +238,67 @@ RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::stri
     try {
         Transaction t(db);
         Statement(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2").bind(1, *value).bind(2, rowid).run();
-        // A table of the older kind gets the tables that record typed rates
-        // with its first typed rate, so that rate is recorded as typed too.
-        if (!db_->hasTypedRates()) {
-            db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-            db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
-        }
-        Statement(db, "INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
-                      "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))")
+        // A table of an older kind gets what records typed rates with its
+        // first typed rate. The first typing of a rate keeps the rate it
+        // replaced and the date of the rates that came from; later ones keep
+        // that, so the shipped or downloaded rate can always be put back.
+        prepareTypedRates(db);
+        Statement(db, "INSERT INTO TYPED_RATES (Country, TypedAt, ReplacedRoe, ReplacedDate) "
+                      "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'), ?2, "
+                      "(SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date')) "
+                      "ON CONFLICT (Country) DO UPDATE SET TypedAt = excluded.TypedAt")
             .bind(1, country)
+            .bind(2, now->rec.roe)
             .run();
         t.commit();
     } catch (const StoreError&) {
         return {SaveResult::NotSaved, "The rate of " + country + " could not be saved: " + db.whyNotWritten() + "."};
     }
-    db_->setHasTypedRates();
     now->rec.roe = *value;
     return done(SaveResult::Saved, now);
+}
+
+TypedInfo SqliteCursor::typedInfo(long long rowid) {
+    requireOpen();
+    const auto row = fetchRow(*stById_, rowid);
+    return row ? readTypedInfo(db_->database(), row->rec.country) : TypedInfo{};
+}
+
+RecordCursor::RestoreResult SqliteCursor::restoreRate(long long rowid) {
+    requireOpen();
+    using R = RestoreResult;
+    std::optional<Row> row;
+    Database& db = db_->database();
+    try {
+        row = fetchRow(*stById_, rowid);
+    } catch (const StoreError& e) {
+        return {R::NotSaved, e.what()};
+    }
+    if (!row) return {R::NotSaved, "The rate could not be put back: its record is no longer in the rate table."};
+    const std::string& country = row->rec.country;
+    // Asked before writing: a table that may not be written can still say so.
+    const TypedInfo asked = readTypedInfo(db, country);
+    if (!asked.typed) return {R::NothingToRestore, "The rate of " + country + " was not typed; there is nothing to put back."};
+    if (!asked.replacedRoe)
+        return {R::NothingToRestore, "The rate of " + country + " was typed, but the rate it replaced is not known; "
+                                     "type the rate you want instead."};
+    try {
+        Transaction t(db);
+        const TypedInfo info = readTypedInfo(db, country);  // as it is now
+        if (!info.replacedRoe) return {R::NothingToRestore, "The rate of " + country + " is no longer typed."};
+        Statement(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2").bind(1, *info.replacedRoe).bind(2, rowid).run();
+        Statement(db, "DELETE FROM TYPED_RATES WHERE Country = ?1").bind(1, country).run();
+        t.commit();
+        row->rec.roe = *info.replacedRoe;
+    } catch (const StoreError&) {
+        return {R::NotSaved, "The rate of " + country + " could not be put back: " + db.whyNotWritten() + "."};
+    }
+    if (cur_ && cur_->rowid == rowid) {
+        cur_->rec = row->rec;
+        pending_.reset();
+        notifyMoved();
+    }
+    return {R::Restored, {}};
 }
 
 void SqliteCursor::commitPending() {

@@ -22,9 +22,6 @@ public:
     RateDatabase& operator=(const RateDatabase&) = delete;
 
     Database& database() { return db_; }
-    // The file records which rates the user typed.
-    bool hasTypedRates() const { return hasTypedRates_; }
-    void setHasTypedRates() { hasTypedRates_ = true; }
     // Changes whenever another connection (another program) committed a change.
     long long dataVersion() const { return db_.dataVersion(); }
 
@@ -37,8 +34,15 @@ public:
 
 private:
     Database db_;
-    bool hasTypedRates_ = false;
 };
+
+// Gives a table the tables that record typed rates and what they replaced, and
+// the columns for what they replaced to a TYPED_RATES of an older Quorvane.
+// Only ever called where something is written anyway.
+void prepareTypedRates(Database& db);
+
+// What the table records of the typed rate of country; reads only.
+TypedInfo readTypedInfo(const Database& db, const std::string& country);
 
 // What to tell when a table was left half-changed by a program that was killed
 // (its journal lies beside it) and cannot be put right from here.
@@ -73,14 +77,16 @@ public:
     bool rereadIfChanged() override;
     std::optional<long long> currentRow() const override;
     SaveResult saveRate(long long row, const std::string& text) override;
+    TypedInfo typedInfo(long long row) override;
+    RestoreResult restoreRate(long long row) override;
 
 private:
     struct Row { long long rowid; RateRecord rec; };
     void requireOpen() const;
     void commitPending();
     void arrive(std::optional<Row> row);
-    std::optional<Row> fetchOne(Statement& st);
-    std::optional<Row> fetchRow(Statement& st, long long rowid);
+    std::optional<Row> fetchOne(Statement& st) const;
+    std::optional<Row> fetchRow(Statement& st, long long rowid) const;
 
     std::string path_;
     RateParser parser_;

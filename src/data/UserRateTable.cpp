@@ -40,8 +40,7 @@ RatesInfo readInfo(const Db& db) {
 // The index only comes with a merge, which rewrites rows anyway: preparing a
 // table for typed rates touches nothing the program reads.
 void addSchema(Db& db, bool withIndex) {
-    db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-    db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+    prepareTypedRates(db);
     if (withIndex) db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
 }
 
@@ -161,12 +160,18 @@ void prepareRateTable(const std::string& dbPath) {
     t.commit();
 }
 
-std::set<std::string> readTypedCountries(const std::string& dbPath) {
+std::map<std::string, TypedInfo> readTypedRates(const std::string& dbPath) {
     Db db(dbPath);
-    std::set<std::string> typed;
+    std::map<std::string, TypedInfo> typed;
     if (!db.hasTable("TYPED_RATES")) return typed;
     Stmt st(db, "SELECT Country FROM TYPED_RATES");
-    while (st.row()) typed.insert(st.text(0));
+    while (st.row()) typed.emplace(st.text(0), readTypedInfo(db, st.text(0)));
+    return typed;
+}
+
+std::set<std::string> readTypedCountries(const std::string& dbPath) {
+    std::set<std::string> typed;
+    for (const auto& [country, info] : readTypedRates(dbPath)) typed.insert(country);
     return typed;
 }
 
@@ -216,6 +221,8 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
             Stmt rows(db, "SELECT rowid, Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
             Stmt update(db, "UPDATE RATES SET Currency = ?1, Description = ?2, CODE = ?3, ROE = ?4 WHERE rowid = ?5");
             Stmt untype(db, "DELETE FROM TYPED_RATES WHERE Country = ?1");
+            // A typed rate kept stands for the new rate now: that is the one to put back.
+            Stmt replaced(db, "UPDATE TYPED_RATES SET ReplacedRoe = ?1, ReplacedDate = ?2 WHERE Country = ?3");
             while (rows.row()) {
                 RateRecord have{rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.real(5)};
                 present.insert(have.country);
@@ -224,6 +231,7 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
                 const RateRecord& want = *it->second;
                 bool isTyped = typed.count(have.country) > 0;
                 if (isTyped && !replaceTyped) {
+                    replaced.bind(1, want.roe).bind(2, rates.date).bind(3, have.country).run();
                     ++sum.keptTyped;
                     continue;
                 }
