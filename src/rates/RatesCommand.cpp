@@ -339,7 +339,8 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         "  chart ORIGIN DESTINATION\n"
         "                         Print the conversion chart of the two countries' rates as the\n"
         "                         program's Calculate shows it.\n"
-        "A COUNTRY that is no whole name stands for the countries whose names begin with it.");
+        "A COUNTRY that is no whole name stands for the countries whose names begin with it;\n"
+        "set, reset and chart take it only when it begins one name.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version({"v", "version"}, "Show the version.");
     p.addOption(help);
@@ -358,7 +359,7 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     // A negative rate would read as an option; it is kept as a word and refused as a rate.
     QStringList words = arguments;
     QStringList negatives;
-    for (qsizetype i = 1; i < words.size(); ++i)
+    for (qsizetype i = words.indexOf("set") + 1; i > 0 && i < words.size(); ++i)
         if (words[i].size() > 1 && words[i][0] == '-' && (words[i][1].isDigit() || words[i][1] == '.' || words[i][1] == ','))
             negatives << words[i], words[i] = QString("\x1fnegative-%1").arg(negatives.size() - 1);
     if (!p.parse(words)) {
