@@ -197,10 +197,7 @@ private slots:
         const QByteArray shipped = test::readFile(rates_.folder() + "/Zelvik.MDB");
         test::TempRates home;
         QCOMPARE(run({"show", "Japan"}, {}, home.folder()), 0);
-        QVERIFY2(output_.contains(QString::fromStdString(home.file())), qPrintable(output_));
-        test::sql(home.file(), "UPDATE RATES SET ROE = 161 WHERE Country = 'Japan'");
-        QCOMPARE(run({"show", "Japan"}, {}, home.folder()), 0);
-        QVERIFY2(output_.contains(QRegularExpression("Japan +JPY +161")), qPrintable(output_));
+        QVERIFY2(output_.contains("Rate table " + QString::fromStdString(home.file())), qPrintable(output_));
         QVERIFY(test::writeFile(home.folder() + "/usd.json", daily("2026-12-01", "0.9")));
         QCOMPARE(run({"update", "--source", home.folder() + "/usd.json"}, {}, home.folder()), 0);
         QCOMPARE(home.storedRate("Austria"), 0.9);
