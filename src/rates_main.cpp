@@ -2,6 +2,7 @@
 #include "rates/RatesCommand.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QNetworkProxyFactory>
 #include <QStandardPaths>
 
@@ -21,5 +22,8 @@ int main(int argc, char** argv) {
     context.programFolder = QCoreApplication::applicationDirPath();
     context.userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     context.terminal = ::isatty(STDERR_FILENO) == 1;
+    const QLocale locale = QLocale::system();  // read as the window reads its rate boxes
+    context.format = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+                      locale.negativeSign().toStdString()};
     return quorvane::runRatesCommand(app.arguments(), context, out, err);
 }

@@ -110,7 +110,7 @@ session true
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate replaced"
 # The installed rate command opens the same table as the program: the user's own.
 shown=$(cd / && "${as_user[@]}" env HOME="$HOME" "$prefix/bin/quorvane-rates" show "$typed") || fail "quorvane-rates show"
-grep -qF "Rate table $user_table" <<<"$shown" && grep -q " 1.2345 *typed$" <<<"$shown" || fail "quorvane-rates show: $shown"
+grep -qF "Rate table $user_table" <<<"$shown" && grep -qE " 1.2345 +typed( \(was [^)]*\))?$" <<<"$shown" || fail "quorvane-rates show: $shown"
 echo "Installed program kept the typed rate of $typed and took the newer shipped rates"
 
 # Root too gets a table of its own, in its home: the installed folder's table

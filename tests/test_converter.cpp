@@ -2,6 +2,7 @@
 // texts, start-up, country selection, the rate boxes and Calculate, the chart
 // routine and Print, and where Help Topics leads.
 #include "converter/CardFooter.h"
+#include "converter/ChartCells.h"
 #include "converter/GridPrint.h"
 #include "converter/MenuCommands.h"
 #include "support/Fakes.h"
@@ -22,44 +23,44 @@ const NumberFormat kDe{",", ".", "-"};
 const NumberFormat kFr{",", "\u202f", "-"};  // narrow no-break space groups
 }  // namespace
 
-TEST(RateText, NumericTestAndValueFollowTheLocale) {
-    struct Case { const char* text; const NumberFormat* fmt; std::optional<double> value; };
+// The three readings of a text side by side: leading (the ladder, the saved rate),
+// numeric (Calculate, the rate boxes) and stored (rate files, the store's own).
+TEST(Numbers, EachReadingOfATextInOneTable) {
+    constexpr std::nullopt_t no = std::nullopt;
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Case { const char* text; const NumberFormat* fmt; double leading; std::optional<double> numeric, stored; };
     const Case cases[] = {
-        {"1.5", &kEn, 1.5},       {" 1.5 ", &kEn, 1.5},      {"1,234.5", &kEn, 1234.5},
-        {"-5", &kEn, -5},         {"+2", &kEn, 2},           {"1E+300", &kEn, 1e300},
-        {"2.5e-3", &kEn, 0.0025}, {".5", &kEn, 0.5},         {"5.", &kEn, 5},
-        {"1,5", &kDe, 1.5},       {"1.234,5", &kDe, 1234.5}, {"1\u202f234,5", &kFr, 1234.5},
-        {"", &kEn, std::nullopt}, {"   ", &kEn, std::nullopt}, {"abc", &kEn, std::nullopt},
-        {"1.2.3", &kEn, std::nullopt}, {"12abc", &kEn, std::nullopt}, {"1e", &kEn, std::nullopt},
-        {"1e400", &kEn, std::nullopt}, {"inf", &kEn, std::nullopt}, {"nan", &kEn, std::nullopt},
-        {",5", &kEn, std::nullopt}, {"--1", &kEn, std::nullopt}, {"1,234,567.5", &kEn, 1234567.5},
+        {"1.5", &kEn, 1.5, 1.5, 1.5},      {" 1.5 ", &kEn, 1.5, 1.5, 1.5},  {"1.5000", &kEn, 1.5, 1.5, 1.5},
+        {"-5", &kEn, -5, -5, -5},          {"+2", &kEn, 2, 2, 2},           {"1E+300", &kEn, 1e300, 1e300, 1e300},
+        {"2.5e-3", &kEn, 0.0025, 0.0025, 0.0025}, {".5", &kEn, 0.5, 0.5, 0.5}, {"5.", &kEn, 5, 5, 5},
+        {"  12.25", &kEn, 12.25, 12.25, 12.25}, {"99999.5", &kEn, 99999.5, 99999.5, 99999.5},
+        {"1,234.5", &kEn, 1, 1234.5, no},  {"1,234,567.5", &kEn, 1, 1234567.5, no},
+        {"1,5", &kDe, 1.5, 1.5, no},       {"1.234,5", &kDe, 1, 1234.5, no}, {"1\u202f234,5", &kFr, 1, 1234.5, no},
+        {"0,92", &kDe, 0.92, 0.92, no},    {"1,5e2", &kDe, 150, 150, no},
+        // Stored rates are C numbers whatever the locale.
+        {"0.88", &kDe, 0, no, 0.88},       {"1.5", &kDe, 1, no, 1.5},       {"0,88", &kEn, 0, no, no},
+        {"", &kEn, 0, no, no},             {"   ", &kEn, 0, no, no},        {"abc", &kEn, 0, no, no},
+        {"1.2.3", &kEn, 1.2, no, no},      {"12abc", &kEn, 12, no, no},     {"2.5E-2x", &kEn, 0.025, no, no},
+        {"1e", &kEn, 1, no, no},           {"7e", &kEn, 7, no, no},         {"1d3", &kEn, 1000, no, no},
+        {"1 2 3", &kEn, 123, no, no},      {",5", &kEn, 0, no, no},         {"--1", &kEn, 0, no, no},
+        {"+-1", &kEn, 0, no, no},          {"inf", &kEn, 0, no, no},        {"nan", &kEn, 0, no, no},
+        {"1e400", &kEn, inf, no, no},      {"-1e400", &kEn, -inf, no, no},
+        // Underflow: zero to the locale readings, refused by the store.
+        {"1e-400", &kEn, 0, 0, no},
         // Thousands separators only between groups of three: another locale's decimals are no number here.
-        {"1,45", &kEn, std::nullopt}, {"1.5", &kDe, std::nullopt}, {"0.92", &kDe, std::nullopt},
-        {"12,34,567", &kEn, std::nullopt}, {"1234,567", &kEn, std::nullopt}, {"1,2345", &kEn, std::nullopt},
+        {"1,45", &kEn, 1, no, no},         {"0.92", &kDe, 0, no, 0.92},     {"12,34,567", &kEn, 12, no, no},
+        {"1234,567", &kEn, 1234, no, no},  {"1,2345", &kEn, 1, no, no},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        auto v = numericValue(c.text, *c.fmt);
-        EXPECT_EQ(v.has_value(), c.value.has_value());
-        EXPECT_EQ(isNumeric(c.text, *c.fmt), c.value.has_value());
-        if (v && c.value) { EXPECT_DOUBLE_EQ(*v, *c.value); }  // braces: the macro holds an if
+        EXPECT_EQ(readNumber(c.text, NumberReading::Leading, *c.fmt), c.leading);
+        EXPECT_EQ(readNumber(c.text, NumberReading::Numeric, *c.fmt), c.numeric);
+        EXPECT_EQ(readNumber(c.text, NumberReading::Stored, *c.fmt), c.stored);
     }
-}
-
-TEST(RateText, LeadingNumberReadsDotDecimalsAndStops) {
-    struct Case { const char* text; double value; };
-    const Case cases[] = {
-        {"1.5000", 1.5}, {"  12.25", 12.25}, {"1 2 3", 123}, {"1,234.5", 1}, {"abc", 0}, {"", 0},
-        {"-5", -5}, {"1e3", 1000}, {"2.5E-2x", 0.025}, {"7e", 7}, {"0,88", 0}, {".5", 0.5}, {"99999.5", 99999.5},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value);
-    }
-    // With a comma decimal symbol the same rule reads the German forms.
-    for (auto [text, value] : {std::pair{"0,92", 0.92}, {"1.234,5", 1.0}, {"1,5e2", 150.0}, {"0.88", 0.0}})
-        EXPECT_DOUBLE_EQ(leadingNumber(text, kDe), value) << text;
-    EXPECT_TRUE(std::isinf(leadingNumber("1e999")));
+    // The names the callers know read the same.
+    EXPECT_EQ(leadingNumber("1.5"), 1.5);
+    EXPECT_FALSE(isNumeric("1,45", kEn));
+    EXPECT_EQ(parseStoredRate(" 613 "), 613);
 }
 
 TEST(RateText, BoxTextIsPlainDecimalInTheLocaleAndReadsBackExactly) {
@@ -268,6 +269,25 @@ TEST_F(Chart, CalculateConvertsEveryRowOfTheTypedRatesBand) {
     EXPECT_EQ(grid.cellText(20, 3), "30.00");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(ui.busy);
+}
+
+// The chart as text, as quorvane-rates chart prints it, is the chart Calculate writes.
+TEST_F(Chart, CellsOfTwoRatesAreWhatCalculateWrites) {
+    auto join = [](auto cell) {
+        std::string s;
+        for (int k = 1; k <= 20; ++k)
+            for (int c = 0; c < 4; ++c) s += cell(k, c) + "|";
+        return s;
+    };
+    for (auto [origin, dest] : {std::pair{"Gamma", "Beta"}, {"Alpha", "O'Hare"}, {"O'Hare", "Delta"}}) {
+        choose(origin, dest);
+        conv.calculate();
+        const auto cells = chartCells(*numericValue(view.rate[0], kEn), *numericValue(view.rate[1], kEn), kEn);
+        ASSERT_TRUE(cells);
+        EXPECT_EQ(join([&](int k, int c) { return (*cells)[k - 1][c]; }), join([&](int k, int c) { return grid.cellText(k, c); }));
+    }
+    for (auto [o, d] : {std::pair{1e6, 1.0}, {0.0, 1.0}, {1.0, -1.0}, {1e-300, 1e300}})
+        EXPECT_FALSE(chartCells(o, d, kEn)) << o << " " << d;
 }
 
 TEST_F(Chart, SameCountryAndBlankBoxesAreTold) {

@@ -57,7 +57,7 @@ struct SqliteStore {
     TempRates dir;
     std::string path;
     SqliteCursor cursor;
-    explicit SqliteStore(const std::vector<RateRecord>& rows) : path(dir.make(csvOf(rows))), cursor(path) { cursor.refresh(); }
+    explicit SqliteStore(const std::vector<RateRecord>& rows) : path(dir.make(csvOf(rows), "Zelvik.MDB", "2026-09-29")), cursor(path) { cursor.refresh(); }
     void refuseWrites() { sql(path, "CREATE TRIGGER ro BEFORE UPDATE ON RATES BEGIN SELECT RAISE(ABORT, 'no'); END"); }
     double stored(int i) const { return std::stod(sql(path, "SELECT ROE FROM RATES WHERE rowid = " + std::to_string(i + 1))); }
     static std::string csvOf(const std::vector<RateRecord>& rows) {
@@ -131,24 +131,46 @@ TYPED_TEST(CursorContract, SavesARateByItsRowAndTellsWhatHappened) {
     EXPECT_EQ(store.stored(2), 2.0);
 }
 
-TEST(RateTable, WalksInTableOrderAndFindsFirstOfEqualNames) {
-    TempRates dir;
-    SqliteCursor c(dir.make(kThree + "Brazil,second,Other,XXX,1\nCote d'Ivoire,1 Franc,CFA Franc,XOF,601\n"));
-    c.refresh();
-    std::string seen;
-    for (c.moveFirst(); !c.eof(); c.moveNext()) seen += c.current()->country + "/" + c.current()->code + " ";
-    EXPECT_EQ(seen, "Aland/EUR Brazil/BRL Chad/XAF Brazil/XXX Cote d'Ivoire/XOF ");
-    std::vector<std::string> names;
-    c.moveFirst(), c.moveNext();
-    c.readCountriesToEnd(names);  // from the current record on
-    EXPECT_EQ(names, (std::vector<std::string>{"Brazil", "Chad", "Brazil", "Cote d'Ivoire"}));
-    EXPECT_TRUE(c.eof());
+// A typed rate remembers the rate it replaced, from its first typing on, and
+// that rate can be put back.
+TYPED_TEST(CursorContract, TypedRatesKeepWhatTheyReplacedAndPutItBack) {
+    TypeParam store(this->rows);
+    RecordCursor& c = store.cursor;
+    using R = RecordCursor::RestoreResult;
     c.findFirst("Cote d'Ivoire");
-    // A name is only ever a name, never part of the query.
-    EXPECT_EQ(storeErrorOf([&] { c.findFirst("x' OR '1'='1"); }), kErrNotFound);
-    EXPECT_EQ(c.current()->code, "XOF");
+    const long long row = *c.currentRow();
+    EXPECT_FALSE(c.typedInfo(row).typed);
+    EXPECT_EQ(c.restoreRate(row).what, R::NothingToRestore);
+    c.saveRate(row, "612"), c.saveRate(row, "615");
+    const TypedInfo typed = c.typedInfo(row);
+    EXPECT_TRUE(typed.typed);
+    EXPECT_EQ(typed.replacedRoe, 601);
+    EXPECT_EQ(typed.replacedDate, "2026-09-29");
 
-    // Lookups by name go through an index instead of reading the whole table.
+    store.refuseWrites();  // refused: told, and still typed
+    EXPECT_EQ(c.restoreRate(row).what, R::NotSaved);
+    EXPECT_TRUE(c.typedInfo(row).typed);
+    TypeParam again(this->rows);
+    RecordCursor& a = again.cursor;
+    a.findFirst("Cote d'Ivoire"), a.saveRate(row, "615"), a.setPendingRate("616");
+    EXPECT_EQ(a.restoreRate(row).what, R::Restored);
+    EXPECT_EQ(again.stored(1), 601);
+    EXPECT_EQ(a.current()->roe, 601);  // shown at once, the pending text dropped
+    EXPECT_FALSE(a.hasPendingEdit());
+    EXPECT_FALSE(a.typedInfo(row).typed);
+}
+
+// Walking and finding are the shared cursor cases; here what only the file has.
+TEST(RateTable, ListsInTableOrderAndFindsByIndexNeverByQuery) {
+    TempRates dir;
+    SqliteCursor c(dir.make(kThree + "Brazil,second,Other,XXX,1\n"));
+    c.refresh();
+    std::vector<std::string> names;
+    c.moveNext();
+    c.readCountriesToEnd(names);  // from the current record on
+    EXPECT_EQ(names, (std::vector<std::string>{"Brazil", "Chad", "Brazil"}));
+    EXPECT_TRUE(c.eof());
+    EXPECT_EQ(storeErrorOf([&] { c.findFirst("x' OR '1'='1"); }), kErrNotFound);
     EXPECT_NE(sql(dir.file(), "EXPLAIN QUERY PLAN SELECT ROE FROM RATES WHERE Country = 'x'").find("INDEX"),
               std::string::npos);
 }
@@ -173,12 +195,9 @@ TEST(RateTable, PendingRateIsWrittenOnlyWhenThereIsOne) {
         d1.moveFirst();
         d2.findFirst("Chad");
         EXPECT_EQ(d2.current()->roe, 613);
-        d1.moveNext(), d1.setPendingRate("5.5"), d1.movePrevious();  // from Brazil back to Aland
-        EXPECT_EQ(TempRates::storedRateIn(p, "Brazil"), 5.5);
     }
-    EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 613);
     // Each typed rate is recorded as typed; the same number again writes nothing.
-    EXPECT_EQ(sql(p, "SELECT Country FROM TYPED_RATES ORDER BY Country"), "Brazil,Chad");
+    EXPECT_EQ(sql(p, "SELECT Country FROM TYPED_RATES"), "Chad");
     before = bytes(p);
     SqliteCursor again(p);
     again.refresh();
@@ -205,7 +224,20 @@ TEST(RateTable, ReadsWhatAnotherProgramWroteAndRecordsTypedRatesInOlderTables) {
     c.setPendingRate("700");  // the number shown, typed again: the table holds 800 now
     c.moveFirst();
     EXPECT_EQ(TempRates::storedRateIn(p, "Chad"), 700);
-    EXPECT_EQ(sql(p, "SELECT Country FROM TYPED_RATES"), "Chad");
+    EXPECT_EQ(sql(p, "SELECT Country, ReplacedRoe FROM TYPED_RATES"), "Chad|800.0");
+
+    // Typed rows of an older TYPED_RATES know no replaced rate; reading them writes nothing.
+    sql(p, "DROP TABLE TYPED_RATES; CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT);"
+           "INSERT INTO TYPED_RATES VALUES ('Chad', NULL)");
+    const std::string older = bytes(p);
+    c.findFirst("Chad");
+    const long long chad = *c.currentRow();
+    EXPECT_TRUE(c.typedInfo(chad).typed);
+    EXPECT_EQ(c.typedInfo(chad).replacedRoe, std::nullopt);
+    EXPECT_EQ(c.restoreRate(chad).what, RecordCursor::RestoreResult::NothingToRestore);
+    EXPECT_EQ(bytes(p), older);
+    c.findFirst("Brazil"), c.setPendingRate("5.6"), c.moveFirst();
+    EXPECT_EQ(sql(p, "SELECT Country, ReplacedRoe FROM TYPED_RATES ORDER BY Country"), "Brazil|5.4,Chad|");
 }
 
 // A writer killed inside a transaction leaves a hot journal beside the table.
@@ -354,7 +386,8 @@ namespace {
 const std::string kOld = "Aland,1 Euro = 100 Cents,Euro,EUR,0.9\nBeta,1 Bet = 100 Bits,Bet,BET,2\n"
                          "Gamma,1 Gam = 100 Gits,Gam,GAM,3\nMine,1 Min = 100 Mits,Min,MIN,4\n";
 const std::string kNew = "Aland,1 Euro = 100 Cents,Euro,EUR,0.8\nBeta,1 Bet = 100 Bits,Bet,BET,5\n"
-                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7\n";
+                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7\n"
+                         "Yon,1 Yon = 100 Yents,Yon,YON,8\n";  // new countries, not in name order
 
 std::string dump(const std::string& path) {
     std::string s;
@@ -366,19 +399,19 @@ std::string dump(const std::string& path) {
 TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
     struct Case {
         const char* name; const char* userDate; const char* typed; bool replaceTyped; const char* newDate;
-        MergeSummary want; const char* table;
+        MergeSummary want; const char* table; const char* typedAfter;  // Country|ReplacedRoe|ReplacedDate
     } cases[] = {
-        {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 1},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
-        {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 1},
-         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", "Beta|5.0|2026-10-30"},
+        {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 2},
+         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", ""},
         {"not newer", "2026-10-30", "", false, "2026-10-30", {false, "2026-10-30", 0, 0, 0},
-         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30"},
+         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30", ""},
         // An older file without a date or TYPED_RATES: a rate that differs is kept
         // as possibly typed, unless it differs only beyond six digits (Aland) or
         // its currency was replaced (Gamma).
-        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 1},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 2026-10-30"},
+        {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
+         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", "Beta|5.0|2026-10-30"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -387,11 +420,13 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
         if (!c.typed)
             sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; DROP INDEX RATES_Country;"
                       "UPDATE RATES SET ROE = 0.80000012 WHERE Country = 'Aland'");
-        else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now')");
+        else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now', 2.5, '2026-09-29')");
         MergeSummary got = mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), c.newDate, "test"}, c.replaceTyped);
         EXPECT_EQ(std::tuple(got.merged, got.date, got.changed, got.keptTyped, got.added),
                   std::tuple(c.want.merged, c.want.date, c.want.changed, c.want.keptTyped, c.want.added));
         EXPECT_EQ(dump(user), c.table);
+        // A typed rate kept stands for the new rate; one replaced is forgotten.
+        EXPECT_EQ(sql(user, "SELECT Country, ReplacedRoe, ReplacedDate FROM TYPED_RATES"), c.typedAfter);
     }
 }
 

@@ -37,7 +37,7 @@ bool Converter::crossRateEntered(RateBox box, const std::string& entered) {
     bool otherNumeric = false;
     const double otherRate = rateValue(other, otherNumeric);
     const auto value = numericValue(entered, format_);
-    const double rate = value ? *value * otherRate : 0;
+    const double rate = value ? crossRate(*value, otherRate) : 0;
     if (!value || *value <= 0 || !otherNumeric || otherRate <= 0 || !std::isfinite(rate)) {
         // The box keeps its rate: the wording of the rate check, nothing put back.
         ui_.message("Please check the Exchange Rate! You entered \r\n" + entered + "\r\nOriginal Rate of " +

@@ -2,6 +2,8 @@
 // The small interfaces through which the converter's logic reaches the window,
 // the chart grid, message boxes, the busy pointer and the printers. The Qt window
 // implements them; tests use in-memory fakes.
+#include "data/Numbers.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -96,13 +98,6 @@ public:
     virtual void setMenuEnabled(Menu menu, bool enabled) = 0;
     virtual void setTitlesOpaque() = 0;
     virtual void focusOriginList() = 0;
-};
-
-// The user's number conventions, taken from the system locale.
-struct NumberFormat {
-    std::string decimal = ".";
-    std::string group = ",";
-    std::string minus = "-";
 };
 
 }  // namespace quorvane

@@ -1,22 +1,13 @@
 #pragma once
-// The readings of a rate text and the number patterns of the chart.
+// The forms of a rate text and the number patterns of the chart; the readings
+// of a rate text are in data/Numbers.h.
 #include "converter/Interfaces.h"
+#include "data/Numbers.h"
 
 #include <optional>
 #include <string>
 
 namespace quorvane {
-
-// The text as a whole is a number by the user's conventions: blanks around it,
-// a sign, digits with thousands separators, the decimal symbol, an exponent.
-bool isNumeric(const std::string& text, const NumberFormat& fmt);
-// The double such a text denotes; nothing when it is not a number (or overflows).
-std::optional<double> numericValue(const std::string& text, const NumberFormat& fmt);
-
-// The text's leading number, read with the locale's decimal symbol, blanks
-// skipped, stopping at the first character that cannot continue it (a thousands
-// separator included); 0 when the text does not begin with a number.
-double leadingNumber(const std::string& text, const NumberFormat& fmt = {});
 
 // The text a rate box shows for a stored rate: plain decimal with the locale's
 // decimal symbol, no grouping, no exponent from 1e-9 to 1e15, the shortest form
@@ -26,6 +17,10 @@ std::string rateToBoxText(double roe, const NumberFormat& fmt = {});
 // General number form: up to 15 significant digits, no grouping, the locale's
 // decimal symbol, exponent form for very large or very small values.
 std::string generalNumber(double value, const NumberFormat& fmt);
+
+// The rate per US dollar at which one unit of another currency, whose rate per
+// US dollar is otherRoe, is worth `entered` units of this currency.
+inline double crossRate(double entered, double otherRoe) { return entered * otherRoe; }
 
 // "###,###": whole number, grouped; 0 gives empty text.
 std::string formatWhole(double value, const NumberFormat& fmt);

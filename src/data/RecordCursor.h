@@ -2,6 +2,8 @@
 // A position in the rate table with its bound fields and a pending rate edit.
 // The converter's logic talks only to this interface; the SQLite cursor and the
 // in-memory test cursor implement it.
+#include "data/Numbers.h"
+
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -16,6 +18,15 @@ struct RateRecord {
     std::string description;  // the currency's name
     std::string code;         // ISO 4217 code
     double roe = 0.0;         // units of the currency for 1 US dollar
+};
+
+// What the table records of a typed rate: whether the rate was typed, and the
+// rate it replaced with the date of the rates that one came from, where known
+// (a table of an older Quorvane, or one taken over without a date, does not know).
+struct TypedInfo {
+    bool typed = false;
+    std::optional<double> replacedRoe;
+    std::string replacedDate;  // YYYY-MM-DD; empty when not known
 };
 
 // A failure of the record store: a number and a description a person can act on.
@@ -87,6 +98,18 @@ public:
     };
     virtual SaveResult saveRate(long long row, const std::string& text) = 0;
 
+    // Whether the rate of the record at row was typed, and what it replaced.
+    virtual TypedInfo typedInfo(long long row) = 0;
+
+    // Puts back the rate that the typed rate of the record at row replaced and
+    // marks it untyped, in one transaction of its own. A pending edit of that
+    // record is dropped, and the bound controls show the rate put back.
+    struct RestoreResult {
+        enum What { Restored, NothingToRestore, NotSaved } what;
+        std::string message;  // why not, for NothingToRestore and NotSaved
+    };
+    virtual RestoreResult restoreRate(long long row) = 0;
+
     // Called after every move that changed the current record, so bound controls
     // can show it.
     void setMovedHandler(std::function<void()> handler) { moved_ = std::move(handler); }
@@ -97,8 +120,5 @@ protected:
 private:
     std::function<void()> moved_;
 };
-
-// Parses a rate text the way the store accepts it for ROE; nothing if it is not a number.
-std::optional<double> parseStoredRate(const std::string& text);
 
 }  // namespace quorvane

@@ -35,6 +35,7 @@ Database::~Database() { sqlite3_close(db_); }
 std::string Database::message() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
 
 void Database::fail(const std::string& what, int number) const {
+    lastFailure_ = sqlite3_extended_errcode(db_);
     if (sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK) throw StoreError(kErrNotOpen, halfWrittenMessage(path_));
     throw StoreError(number, what + " '" + path_ + "': " + message());
 }
@@ -51,6 +52,24 @@ bool Database::hasTable(const char* name) const {
 long long Database::dataVersion() const {
     Statement st(*this, "PRAGMA data_version");
     return st.row() ? st.integer(0) : -1;
+}
+
+std::string Database::whyNotWritten() const {
+    switch (lastFailure_ & 0xff) {
+    case SQLITE_READONLY: return "the rate table is read-only";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "another program is using the rate table; close it and try again";
+    case SQLITE_FULL: return "the disk is full";
+    case SQLITE_CANTOPEN: return "its folder is read-only";
+    default: return "the rate table could not be written (" + message() + ")";
+    }
+}
+
+void Database::backupInto(Database& to) const {
+    sqlite3_backup* b = sqlite3_backup_init(to.handle(), "main", db_, "main");
+    const int rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to.handle());
+    if (b) sqlite3_backup_finish(b);
+    if (rc != SQLITE_DONE) to.fail("The copy could not be written to");
 }
 
 Statement::Statement(const Database& db, const std::string& sql) : db_(db) {
@@ -93,6 +112,7 @@ std::string Statement::text(int c) const {
 }
 double Statement::real(int c) const { return sqlite3_column_double(st_, c); }
 long long Statement::integer(int c) const { return sqlite3_column_int64(st_, c); }
+bool Statement::isNull(int c) const { return sqlite3_column_type(st_, c) == SQLITE_NULL; }
 
 Transaction::Transaction(Database& db) : db_(db) { db_.exec("BEGIN IMMEDIATE"); }
 Transaction::~Transaction() {

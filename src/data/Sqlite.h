@@ -35,10 +35,16 @@ public:
     bool hasTable(const char* name) const;
     // Changes whenever another connection (another program) committed a change.
     long long dataVersion() const;
+    // Why the last failure refused a write, in words a person can act on.
+    std::string whyNotWritten() const;
+    // Copies this whole database into `to` with SQLite's backup, which reads one
+    // consistent state even while another program writes.
+    void backupInto(Database& to) const;
 
 private:
     std::string path_;
     sqlite3* db_ = nullptr;
+    mutable int lastFailure_ = 0;  // SQLite's extended code of the last failure
 };
 
 class Statement {
@@ -59,6 +65,7 @@ public:
     std::string text(int c) const;
     double real(int c) const;
     long long integer(int c) const;
+    bool isNull(int c) const;
 
 private:
     const Database& db_;

@@ -2,8 +2,6 @@
 
 #include "data/UserRateTable.h"
 
-#include <sqlite3.h>
-
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,31 +17,6 @@ namespace quorvane {
 namespace {
 
 constexpr const char* kColumns = "rowid, Country, Currency, Description, CODE, ROE";
-
-std::string sqliteMessage(sqlite3* db) {
-    return db ? sqlite3_errmsg(db) : "out of memory";
-}
-
-[[noreturn]] void failStore(sqlite3* db, const std::string& what) {
-    throw StoreError(kErrStore, what + ": " + sqliteMessage(db));
-}
-
-sqlite3_stmt* prepare(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-        failStore(db, "The rate table could not be read");
-    return st;
-}
-
-void finalize(sqlite3_stmt*& st) {
-    sqlite3_finalize(st);
-    st = nullptr;
-}
-
-std::string columnText(sqlite3_stmt* st, int col) {
-    const unsigned char* t = sqlite3_column_text(st, col);
-    return t ? reinterpret_cast<const char*>(t) : std::string();
-}
 
 // Splits RFC 4180 CSV into rows of fields.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
@@ -73,37 +46,42 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
 
 }  // namespace
 
-std::optional<double> parseStoredRate(const std::string& text) {
-    size_t b = text.find_first_not_of(" \t");
-    if (b == std::string::npos) return std::nullopt;
-    size_t e = text.find_last_not_of(" \t");
-    std::string_view s(text.data() + b, e - b + 1);
-    bool negative = false;
-    if (s.front() == '+' || s.front() == '-') { negative = s.front() == '-'; s.remove_prefix(1); }
-    if (s.empty() || s.front() == '+' || s.front() == '-') return std::nullopt;
-    double v = 0;
-    auto res = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-    if (res.ec != std::errc() || res.ptr != s.data() + s.size()) return std::nullopt;
-    // from_chars also takes "inf" and "nan", which no rate is.
-    if (!(s.front() == '.' || (s.front() >= '0' && s.front() <= '9'))) return std::nullopt;
-    return negative ? -v : v;
-}
-
 RateDatabase::RateDatabase(const std::string& path) : db_(path) {
     // Checks that RATES has every field the program reads; a damaged file or a
     // file that is not a database fails here too.
-    sqlite3* db = db_.handle();
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1", -1, &st, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_step(st);
-    sqlite3_finalize(st);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        throw StoreError(kErrNotOpen, sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK
-                                          ? halfWrittenMessage(path)
-                                          : "'" + path + "' holds no usable rate table RATES: " + sqliteMessage(db));
+    try {
+        Statement(db_, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1").row();
+    } catch (const StoreError& e) {
+        if (e.number() == kErrNotOpen) throw;  // left half-changed: told as such
+        throw StoreError(kErrNotOpen, "'" + path + "' holds no usable rate table RATES: " + db_.message());
+    }
     // Opening only reads. A file without the index on Country is still served:
     // a lookup then scans, which takes well under a millisecond at this size.
-    hasTypedRates_ = db_.hasTable("TYPED_RATES");
+}
+
+namespace {
+bool recordsReplaced(const Database& db) {
+    return Statement(db, "SELECT 1 FROM pragma_table_info('TYPED_RATES') WHERE name = 'ReplacedRoe'").row();
+}
+}  // namespace
+
+void prepareTypedRates(Database& db) {
+    db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES "
+            "(Country TEXT PRIMARY KEY, TypedAt TEXT, ReplacedRoe REAL, ReplacedDate TEXT)");
+    db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+    if (recordsReplaced(db)) return;
+    db.exec("ALTER TABLE TYPED_RATES ADD COLUMN ReplacedRoe REAL");
+    db.exec("ALTER TABLE TYPED_RATES ADD COLUMN ReplacedDate TEXT");
+}
+
+TypedInfo readTypedInfo(const Database& db, const std::string& country) {
+    if (!db.hasTable("TYPED_RATES")) return {};
+    Statement st(db, recordsReplaced(db) ? "SELECT ReplacedRoe, ReplacedDate FROM TYPED_RATES WHERE Country = ?1"
+                                         : "SELECT NULL, NULL FROM TYPED_RATES WHERE Country = ?1");
+    if (!st.bind(1, country).row()) return {};
+    TypedInfo info{true, {}, {}};
+    if (!st.isNull(0)) info.replacedRoe = st.real(0), info.replacedDate = st.text(1);
+    return info;
 }
 
 std::string halfWrittenMessage(const std::string& path) {
@@ -147,8 +125,7 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
             insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
         db.exec("CREATE INDEX RATES_Country ON RATES(Country)");
         // Which rates the user typed, and what the rates are: what later merges go by.
-        db.exec("CREATE TABLE TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-        db.exec("CREATE TABLE QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+        prepareTypedRates(db);
         Statement info(db, "INSERT INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
         for (auto [key, value] : {std::pair{"rates_date", &ratesDate}, std::pair{"rates_source", &ratesSource}})
             if (!value->empty()) info.bind(1, std::string(key)).bind(2, *value).run();
@@ -158,18 +135,16 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
 }
 
 SqliteCursor::SqliteCursor(std::string path, RateParser parser)
-    : path_(std::move(path)), parser_(parser ? parser : &parseStoredRate) {}
+    : path_(std::move(path)), parser_(parser ? parser : RateParser(&parseStoredRate)) {}
 
-SqliteCursor::~SqliteCursor() {
-    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
-}
+SqliteCursor::~SqliteCursor() = default;
 
 void SqliteCursor::requireOpen() const {
     if (!open_) throw StoreError(kErrNotOpen, "The rate table '" + path_ + "' is not open.");
 }
 
 void SqliteCursor::refresh() {
-    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) finalize(*st);
+    for (auto* st : {&stFirst_, &stNext_, &stPrev_, &stLast_, &stFind_, &stFindNull_, &stById_}) st->reset();
     open_ = false;
     cur_.reset();
     pending_.reset();
@@ -184,18 +159,19 @@ void SqliteCursor::refresh() {
             openFiles[key] = db_;
         }
     }
-    sqlite3* db = db_->handle();
-    std::string cols = kColumns;
-    stFirst_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid LIMIT 1");
-    stNext_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid > ?1 ORDER BY rowid LIMIT 1");
-    stById_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid = ?1");
-    stPrev_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
-    stLast_ = prepare(db, "SELECT " + cols + " FROM RATES ORDER BY rowid DESC LIMIT 1");
-    stFind_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country = ?1 ORDER BY rowid LIMIT 1");
-    stFindNull_ = prepare(db, "SELECT " + cols + " FROM RATES WHERE Country IS NULL ORDER BY rowid LIMIT 1");
+    Database& db = db_->database();
+    const std::string select = std::string("SELECT ") + kColumns + " FROM RATES ";
+    auto prepare = [&](const char* rest) { return std::make_unique<Statement>(db, select + rest); };
+    stFirst_ = prepare("ORDER BY rowid LIMIT 1");
+    stNext_ = prepare("WHERE rowid > ?1 ORDER BY rowid LIMIT 1");
+    stById_ = prepare("WHERE rowid = ?1");
+    stPrev_ = prepare("WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1");
+    stLast_ = prepare("ORDER BY rowid DESC LIMIT 1");
+    stFind_ = prepare("WHERE Country = ?1 ORDER BY rowid LIMIT 1");
+    stFindNull_ = prepare("WHERE Country IS NULL ORDER BY rowid LIMIT 1");
     open_ = true;
     seenVersion_ = db_->dataVersion();
-    arrive(fetchOne(stFirst_));
+    arrive(fetchOne(*stFirst_));
 }
 
 bool SqliteCursor::rereadIfChanged() {
@@ -203,7 +179,7 @@ bool SqliteCursor::rereadIfChanged() {
     const long long version = db_->dataVersion();
     if (version == seenVersion_) return false;
     seenVersion_ = version;
-    auto row = fetchRow(stById_, cur_->rowid);
+    auto row = fetchRow(*stById_, cur_->rowid);
     if (!row) return false;
     const RateRecord& a = row->rec;
     const RateRecord& b = cur_->rec;
@@ -215,29 +191,15 @@ bool SqliteCursor::rereadIfChanged() {
     return true;
 }
 
-SqliteCursor::Row SqliteCursor::readRow(sqlite3_stmt* st) {
-    return Row{sqlite3_column_int64(st, 0),
-               {columnText(st, 1), columnText(st, 2), columnText(st, 3), columnText(st, 4),
-                sqlite3_column_double(st, 5)}};
-}
-
-std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(sqlite3_stmt* st) {
-    int rc = sqlite3_step(st);
+std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(Statement& st) const {
     std::optional<Row> row;
-    if (rc == SQLITE_ROW) {
-        row = readRow(st);
-    } else if (rc != SQLITE_DONE) {
-        sqlite3_reset(st);
-        failStore(db_->handle(), "The rate table could not be read");
-    }
-    sqlite3_reset(st);
-    sqlite3_clear_bindings(st);
+    if (st.row()) row = Row{st.integer(0), {st.text(1), st.text(2), st.text(3), st.text(4), st.real(5)}};
+    st.reset();
     return row;
 }
 
-std::optional<SqliteCursor::Row> SqliteCursor::fetchRow(sqlite3_stmt* st, long long rowid) {
-    sqlite3_bind_int64(st, 1, rowid);
-    return fetchOne(st);
+std::optional<SqliteCursor::Row> SqliteCursor::fetchRow(Statement& st, long long rowid) const {
+    return fetchOne(st.bind(1, rowid));
 }
 
 void SqliteCursor::arrive(std::optional<Row> row) {
@@ -245,20 +207,6 @@ void SqliteCursor::arrive(std::optional<Row> row) {
     pending_.reset();
     notifyMoved();
 }
-
-namespace {
-// Why the store refused a write, in words a person can act on.
-std::string refusalReason(sqlite3* db, int rc) {
-    switch (rc & 0xff) {
-    case SQLITE_READONLY: return "the rate table is read-only";
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "another program is using the rate table; close it and try again";
-    case SQLITE_FULL: return "the disk is full";
-    case SQLITE_CANTOPEN: return "its folder is read-only";
-    default: return std::string("the rate table could not be written (") + sqliteMessage(db) + ")";
-    }
-}
-}  // namespace
 
 RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::string& text) {
     requireOpen();
@@ -275,7 +223,7 @@ RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::stri
     // read refused by a lock is left to the write, which says so.
     std::optional<Row> now;
     try {
-        now = fetchRow(stById_, rowid);
+        now = fetchRow(*stById_, rowid);
     } catch (const StoreError&) {
         if (isCurrent) now = cur_;
     }
@@ -286,47 +234,71 @@ RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::stri
     if (now && now->rec.roe == *value) return done(SaveResult::Unchanged, now);
     if (!now) return {SaveResult::NotSaved, "The rate could not be saved: its record is no longer in the rate table."};
 
-    sqlite3* db = db_->handle();
-    int rc = SQLITE_OK;
-    auto step = [&](const char* sql, bool bindCountry) {
-        sqlite3_stmt* up = nullptr;
-        rc = sqlite3_prepare_v2(db, sql, -1, &up, nullptr);
-        if (rc == SQLITE_OK) {
-            if (bindCountry) {
-                sqlite3_bind_text(up, 1, country.c_str(), -1, SQLITE_TRANSIENT);
-            } else {
-                sqlite3_bind_double(up, 1, *value);
-                sqlite3_bind_int64(up, 2, rowid);
-            }
-            rc = sqlite3_step(up);
-            if (rc == SQLITE_DONE) rc = SQLITE_OK;
-        }
-        sqlite3_finalize(up);
-        return rc == SQLITE_OK;
-    };
-    bool ok = (rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr)) == SQLITE_OK;
-    if (ok) {
-        // A table of the older kind gets the tables that record typed rates
-        // with its first typed rate, so that rate is recorded as typed too.
-        ok = step("UPDATE RATES SET ROE = ?1 WHERE rowid = ?2", false) &&
-             (db_->hasTypedRates() ||
-              (step("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)", false) &&
-               step("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)", false))) &&
-             step("INSERT OR REPLACE INTO TYPED_RATES (Country, TypedAt) "
-                  "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))", true) &&
-             (rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr)) == SQLITE_OK;
-        if (!ok) {
-            int failed = sqlite3_extended_errcode(db);
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-            if (failed != SQLITE_OK) rc = failed;
-        }
+    Database& db = db_->database();
+    try {
+        Transaction t(db);
+        Statement(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2").bind(1, *value).bind(2, rowid).run();
+        // A table of an older kind gets what records typed rates with its
+        // first typed rate. The first typing of a rate keeps the rate it
+        // replaced and the date of the rates that came from; later ones keep
+        // that, so the shipped or downloaded rate can always be put back.
+        prepareTypedRates(db);
+        Statement(db, "INSERT INTO TYPED_RATES (Country, TypedAt, ReplacedRoe, ReplacedDate) "
+                      "VALUES (?1, strftime('%Y-%m-%dT%H:%M:%SZ', 'now'), ?2, "
+                      "(SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date')) "
+                      "ON CONFLICT (Country) DO UPDATE SET TypedAt = excluded.TypedAt")
+            .bind(1, country)
+            .bind(2, now->rec.roe)
+            .run();
+        t.commit();
+    } catch (const StoreError&) {
+        return {SaveResult::NotSaved, "The rate of " + country + " could not be saved: " + db.whyNotWritten() + "."};
     }
-    if (!ok)
-        return {SaveResult::NotSaved,
-                "The rate of " + country + " could not be saved: " + refusalReason(db, rc) + "."};
-    db_->setHasTypedRates();
     now->rec.roe = *value;
     return done(SaveResult::Saved, now);
+}
+
+TypedInfo SqliteCursor::typedInfo(long long rowid) {
+    requireOpen();
+    const auto row = fetchRow(*stById_, rowid);
+    return row ? readTypedInfo(db_->database(), row->rec.country) : TypedInfo{};
+}
+
+RecordCursor::RestoreResult SqliteCursor::restoreRate(long long rowid) {
+    requireOpen();
+    using R = RestoreResult;
+    std::optional<Row> row;
+    Database& db = db_->database();
+    try {
+        row = fetchRow(*stById_, rowid);
+    } catch (const StoreError& e) {
+        return {R::NotSaved, e.what()};
+    }
+    if (!row) return {R::NotSaved, "The rate could not be put back: its record is no longer in the rate table."};
+    const std::string& country = row->rec.country;
+    // Asked before writing: a table that may not be written can still say so.
+    const TypedInfo asked = readTypedInfo(db, country);
+    if (!asked.typed) return {R::NothingToRestore, "The rate of " + country + " was not typed; there is nothing to put back."};
+    if (!asked.replacedRoe)
+        return {R::NothingToRestore, "The rate of " + country + " was typed, but the rate it replaced is not known; "
+                                     "type the rate you want instead."};
+    try {
+        Transaction t(db);
+        const TypedInfo info = readTypedInfo(db, country);  // as it is now
+        if (!info.replacedRoe) return {R::NothingToRestore, "The rate of " + country + " is no longer typed."};
+        Statement(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2").bind(1, *info.replacedRoe).bind(2, rowid).run();
+        Statement(db, "DELETE FROM TYPED_RATES WHERE Country = ?1").bind(1, country).run();
+        t.commit();
+        row->rec.roe = *info.replacedRoe;
+    } catch (const StoreError&) {
+        return {R::NotSaved, "The rate of " + country + " could not be put back: " + db.whyNotWritten() + "."};
+    }
+    if (cur_ && cur_->rowid == rowid) {
+        cur_->rec = row->rec;
+        pending_.reset();
+        notifyMoved();
+    }
+    return {R::Restored, {}};
 }
 
 void SqliteCursor::commitPending() {
@@ -340,21 +312,21 @@ void SqliteCursor::commitPending() {
 void SqliteCursor::moveFirst() {
     requireOpen();
     commitPending();
-    arrive(fetchOne(stFirst_));
+    arrive(fetchOne(*stFirst_));
 }
 
 void SqliteCursor::moveNext() {
     requireOpen();
     if (!cur_) throw StoreError(kErrNoCurrentRecord, "There is no current record: the cursor is past the last rate.");
     commitPending();
-    arrive(fetchRow(stNext_, cur_->rowid));
+    arrive(fetchRow(*stNext_, cur_->rowid));
 }
 
 void SqliteCursor::movePrevious() {
     requireOpen();
     commitPending();
-    if (!cur_) { arrive(fetchOne(stLast_)); return; }
-    auto prev = fetchRow(stPrev_, cur_->rowid);
+    if (!cur_) { arrive(fetchOne(*stLast_)); return; }
+    auto prev = fetchRow(*stPrev_, cur_->rowid);
     if (!prev) throw StoreError(kErrNoCurrentRecord, "There is no record before the first rate.");
     arrive(std::move(prev));
 }
@@ -362,7 +334,7 @@ void SqliteCursor::movePrevious() {
 void SqliteCursor::moveLast() {
     requireOpen();
     commitPending();
-    arrive(fetchOne(stLast_));
+    arrive(fetchOne(*stLast_));
 }
 
 bool SqliteCursor::eof() const {
@@ -380,10 +352,9 @@ void SqliteCursor::findFirst(const std::string& country) {
         if (e.number() != kErrConversion) throw;
         pending_.reset();
     }
-    sqlite3_bind_text(stFind_, 1, country.data(), static_cast<int>(country.size()), SQLITE_TRANSIENT);
-    auto row = fetchOne(stFind_);
+    auto row = fetchOne(stFind_->bind(1, country));
     // A record without a name is listed as an empty name; it can be chosen too.
-    if (!row && country.empty()) row = fetchOne(stFindNull_);
+    if (!row && country.empty()) row = fetchOne(*stFindNull_);
     if (!row) throw StoreError(kErrNotFound, "No country named \"" + country + "\" is in the rate table.");
     arrive(std::move(row));
 }
@@ -392,15 +363,9 @@ void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
     requireOpen();
     if (!cur_) return;
     commitPending();
-    sqlite3_stmt* st = prepare(db_->handle(), "SELECT Country FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
-    sqlite3_bind_int64(st, 1, cur_->rowid);
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        auto* t = sqlite3_column_text(st, 0);
-        names.emplace_back(t ? reinterpret_cast<const char*>(t) : "", static_cast<size_t>(sqlite3_column_bytes(st, 0)));
-    }
-    finalize(st);
-    if (rc != SQLITE_DONE) failStore(db_->handle(), "The rate table could not be read");
+    Statement st(db_->database(), "SELECT Country FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
+    st.bind(1, cur_->rowid);
+    while (st.row()) names.push_back(st.text(0));
     arrive(std::nullopt);
 }
 

@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace quorvane {
 
 // One open database file shared by the cursors over it.
@@ -24,10 +21,7 @@ public:
     RateDatabase(const RateDatabase&) = delete;
     RateDatabase& operator=(const RateDatabase&) = delete;
 
-    sqlite3* handle() const { return db_.handle(); }
-    // The file records which rates the user typed.
-    bool hasTypedRates() const { return hasTypedRates_; }
-    void setHasTypedRates() { hasTypedRates_ = true; }
+    Database& database() { return db_; }
     // Changes whenever another connection (another program) committed a change.
     long long dataVersion() const { return db_.dataVersion(); }
 
@@ -40,8 +34,15 @@ public:
 
 private:
     Database db_;
-    bool hasTypedRates_ = false;
 };
+
+// Gives a table the tables that record typed rates and what they replaced, and
+// the columns for what they replaced to a TYPED_RATES of an older Quorvane.
+// Only ever called where something is written anyway.
+void prepareTypedRates(Database& db);
+
+// What the table records of the typed rate of country; reads only.
+TypedInfo readTypedInfo(const Database& db, const std::string& country);
 
 // What to tell when a table was left half-changed by a program that was killed
 // (its journal lies beside it) and cannot be put right from here.
@@ -76,26 +77,22 @@ public:
     bool rereadIfChanged() override;
     std::optional<long long> currentRow() const override;
     SaveResult saveRate(long long row, const std::string& text) override;
+    TypedInfo typedInfo(long long row) override;
+    RestoreResult restoreRate(long long row) override;
 
 private:
     struct Row { long long rowid; RateRecord rec; };
     void requireOpen() const;
     void commitPending();
     void arrive(std::optional<Row> row);
-    static Row readRow(sqlite3_stmt* st);
-    std::optional<Row> fetchOne(sqlite3_stmt* st);
-    std::optional<Row> fetchRow(sqlite3_stmt* st, long long rowid);
+    std::optional<Row> fetchOne(Statement& st) const;
+    std::optional<Row> fetchRow(Statement& st, long long rowid) const;
 
     std::string path_;
     RateParser parser_;
     std::shared_ptr<RateDatabase> db_;
-    sqlite3_stmt* stFirst_ = nullptr;
-    sqlite3_stmt* stNext_ = nullptr;
-    sqlite3_stmt* stPrev_ = nullptr;
-    sqlite3_stmt* stLast_ = nullptr;
-    sqlite3_stmt* stFind_ = nullptr;
-    sqlite3_stmt* stFindNull_ = nullptr;
-    sqlite3_stmt* stById_ = nullptr;
+    // Prepared once per open; declared after db_, so they go before it does.
+    std::unique_ptr<Statement> stFirst_, stNext_, stPrev_, stLast_, stFind_, stFindNull_, stById_;
     std::optional<Row> cur_;
     bool open_ = false;
     long long seenVersion_ = -1;  // the table's data version when this cursor last read

@@ -3,8 +3,6 @@
 #include "data/Sqlite.h"
 #include "data/SqliteRateTable.h"
 
-#include <sqlite3.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,8 +40,7 @@ RatesInfo readInfo(const Db& db) {
 // The index only comes with a merge, which rewrites rows anyway: preparing a
 // table for typed rates touches nothing the program reads.
 void addSchema(Db& db, bool withIndex) {
-    db.exec("CREATE TABLE IF NOT EXISTS TYPED_RATES (Country TEXT PRIMARY KEY, TypedAt TEXT)");
-    db.exec("CREATE TABLE IF NOT EXISTS QUORVANE_INFO (Key TEXT PRIMARY KEY, Value TEXT)");
+    prepareTypedRates(db);
     if (withIndex) db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
 }
 
@@ -163,12 +160,18 @@ void prepareRateTable(const std::string& dbPath) {
     t.commit();
 }
 
-std::set<std::string> readTypedCountries(const std::string& dbPath) {
+std::map<std::string, TypedInfo> readTypedRates(const std::string& dbPath) {
     Db db(dbPath);
-    std::set<std::string> typed;
+    std::map<std::string, TypedInfo> typed;
     if (!db.hasTable("TYPED_RATES")) return typed;
     Stmt st(db, "SELECT Country FROM TYPED_RATES");
-    while (st.row()) typed.insert(st.text(0));
+    while (st.row()) typed.emplace(st.text(0), readTypedInfo(db, st.text(0)));
+    return typed;
+}
+
+std::set<std::string> readTypedCountries(const std::string& dbPath) {
+    std::set<std::string> typed;
+    for (const auto& [country, info] : readTypedRates(dbPath)) typed.insert(country);
     return typed;
 }
 
@@ -184,83 +187,75 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
     }
     Db db(userDbPath);
     MergeSummary sum;
-    db.exec("BEGIN IMMEDIATE");
     try {
+        Transaction t(db);
         const RatesInfo info = readInfo(db);
         sum.date = info.date;
-        if (!info.date.empty() && (rates.date < info.date || (rates.date == info.date && !sameDateToo))) {
-            db.exec("ROLLBACK");
-            return sum;
-        }
+        if (!info.date.empty() && (rates.date < info.date || (rates.date == info.date && !sameDateToo))) return sum;
         addSchema(db, true);
-
-        std::map<std::string, const RateRecord*> incoming;
-        for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
-
-        // Without a date the table's origin is unknown: a rate that may be the
-        // user's is marked typed before anything changes.
-        if (info.date.empty()) {
-            Stmt rows(db, "SELECT Country, CODE, ROE FROM RATES ORDER BY rowid");
-            Stmt mark(db, "INSERT OR IGNORE INTO TYPED_RATES (Country, TypedAt) VALUES (?1, NULL)");
-            while (rows.row()) {
-                auto it = incoming.find(rows.text(0));
-                if (it != incoming.end() &&
-                    countsAsTyped({rows.text(0), {}, {}, rows.text(1), rows.real(2)}, *it->second, false, false))
-                    mark.bind(1, rows.text(0)).run();
-            }
-        }
-
-        std::set<std::string> typed;
+        // The statements are done with before COMMIT takes the file.
         {
-            Stmt st(db, "SELECT Country FROM TYPED_RATES");
-            while (st.row()) typed.insert(st.text(0));
-        }
+            std::map<std::string, const RateRecord*> incoming;
+            for (const auto& r : rates.rows) incoming.emplace(r.country, &r);
 
-        std::set<std::string> present;
-        Stmt rows(db, "SELECT rowid, Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
-        Stmt update(db, "UPDATE RATES SET Currency = ?1, Description = ?2, CODE = ?3, ROE = ?4 WHERE rowid = ?5");
-        Stmt untype(db, "DELETE FROM TYPED_RATES WHERE Country = ?1");
-        while (rows.row()) {
-            RateRecord have{rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.real(5)};
-            present.insert(have.country);
-            auto it = incoming.find(have.country);
-            if (it == incoming.end()) continue;
-            const RateRecord& want = *it->second;
-            bool isTyped = typed.count(have.country) > 0;
-            if (isTyped && !replaceTyped) {
-                ++sum.keptTyped;
-                continue;
+            // Without a date the table's origin is unknown: a rate that may be the
+            // user's is marked typed before anything changes.
+            if (info.date.empty()) {
+                Stmt rows(db, "SELECT Country, CODE, ROE FROM RATES ORDER BY rowid");
+                Stmt mark(db, "INSERT OR IGNORE INTO TYPED_RATES (Country, TypedAt) VALUES (?1, NULL)");
+                while (rows.row()) {
+                    auto it = incoming.find(rows.text(0));
+                    if (it != incoming.end() &&
+                        countsAsTyped({rows.text(0), {}, {}, rows.text(1), rows.real(2)}, *it->second, false, false))
+                        mark.bind(1, rows.text(0)).run();
+                }
             }
-            if (isTyped) untype.bind(1, have.country).run();
-            if (sameFields(have, want)) continue;
-            update.bind(1, want.currency).bind(2, want.description).bind(3, want.code).bind(4, want.roe)
-                .bind(5, rows.integer(0)).run();
-            ++sum.changed;
-        }
 
-        Stmt insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
-        for (const auto& r : rates.rows) {
-            if (!present.insert(r.country).second) continue;
-            insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
-            ++sum.added;
-        }
+            std::set<std::string> typed;
+            {
+                Stmt st(db, "SELECT Country FROM TYPED_RATES");
+                while (st.row()) typed.insert(st.text(0));
+            }
 
-        Stmt info2(db, "INSERT OR REPLACE INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
-        info2.bind(1, std::string("rates_date")).bind(2, rates.date).run();
-        info2.bind(1, std::string("rates_source")).bind(2, rates.source).run();
+            std::set<std::string> present;
+            Stmt rows(db, "SELECT rowid, Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
+            Stmt update(db, "UPDATE RATES SET Currency = ?1, Description = ?2, CODE = ?3, ROE = ?4 WHERE rowid = ?5");
+            Stmt untype(db, "DELETE FROM TYPED_RATES WHERE Country = ?1");
+            // A typed rate kept stands for the new rate now: that is the one to put back.
+            Stmt replaced(db, "UPDATE TYPED_RATES SET ReplacedRoe = ?1, ReplacedDate = ?2 WHERE Country = ?3");
+            while (rows.row()) {
+                RateRecord have{rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.real(5)};
+                present.insert(have.country);
+                auto it = incoming.find(have.country);
+                if (it == incoming.end()) continue;
+                const RateRecord& want = *it->second;
+                bool isTyped = typed.count(have.country) > 0;
+                if (isTyped && !replaceTyped) {
+                    replaced.bind(1, want.roe).bind(2, rates.date).bind(3, have.country).run();
+                    ++sum.keptTyped;
+                    continue;
+                }
+                if (isTyped) untype.bind(1, have.country).run();
+                if (sameFields(have, want)) continue;
+                update.bind(1, want.currency).bind(2, want.description).bind(3, want.code).bind(4, want.roe)
+                    .bind(5, rows.integer(0)).run();
+                ++sum.changed;
+            }
+
+            Stmt insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+            for (const auto& r : rates.rows) {
+                if (!present.insert(r.country).second) continue;
+                insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
+                ++sum.added;
+            }
+
+            Stmt info2(db, "INSERT OR REPLACE INTO QUORVANE_INFO (Key, Value) VALUES (?1, ?2)");
+            info2.bind(1, std::string("rates_date")).bind(2, rates.date).run();
+            info2.bind(1, std::string("rates_source")).bind(2, rates.source).run();
+        }
+        t.commit();
     } catch (const StoreError& e) {
-        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw StoreError(e.number(), std::string(e.what()) + ". The rate table was left as it was.");
-    } catch (...) {
-        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
-    // The statements are finalized; COMMIT can take the file.
-    if (sqlite3_exec(db.handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        std::string msg = db.message();
-        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw StoreError(kErrStore, "The new rates could not be saved in '" + userDbPath + "': " + msg +
-                                        ". The rate table was left as it was.");
     }
     sum.merged = true;
     sum.date = rates.date;
@@ -283,11 +278,7 @@ bool copyRateTable(const std::string& fromPath, const std::string& toPath) {
     try {
         return publishNewFile(toPath, [&](const std::string& tmp) {
             Db to(tmp, true);
-            // The backup reads one consistent state even while another program writes.
-            sqlite3_backup* b = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
-            int rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to.handle());
-            if (b) sqlite3_backup_finish(b);
-            if (rc != SQLITE_DONE) to.fail("The copy could not be written to");
+            from.backupInto(to);
         });
     } catch (const StoreError& e) {
         throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + e.what());

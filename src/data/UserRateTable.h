@@ -11,6 +11,7 @@
 // a rate the user may have typed is never overwritten.
 #include "data/RecordCursor.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,7 +44,9 @@ RatesInfo readRatesInfo(const std::string& dbPath);
 // Every row of RATES in table order, with the table's date and source.
 RateSet readRateSet(const std::string& dbPath);
 
-// The countries whose rate the user typed (none when the table does not record them).
+// The countries whose rate the user typed (none when the table does not record them),
+// with what each replaced.
+std::map<std::string, TypedInfo> readTypedRates(const std::string& dbPath);
 std::set<std::string> readTypedCountries(const std::string& dbPath);
 
 // Whether text is YYYY-MM-DD naming a day of the calendar (no 31 February).
@@ -80,8 +83,9 @@ void prepareRateTable(const std::string& dbPath);
 
 // Brings the table at userDbPath up to date with rates dated after its own:
 // rates the user never typed take all the fields of the new row of their country,
-// typed rates stay whole (unless replaceTyped, which also forgets they were
-// typed), countries new to the table are added at its end and nothing is removed.
+// typed rates stay whole and the new rate becomes the one they replaced (unless
+// replaceTyped, which also forgets they were typed and what they replaced),
+// countries new to the table are added at its end and nothing is removed.
 // One transaction: on failure the table is left as it was and StoreError is thrown.
 // Rates of the table's own date are merged only when sameDateToo: a second look
 // at the same day's rates, e.g. to take a rate refused the first time.

@@ -1,6 +1,9 @@
 #include "rates/RatesCommand.h"
 
+#include "converter/ChartCells.h"
+#include "converter/RateText.h"
 #include "data/RateUpdate.h"
+#include "data/SqliteRateTable.h"
 #include "data/UserRateTable.h"
 #include "platform/ProgramFolder.h"
 #include "rates/RateDownload.h"
@@ -9,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -145,22 +149,55 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     return kDone;
 }
 
+// A whole name in any letter case, else the names that begin with it: "Zimbabwe"
+// finds "Zimbabwe (US Dollar)" and "Zimbabwe (Zimbabwe Gold)".
+std::vector<const RateRecord*> matching(const RateSet& set, const QString& name) {
+    std::vector<const RateRecord*> rows;
+    for (int pass = 0; pass < 2 && rows.empty(); ++pass)
+        for (const RateRecord& r : set.rows)
+            if (pass ? qs(r.country).startsWith(name, Qt::CaseInsensitive)
+                     : qs(r.country).compare(name, Qt::CaseInsensitive) == 0)
+                rows.push_back(&r);
+    return rows;
+}
+
+void noSuchCountry(const QString& name, QTextStream& err) {
+    err << kName << ": the table has no country '" << name << "'; " << kName << " show lists them all.\n";
+}
+
+// The one country a name stands for: a whole name (the first of equal names, as
+// the window finds it), or the only name that begins with it; said when none or many.
+const RateRecord* oneCountry(const RateSet& set, const QString& name, QTextStream& err) {
+    const auto rows = matching(set, name);
+    if (rows.empty()) {
+        noSuchCountry(name, err);
+        return nullptr;
+    }
+    if (rows.size() == 1 || qs(rows[0]->country).compare(name, Qt::CaseInsensitive) == 0) return rows[0];
+    QStringList names;
+    for (const RateRecord* r : rows) names << qs(r->country);
+    err << kName << ": '" << name << "' could be any of " << names.join(", ") << "; give more of the name.\n";
+    return nullptr;
+}
+
+// "typed (was 157.477 of 29 September 2026)": what a typed rate replaced, as far as the table knows.
+QString typedText(const TypedInfo& t) {
+    if (!t.typed) return {};
+    if (!t.replacedRoe) return "typed";
+    return "typed (was " + rateText(*t.replacedRoe) +
+           (t.replacedDate.empty() ? QString() : " of " + qs(readableDate(t.replacedDate))) + ")";
+}
+
 int show(const QStringList& countries, const std::string& table, QTextStream& out, QTextStream& err) {
     const RateSet set = readRateSet(table);
-    const std::set<std::string> typed = readTypedCountries(table);
+    const auto typed = readTypedRates(table);
     std::vector<const RateRecord*> rows;
     int status = kDone;
     for (const QString& name : countries) {
-        const auto before = rows.size();
-        // A whole name, or else the names that begin with it: "Zimbabwe" finds
-        // "Zimbabwe (US Dollar)" and "Zimbabwe (Zimbabwe Gold)".
-        for (int pass = 0; pass < 2 && rows.size() == before; ++pass)
-            for (const RateRecord& r : set.rows)
-                if (pass ? qs(r.country).startsWith(name, Qt::CaseInsensitive)
-                         : qs(r.country).compare(name, Qt::CaseInsensitive) == 0)
-                    rows.push_back(&r);
-        if (rows.size() == before) {
-            err << kName << ": the table has no country '" << name << "'; " << kName << " show lists them all.\n";
+        const auto found = matching(set, name);
+        rows.insert(rows.end(), found.begin(), found.end());
+        if (found.empty()) {
+            noSuchCountry(name, err);
             status = kFailed;
         }
     }
@@ -178,9 +215,107 @@ int show(const QStringList& countries, const std::string& table, QTextStream& ou
             << "\n";
     };
     line("Country", "Code", "Rate per USD", "Typed");
-    for (const RateRecord* r : rows)
-        line(qs(r->country), qs(r->code), rateText(r->roe), typed.count(r->country) ? "typed" : "");
+    for (const RateRecord* r : rows) {
+        const auto t = typed.find(r->country);
+        line(qs(r->country), qs(r->code), rateText(r->roe), t == typed.end() ? QString() : typedText(t->second));
+    }
     return status;
+}
+
+// set COUNTRY RATE [--per OTHER]: a typed rate, as if typed into a rate box.
+int setRate(const QCommandLineParser& p, const QStringList& args, const std::string& table,
+            const RatesCommandContext& ctx, QTextStream& out, QTextStream& err) {
+    const RateSet set = readRateSet(table);
+    const RateRecord* row = oneCountry(set, args[0], err);
+    const RateRecord* per = p.isSet("per") ? oneCountry(set, p.value("per"), err) : nullptr;
+    if (!row || (p.isSet("per") && !per)) return kFailed;
+    // Read as a rate box reads it; "1 OTHER = RATE" is RATE x OTHER's rate per US dollar.
+    std::optional<double> rate = numericValue(args[1].toStdString(), ctx.format);
+    if (rate && per) rate = crossRate(*rate, per->roe);
+    if (!rate || !(*rate > 0) || !std::isfinite(*rate)) {
+        err << kName << ": Please check the Exchange Rate! You entered " << args[1] << "; the rate of "
+            << qs(row->country) << " stays " << rateText(row->roe) << ".\n";
+        return kFailed;
+    }
+    SqliteCursor cursor(table);
+    cursor.refresh();
+    cursor.findFirst(row->country);
+    const long long at = *cursor.currentRow();
+    const auto saved = cursor.saveRate(at, rateToBoxText(*rate));
+    if (saved.what != RecordCursor::SaveResult::Saved && saved.what != RecordCursor::SaveResult::Unchanged) {
+        err << kName << ": " << qs(saved.message) << "\n";
+        return kFailed;
+    }
+    const QString typed = typedText(cursor.typedInfo(at));
+    out << qs(row->country) << ": " << rateText(cursor.current()->roe) << " per US dollar"
+        << (typed.isEmpty() ? QString(", as it was") : ", " + typed) << ".\n";
+    return kDone;
+}
+
+// reset COUNTRY... | --all: the rates typed rates replaced, put back.
+int reset(bool all, const QStringList& args, const std::string& table, QTextStream& out, QTextStream& err) {
+    const RateSet set = readRateSet(table);
+    SqliteCursor cursor(table);
+    cursor.refresh();
+    std::vector<std::pair<std::string, long long>> rows;
+    int status = kDone;
+    if (all) {
+        for (cursor.moveFirst(); !cursor.eof(); cursor.moveNext())
+            if (cursor.typedInfo(*cursor.currentRow()).typed) rows.emplace_back(cursor.current()->country, *cursor.currentRow());
+        if (rows.empty()) out << "No rate is typed; there is nothing to put back.\n";
+    }
+    for (const QString& name : args) {
+        const RateRecord* r = oneCountry(set, name, err);
+        if (!r) {
+            status = kFailed;
+            continue;
+        }
+        cursor.findFirst(r->country);
+        rows.emplace_back(r->country, *cursor.currentRow());
+    }
+    for (const auto& [country, row] : rows) {
+        const TypedInfo before = cursor.typedInfo(row);
+        const auto done = cursor.restoreRate(row);
+        if (done.what == RecordCursor::RestoreResult::Restored) {
+            out << qs(country) << ": " << rateText(*before.replacedRoe) << " per US dollar again"
+                << (before.replacedDate.empty() ? QString() : ", the rate of " + qs(readableDate(before.replacedDate)))
+                << ".\n";
+        } else if (!before.typed) {
+            out << qs(done.message) << "\n";  // untyped already: what was asked for
+        } else {
+            err << kName << ": " << qs(done.message) << "\n";
+            status = kFailed;
+        }
+    }
+    return status;
+}
+
+// chart ORIGIN DESTINATION: the chart Calculate shows for the two stored rates.
+// A printed form (--pdf) would take the same header and cells.
+int chart(const QStringList& args, const std::string& table, const RatesCommandContext& ctx, QTextStream& out,
+          QTextStream& err) {
+    const RateSet set = readRateSet(table);
+    const RateRecord* from = oneCountry(set, args[0], err);
+    const RateRecord* to = oneCountry(set, args[1], err);
+    if (!from || !to) return kFailed;
+    const auto cells = chartCells(from->roe, to->roe, ctx.format);
+    if (!cells) {
+        const RateRecord* bad = from->roe > 0 && from->roe < 1000000 ? to : from;
+        err << kName << ": Please check the Exchange Rate! The rate of " << qs(bad->country) << ", "
+            << rateText(bad->roe) << " per US dollar, makes no chart.\n";
+        return kFailed;
+    }
+    std::vector<std::array<QString, 4>> lines{{qs(from->country), qs(to->country), qs(from->country), qs(to->country)}};
+    for (const ChartRow& row : *cells) lines.push_back({qs(row[0]), qs(row[1]), qs(row[2]), qs(row[3])});
+    qsizetype width[4] = {0, 0, 0, 0};
+    for (const auto& l : lines)
+        for (int c = 0; c < 4; ++c) width[c] = std::max(width[c], l[c].size());
+    for (const auto& l : lines) {
+        QStringList cellsOfLine;
+        for (int c = 0; c < 4; ++c) cellsOfLine << l[c].rightJustified(width[c]);
+        out << cellsOfLine.join("  ") << "\n";
+    }
+    return kDone;
 }
 
 }  // namespace
@@ -189,27 +324,45 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
                     QTextStream& err) {
     QCommandLineParser p;
     p.setApplicationDescription(
-        "Shows the rate table Quorvane opens and brings it up to date with newer rates.\n\n"
+        "Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,\n"
+        "puts back and charts rates.\n\n"
         "Commands:\n"
-        "  update             Fetch the day's rates per US dollar and merge them into the table:\n"
-        "                     rates you never typed take the new value, typed rates stay.\n"
-        "  show [COUNTRY...]  List each country's currency code and rate, whether you typed it,\n"
-        "                     and the date and source of the table's rates. A COUNTRY that is no\n"
-        "                     whole name lists the countries whose names begin with it.");
+        "  update                 Fetch the day's rates per US dollar and merge them into the table:\n"
+        "                         rates you never typed take the new value, typed rates stay.\n"
+        "  show [COUNTRY...]      List each country's currency code and rate, whether you typed it\n"
+        "                         and what it replaced, and the date and source of the table's rates.\n"
+        "  set COUNTRY RATE       Type a rate: RATE units of COUNTRY's currency for 1 US dollar,\n"
+        "                         written as in the program's rate boxes (e.g. 158,2 in German\n"
+        "                         settings). With --per OTHER: 1 unit of OTHER's currency is worth\n"
+        "                         RATE units of COUNTRY's currency.\n"
+        "  reset COUNTRY...|--all Put back the rates typed rates replaced.\n"
+        "  chart ORIGIN DESTINATION\n"
+        "                         Print the conversion chart of the two countries' rates as the\n"
+        "                         program's Calculate shows it.\n"
+        "A COUNTRY that is no whole name stands for the countries whose names begin with it;\n"
+        "set, reset and chart take it only when it begins one name.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption version({"v", "version"}, "Show the version.");
     p.addOption(help);
     p.addOption(version);
-    p.addOption({"source", "Take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.",
+    p.addOption({"source", "update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.",
                  "URL|FILE"});
-    p.addOption({"date", "The date of the rates in a CSV file, which carries none.", "YYYY-MM-DD"});
-    p.addOption({"dry-run", "Show what would change and write nothing."});
-    p.addOption({"all", "Replace the rates you typed too."});
-    p.addOption({"force", "Also take rates that change more than tenfold."});
-    p.addOption({"timeout", "Give up a download after this many seconds (default 20).", "SECONDS", "20"});
-    p.addPositionalArgument("command", "update or show", "update|show [COUNTRY...]");
+    p.addOption({"date", "update: the date of the rates in a CSV file, which carries none.", "YYYY-MM-DD"});
+    p.addOption({"dry-run", "update: show what would change and write nothing."});
+    p.addOption({"all", "update: replace the rates you typed too. reset: put back every typed rate."});
+    p.addOption({"force", "update: also take rates that change more than tenfold."});
+    p.addOption({"timeout", "update: give up a download after this many seconds (default 20).", "SECONDS", "20"});
+    p.addOption({"per", "set: RATE is the worth of 1 unit of OTHER's currency.", "OTHER"});
+    p.addPositionalArgument("command", "update, show, set, reset or chart",
+                            "update|show [COUNTRY...]|set COUNTRY RATE|reset COUNTRY...|chart ORIGIN DESTINATION");
 
-    if (!p.parse(arguments)) {
+    // A negative rate would read as an option; it is kept as a word and refused as a rate.
+    QStringList words = arguments;
+    QStringList negatives;
+    for (qsizetype i = words.indexOf("set") + 1; i > 0 && i < words.size(); ++i)
+        if (words[i].size() > 1 && words[i][0] == '-' && (words[i][1].isDigit() || words[i][1] == '.' || words[i][1] == ','))
+            negatives << words[i], words[i] = QString("\x1fnegative-%1").arg(negatives.size() - 1);
+    if (!p.parse(words)) {
         err << kName << ": " << p.errorText() << "\nTry " << kName << " --help.\n";
         return kUsage;
     }
@@ -224,33 +377,48 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         return kDone;
     }
     QStringList args = p.positionalArguments();
+    for (QString& a : args)
+        if (a.startsWith("\x1fnegative-")) a = negatives.value(a.section('-', 1).toInt());
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
-    const bool updateOptions = p.isSet("source") || p.isSet("date") || p.isSet("dry-run") || p.isSet("all") ||
-                               p.isSet("force") || p.isSet("timeout");
-    if (command != "update" && command != "show") {
-        err << kName << ": say update or show" << (command.isEmpty() ? "" : ", not '" + command + "'") << ". Try "
-            << kName << " --help.\n";
+    static const QMap<QString, QStringList> kOptions{{"update", {"source", "date", "dry-run", "all", "force", "timeout"}},
+                                                     {"show", {}}, {"set", {"per"}}, {"reset", {"all"}}, {"chart", {}}};
+    if (!kOptions.contains(command)) {
+        err << kName << ": say update, show, set, reset or chart"
+            << (command.isEmpty() ? "" : ", not '" + command + "'") << ". Try " << kName << " --help.\n";
         return kUsage;
     }
-    if (command == "update" && !args.isEmpty()) {
-        err << kName << ": update takes no countries; it brings all the table's rates up to date.\n";
+    for (const QString& option : p.optionNames()) {
+        if (kOptions[command].contains(option)) continue;
+        err << kName << ": " << command << " takes " << (kOptions[command].isEmpty() ? "no options" : "no --" + option)
+            << ". Try " << kName << " --help.\n";
         return kUsage;
     }
-    if (command == "show" && updateOptions) {
-        err << kName << ": show takes no options; they belong to update.\n";
+    const bool all = p.isSet("all");
+    const qsizetype n = args.size();
+    const char* wrong = command == "update" && n > 0 ? "update takes no countries; it brings all the table's rates up to date"
+                        : command == "set" && n != 2 ? "set takes a country and a rate"
+                        : command == "reset" && (n > 0) == all ? "reset takes countries or --all"
+                        : command == "chart" && n != 2 ? "chart takes an origin and a destination country"
+                                                       : nullptr;
+    if (wrong) {
+        err << kName << ": " << wrong << ". Try " << kName << " --help.\n";
         return kUsage;
     }
 
     // The very table the program would open, made and brought up to date the same way.
     const RateFolder folder = chooseRateFolder(context.programFolder, context.userFolder);
     if (!folder.problem.isEmpty()) err << kName << ": " << folder.problem << "\n";
-    if (folder.readOnly && command == "update") {
-        err << kName << ": nothing was updated.\n";
+    if (folder.readOnly && (command == "update" || command == "set" || command == "reset")) {
+        err << kName << ": nothing was " << (command == "update" ? "updated" : "changed") << ".\n";
         return kFailed;
     }
     const std::string table = (folder.folder + "/" + kRateTableName).toStdString();
     try {
-        return command == "update" ? update(p, table, context, out, err) : show(args, table, out, err);
+        if (command == "update") return update(p, table, context, out, err);
+        if (command == "set") return setRate(p, args, table, context, out, err);
+        if (command == "reset") return reset(all, args, table, out, err);
+        if (command == "chart") return chart(args, table, context, out, err);
+        return show(args, table, out, err);
     } catch (const StoreError& e) {
         err << kName << ": " << e.what() << "\n";
         return kFailed;

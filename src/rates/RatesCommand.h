@@ -1,6 +1,8 @@
 #pragma once
 // quorvane-rates: shows the rate table the program opens and brings it up to
 // date with newer daily rates.
+#include "data/Numbers.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -18,6 +20,7 @@ struct RatesCommandContext {
     QString userFolder;     // the user's data folder, for their own copy
     bool terminal = false;  // err is a terminal: show a progress line while downloading
     QStringList dailyRates{kDailyRatesUrls[0], kDailyRatesUrls[1]};  // tried in turn without --source
+    NumberFormat format{};  // the user's number conventions: set reads RATE, chart writes numbers so
 };
 
 // Runs the command line (arguments[0] is the program's name); returns the exit status:

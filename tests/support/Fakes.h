@@ -153,11 +153,26 @@ public:
         if (!refuseWrites.empty()) return {SaveResult::NotSaved, refuseWrites};
         RateRecord& rec = table_->at(static_cast<size_t>(row));
         const bool same = rec.roe == *v;
-        if (!same) rec.roe = *v, ++writes;
+        if (!same) typed.emplace(row, rec.roe), rec.roe = *v, ++writes;
         if (static_cast<size_t>(row) == pos_) pending_.reset(), notifyMoved();
         return {same ? SaveResult::Unchanged : SaveResult::Saved, {}};
     }
 
+    TypedInfo typedInfo(long long row) override {
+        auto it = typed.find(row);
+        return it == typed.end() ? TypedInfo{} : TypedInfo{true, it->second, it->second ? ratesDate : ""};
+    }
+    RestoreResult restoreRate(long long row) override {
+        auto it = typed.find(row);
+        if (it == typed.end() || !it->second) return {RestoreResult::NothingToRestore, "nothing to put back"};
+        if (!refuseWrites.empty()) return {RestoreResult::NotSaved, refuseWrites};
+        table_->at(static_cast<size_t>(row)).roe = *it->second, typed.erase(it);
+        if (static_cast<size_t>(row) == pos_) pending_.reset(), notifyMoved();
+        return {RestoreResult::Restored, {}};
+    }
+
+    std::map<long long, std::optional<double>> typed;  // typed rows: the rate each replaced
+    std::string ratesDate = "2026-09-29";
     bool failOpen = false, failFind = false;
     int failAfter = -1;  // moves to the next record that succeed before one fails; never when negative
     std::string refuseWrites;  // the reason the store gives for refusing, when not empty
