@@ -2,6 +2,7 @@
 // window on the updated table.
 #include "converter/FrmConvert.h"
 #include "data/UserRateTable.h"
+#include "platform/CardPdf.h"
 #include "rates/RateDownload.h"
 #include "rates/RatesCommand.h"
 #include "support/Fakes.h"
@@ -38,7 +39,9 @@ class RatesCommandTest : public QObject {
         output_.clear();
         QTextStream out(&output_), err(&output_);
         const RatesCommandContext context{programFolder.isEmpty() ? rates_.folder() : programFolder, userFolder, false,
-                                          dailyRates, format_};
+                                          dailyRates, format_, [](auto& file, auto& cells, auto& footer) {
+                                              writeCardPdf(file, cells, footer);
+                                          }};
         return runRatesCommand(QStringList{"quorvane-rates"} + args, context, out, err);
     }
 
@@ -163,7 +166,9 @@ private slots:
         row("reset both", {"reset", "Japan", "--all"}, 2, "reset takes countries or --all");
         row("chart", {"chart", "jap", "austria"}, 0, "\n  100     0.63     500     3.14\n");
         row("chart one country", {"chart", "Japan"}, 2, "chart takes an origin and a destination");
-        row("chart option", {"chart", "Japan", "Austria", "--force"}, 2, "chart takes no options");
+        row("chart option", {"chart", "Japan", "Austria", "--force"}, 2, "chart takes no --force");
+        row("chart pdf", {"chart", "Japan", "Austria", "--pdf", rates_.folder() + "/card.pdf"}, 0, "/card.pdf.");
+        row("chart pdf nowhere", {"chart", "Japan", "Austria", "--pdf", rates_.folder()}, 1, "the card was not written");
     }
     void exitStatusSaysWhatHappened() {
         QFETCH(QStringList, args);

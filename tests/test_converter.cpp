@@ -389,6 +389,15 @@ TEST_F(Chart, CrossRateStoresTheBoxsRateAndLeavesTheOther) {
     EXPECT_EQ(table[0].roe, 1.5);
     conv.calculate();
     EXPECT_EQ(grid.column(1)[0], "158.20");
+    // Undone: the rate it replaced, of its rates' date, comes back and is what a rate check puts back.
+    EXPECT_FALSE(conv.restoreOffer(O).enabled);
+    const auto undo = conv.restoreOffer(D);
+    EXPECT_TRUE(undo.enabled);
+    EXPECT_EQ(undo.date, "2026-09-29");
+    conv.restoreRate(D);
+    EXPECT_EQ(table[2].roe, 150);
+    EXPECT_FALSE(conv.restoreOffer(D).enabled);
+    EXPECT_EQ(conv.savedDestinationRate(), "150");
 }
 
 TEST_F(Chart, LeavingABoxOrClosingWritesTheRateToItsOwnRecord) {

@@ -57,6 +57,16 @@ public:
     // False when the entry was refused (told with the rate-check wording) or not saved.
     bool crossRateEntered(RateBox box, const std::string& entered);
 
+    // Undoing a typed rate: the rate it replaced, from the shipped or
+    // downloaded rates of `date` (YYYY-MM-DD, empty when not known), is put
+    // back and the record is no longer typed.
+    struct RestoreOffer {
+        bool enabled = false;
+        std::string date;
+    };
+    RestoreOffer restoreOffer(RateBox box);
+    void restoreRate(RateBox box);
+
     const std::string& savedOriginRate() const { return savedOrigin_; }
     const std::string& savedDestinationRate() const { return savedDestination_; }
     bool originBoxFlag() const { return originFlag_; }

@@ -1,4 +1,5 @@
-// A bank's cross rate typed into a rate box: "1 EUR = 158.2 JPY".
+// A bank's cross rate typed into a rate box ("1 EUR = 158.2 JPY"), and a typed
+// rate undone.
 #include "converter/Converter.h"
 #include "converter/RateText.h"
 
@@ -47,6 +48,30 @@ bool Converter::crossRateEntered(RateBox box, const std::string& entered) {
     rateBoxFocusIn(box);  // as if typed there: the box in use
     view_.setRateText(box, rateToBoxText(rate, format_));
     return writeBack(box);
+}
+
+Converter::RestoreOffer Converter::restoreOffer(RateBox box) {
+    RecordCursor& cursor = cursorOf(box);
+    const auto row = cursor.currentRow();
+    if (!view_.rateBoxVisible(box) || !row) return {};
+    const TypedInfo info = cursor.typedInfo(*row);
+    return {info.typed && info.replacedRoe.has_value(), info.replacedDate};
+}
+
+void Converter::restoreRate(RateBox box) {
+    RecordCursor& cursor = cursorOf(box);
+    const auto row = cursor.currentRow();
+    if (!row) return;
+    const auto result = cursor.restoreRate(*row);
+    if (result.what != RecordCursor::RestoreResult::Restored) {
+        ui_.message(result.message, {}, MsgIcon::Exclamation);
+        return;
+    }
+    // The rate put back is what a later rate check puts back too.
+    const bool origin = box == RateBox::Origin;
+    reported_[origin ? 0 : 1].clear();
+    if (auto r = cursor.current(); r && r->roe > 0)
+        (origin ? savedOrigin_ : savedDestination_) = generalNumber(r->roe, format_);
 }
 
 }  // namespace quorvane

@@ -1,6 +1,8 @@
 #include "converter/FrmConvert.h"
 
 #include "converter/RateText.h"
+#include "data/RateUpdate.h"
+#include "data/UserRateTable.h"
 #include "platform/Centring.h"
 #include "platform/CountryListModel.h"
 #include "platform/FocusMark.h"
@@ -372,6 +374,21 @@ void FrmConvert::addRateBoxActions(QMenu* menu, RateBox b) {
     // Once the menu has closed: the dialog is a window of its own.
     connect(cross, &QAction::triggered, this,
             [this, b] { QMetaObject::invokeMethod(this, [this, b] { converter_->askCrossRate(b); }, Qt::QueuedConnection); });
+
+    // Back to the shipped or downloaded rate, named by the date of those rates.
+    const Converter::RestoreOffer restore = converter_->restoreOffer(b);
+    std::string date = restore.date;
+    if (date.empty()) {
+        try {
+            date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
+        } catch (const StoreError&) {
+        }
+    }
+    QAction* undo = menu->addAction(date.empty() ? QString("Restore the rate it replaced")
+                                                 : QString("Restore the rate of %1").arg(QString::fromStdString(readableDate(date))));
+    undo->setObjectName("restoreRate");
+    undo->setEnabled(restore.enabled);
+    connect(undo, &QAction::triggered, this, [this, b] { converter_->restoreRate(b); });
 }
 
 // Bound controls show the cursor's current record.

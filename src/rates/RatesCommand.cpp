@@ -1,5 +1,6 @@
 #include "rates/RatesCommand.h"
 
+#include "converter/CardFooter.h"
 #include "converter/ChartCells.h"
 #include "converter/RateText.h"
 #include "data/RateUpdate.h"
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <set>
+#include <stdexcept>
 #include <optional>
 #include <vector>
 
@@ -292,8 +295,8 @@ int reset(bool all, const QStringList& args, const std::string& table, QTextStre
 
 // chart ORIGIN DESTINATION: the chart Calculate shows for the two stored rates.
 // A printed form (--pdf) would take the same header and cells.
-int chart(const QStringList& args, const std::string& table, const RatesCommandContext& ctx, QTextStream& out,
-          QTextStream& err) {
+int chart(const QStringList& args, const std::string& table, const RatesCommandContext& ctx, const QString& pdf,
+          QTextStream& out, QTextStream& err) {
     const RateSet set = readRateSet(table);
     const RateRecord* from = oneCountry(set, args[0], err);
     const RateRecord* to = oneCountry(set, args[1], err);
@@ -304,6 +307,24 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
         err << kName << ": Please check the Exchange Rate! The rate of " << qs(bad->country) << ", "
             << rateText(bad->roe) << " per US dollar, makes no chart.\n";
         return kFailed;
+    }
+    if (!pdf.isEmpty()) {
+        // The very page Print sends, with the line that says what it was made with.
+        const std::set<std::string> typed = readTypedCountries(table);
+        const CardFacts facts{from->code, to->code, from->roe, to->roe, set.date,
+                              typed.count(from->country) > 0, typed.count(to->country) > 0};
+        std::array<std::array<std::string, 4>, 21> page;
+        page[0] = {from->country, to->country, from->country, to->country};
+        for (size_t k = 0; k < cells->size() && k < 20; ++k) page[k + 1] = (*cells)[k];
+        try {
+            if (!ctx.writePdf) throw std::runtime_error("this build cannot write PDF files");
+            ctx.writePdf(pdf, page, cardFooter(facts, ctx.format));
+        } catch (const std::exception& e) {
+            err << kName << ": the card was not written: " << e.what() << "\n";
+            return kFailed;
+        }
+        out << "The card of " << qs(from->country) << " to " << qs(to->country) << " is in " << pdf << ".\n";
+        return kDone;
     }
     std::vector<std::array<QString, 4>> lines{{qs(from->country), qs(to->country), qs(from->country), qs(to->country)}};
     for (const ChartRow& row : *cells) lines.push_back({qs(row[0]), qs(row[1]), qs(row[2]), qs(row[3])});
@@ -336,9 +357,10 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         "                         settings). With --per OTHER: 1 unit of OTHER's currency is worth\n"
         "                         RATE units of COUNTRY's currency.\n"
         "  reset COUNTRY...|--all Put back the rates typed rates replaced.\n"
-        "  chart ORIGIN DESTINATION\n"
+        "  chart ORIGIN DESTINATION [--pdf FILE]\n"
         "                         Print the conversion chart of the two countries' rates as the\n"
-        "                         program's Calculate shows it.\n"
+        "                         program's Calculate shows it; with --pdf, write the card that\n"
+        "                         Print would print as a one-page PDF file instead.\n"
         "A COUNTRY that is no whole name stands for the countries whose names begin with it;\n"
         "set, reset and chart take it only when it begins one name.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
@@ -353,8 +375,9 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     p.addOption({"force", "update: also take rates that change more than tenfold."});
     p.addOption({"timeout", "update: give up a download after this many seconds (default 20).", "SECONDS", "20"});
     p.addOption({"per", "set: RATE is the worth of 1 unit of OTHER's currency.", "OTHER"});
+    p.addOption({"pdf", "chart: write the card Print would print, as a one-page PDF file.", "FILE"});
     p.addPositionalArgument("command", "update, show, set, reset or chart",
-                            "update|show [COUNTRY...]|set COUNTRY RATE|reset COUNTRY...|chart ORIGIN DESTINATION");
+                            "update|show [COUNTRY...]|set COUNTRY RATE|reset COUNTRY...|chart ORIGIN DESTINATION [--pdf FILE]");
 
     // A negative rate would read as an option; it is kept as a word and refused as a rate.
     QStringList words = arguments;
@@ -381,7 +404,7 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         if (a.startsWith("\x1fnegative-")) a = negatives.value(a.section('-', 1).toInt());
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     static const QMap<QString, QStringList> kOptions{{"update", {"source", "date", "dry-run", "all", "force", "timeout"}},
-                                                     {"show", {}}, {"set", {"per"}}, {"reset", {"all"}}, {"chart", {}}};
+                                                     {"show", {}}, {"set", {"per"}}, {"reset", {"all"}}, {"chart", {"pdf"}}};
     if (!kOptions.contains(command)) {
         err << kName << ": say update, show, set, reset or chart"
             << (command.isEmpty() ? "" : ", not '" + command + "'") << ". Try " << kName << " --help.\n";
@@ -417,7 +440,7 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         if (command == "update") return update(p, table, context, out, err);
         if (command == "set") return setRate(p, args, table, context, out, err);
         if (command == "reset") return reset(all, args, table, out, err);
-        if (command == "chart") return chart(args, table, context, out, err);
+        if (command == "chart") return chart(args, table, context, p.value("pdf"), out, err);
         return show(args, table, out, err);
     } catch (const StoreError& e) {
         err << kName << ": " << e.what() << "\n";

@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <array>
+#include <functional>
+#include <string>
+
 namespace quorvane {
 
 // Where the daily file of rates per US dollar is published: first address, fallback.
@@ -21,6 +25,11 @@ struct RatesCommandContext {
     bool terminal = false;  // err is a terminal: show a progress line while downloading
     QStringList dailyRates{kDailyRatesUrls[0], kDailyRatesUrls[1]};  // tried in turn without --source
     NumberFormat format{};  // the user's number conventions: set reads RATE, chart writes numbers so
+    // chart --pdf: writes the card's page (row 0 the names, then the 20 rows) with
+    // the line under it; throws std::runtime_error with the reason. Unset: no PDF.
+    std::function<void(const QString& file, const std::array<std::array<std::string, 4>, 21>& cells,
+                       const std::string& footer)>
+        writePdf;
 };
 
 // Runs the command line (arguments[0] is the program's name); returns the exit status:
