@@ -1,8 +1,5 @@
-// The converter window as a user first sees it, started from another folder on a
-// program folder with the shipped rate table: its controls, colours and hints,
-// and the Help Topics and Internet Databank commands (Exit: e2e_install); the
-// help viewer on the shipped help file, and on files it cannot use; the about
-// and credits windows.
+// The converter window's glue as a user first sees it, started from another folder (its logic:
+// test_converter); the help viewer and its hand-over; the about and credits windows.
 #include "about/AboutORVE.h"
 #include "about/FrmMarquee.h"
 #include "about/LinuxRegistry.h"
@@ -22,7 +19,6 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAction>
-#include <QCollator>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenuBar>
@@ -140,17 +136,12 @@ private slots:
 
     void gridAndControlsSpeak() {
         ChartGrid* grid = window_->grid();
-        QCOMPARE(std::pair(grid->rowCount(), grid->columnCount()), std::pair(21, 4));
         QCOMPARE(grid->geometry(), twipsRect(3270, 870, 6120, 4950));
         for (int r = 0; r < 21; ++r) QCOMPARE(grid->QTableWidget::rowHeight(r), twipsToPixels(r ? 220 : 425));
-        for (int c = 0; c < 4; ++c) {
-            QCOMPARE(grid->columnWidth(c), twipsToPixels(1530));
-            for (int r = 0; r < 21; ++r) QCOMPARE(grid->shownText(r, c), QString());
-        }
+        for (int c = 0; c < 4; ++c) QCOMPARE(grid->columnWidth(c), twipsToPixels(1530));
         QVERIFY(grid->wordWrap());
-
         // The other controls' names are read through the accessibility bus by e2e_accessibility.
-        QCOMPARE(grid->accessibleName() + "|" + window_->windowTitle(), "Conversion chart|Quorvane");
+        QCOMPARE(grid->accessibleName(), QString("Conversion chart"));
         QVERIFY(window_->chooseCountry(ListId::Destination, "Andorra"));  // chosen first: only its own rate box shows
         QVERIFY(child<QLineEdit>("MaskEntry")->isHidden());
         QVERIFY(child<QLineEdit>("MaskEntry2")->isVisible());
@@ -158,7 +149,6 @@ private slots:
         // Today's date, also when the day changes while it is read.
         auto today = [] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); };
         const QString before = today(), shown = child<QLabel>("panelDate")->text();
-        QVERIFY2(!shown.isEmpty(), qPrintable(shown));
         QVERIFY2(shown == before || shown == today(), qPrintable(shown));
     }
     // Text stays readable, and the focus mark stands out, under a light and a dark desktop palette.
@@ -188,7 +178,7 @@ private slots:
                 const QPalette code = w.findChild<QLabel*>(name)->palette();
                 QVERIFY(contrast(code.color(QPalette::WindowText), code.color(QPalette::Window)) >= 3);
             }
-            if (&pal == &light) QCOMPARE(std::pair(text, head), std::pair(pal.color(QPalette::WindowText), pal.color(QPalette::ButtonText)));
+            if (&pal == &light) QCOMPARE(text, pal.color(QPalette::WindowText));  // a light desktop keeps its own
             grid->setCurrentCell(1, 0);
             for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(list), static_cast<QAbstractItemView*>(grid)}) {
                 view->setFocus();
@@ -237,7 +227,6 @@ private slots:
                 QCOMPARE(hintAfterMove(t), QString::fromUtf8(row.text.data(), row.text.size()));
             }
         }
-        QCOMPARE(hintAfterMove(child<QWidget>("List1")), QString("Choose origin country from this list"));
         // The background, above the origin list's caption, writes the notice line; other controls leave the panel.
         QCOMPARE(hintAfterMove(child<QWidget>("client"), {20, 2}), QString::fromUtf8(kNoticeLine.data(), kNoticeLine.size()));
         QList<QWidget*> quiet{child<QWidget>("MaskEntry"), child<QWidget>("MaskEntry2"), child<QWidget>("Frame1"),
@@ -264,10 +253,9 @@ private slots:
         trigger(w, "mnuDatabank");
         QCOMPARE(opener.opened.size(), 1);
         const QUrl url(opener.opened.front());
-        QVERIFY(url.isValid());
-        QVERIFY(url.scheme() == "https");
+        QCOMPARE(url.scheme(), QString("https"));
         QVERIFY(!url.host().isEmpty());
-        QVERIFY(url.path() == "/databank");
+        QCOMPARE(url.path(), QString("/databank"));
         QVERIFY(w.isVisible());
         QVERIFY(ui_.messages.empty());
     }
@@ -360,44 +348,30 @@ private slots:
         QCOMPARE(shown.size(), 0);
     }
 
-    // Opens at the list of topics with the keyboard in it; Ctrl+W and Esc close it.
-    void opensAtHelpTopicsAndIndexNarrows() {
+    // Opens at the list of topics with the keyboard in it, Ctrl+W and Esc close it; Back and Forward
+    // retrace the topics shown, by button or key; the index narrows and Search finds every word.
+    void helpViewerOpensNavigatesAndFinds() {
         HelpViewer v(shipped_);
-        v.show();
         QVERIFY(v.hasTopics());
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("helpContents"));
-        QCOMPARE(v.topicsView()->currentIndex(), 0);  // the list of topics
-        QCOMPARE(v.currentTopicId(), QString("welcome"));
-        for (const char* t : {"Choosing countries", "Typing a newer rate", "Updating the rates", "Reading the chart", "Printing the chart",
-                              "Messages"})
-            QVERIFY2(v.topicTitles().contains(t), t);
-        v.filterIndex("prin");
-        QVERIFY(v.indexEntries().contains("Printer is not available"));
-        for (const QString& e : v.indexEntries()) QVERIFY(e.startsWith("prin", Qt::CaseInsensitive));
-        test::saveShot(&v, "help_viewer");
         for (QKeySequence close : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}) {
             v.show();
             QVERIFY(QTest::qWaitForWindowActive(&v));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString("helpContents"));
+            QCOMPARE(v.topicsView()->currentIndex(), 0);  // the list of topics
             QTest::keySequence(QApplication::focusWidget(), close);
             QVERIFY(!v.isVisible());
         }
-    }
-
-    // Back and Forward retrace the topics shown, by button or key; Search finds words in the topics' text.
-    void backForwardAndSearch() {
-        HelpViewer v(shipped_);
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
+        test::saveShot(&v, "help_viewer");
+        QCOMPARE(v.currentTopicId(), QString("welcome"));
         auto* back = v.findChild<QAction*>("helpBack");
         QVERIFY(!back->isEnabled());
-        QVERIFY(!v.goBack());
-        const QStringList titles = v.topicTitles();
         auto* contents = v.findChild<QListWidget*>("helpContents");
         contents->setCurrentRow(2), contents->setCurrentRow(4);
         const QString third = v.currentTopicId();
         QTest::keyClick(contents, Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(contents->currentItem()->text(), titles[2]);
+        QCOMPARE(contents->currentRow(), 2);
         QTest::keyClick(contents, Qt::Key_Backspace);
         QCOMPARE(v.currentTopicId(), QString("welcome"));
         QVERIFY(!back->isEnabled());
@@ -406,7 +380,9 @@ private slots:
         QCOMPARE(v.currentTopicId(), third);
         QVERIFY(!v.findChild<QAction*>("helpForward")->isEnabled());
 
-        QVERIFY(v.search("printer").contains("Printing the chart"));
+        v.filterIndex("prin");
+        QVERIFY(v.indexEntries().contains("Printer is not available"));
+        for (const QString& e : v.indexEntries()) QVERIFY(e.startsWith("prin", Qt::CaseInsensitive));
         QVERIFY(v.search("PRINTER available").contains("Printing the chart"));  // every word, any case
         QCOMPARE(v.search("printer zzqx"), QStringList());
         auto* text = v.findChild<QLineEdit*>("helpSearchText");
@@ -444,15 +420,14 @@ private slots:
         };
         auto topic = [](QByteArray id, QByteArray body) { return "<section id=\"" + id + "\" title=\"" + id + "\">" + body + "</section>"; };
         const QString missing = dir.filePath("zelvik.hlp");
-        HelpViewer gone(missing);
-        QVERIFY(!gone.hasTopics());
-        QVERIFY(!gone.topicsView()->isEnabled());
-        QVERIFY(gone.pageText().contains(missing + " was not found"));
-        QVERIFY(gone.pageText().contains("folder that holds the program"));
-        QVERIFY(HelpViewer(write("junk.hlp", "<html><body><p>no topics</p></body></html>")).pageText().contains("contains no help topics"));
+        QVERIFY(!HelpViewer(missing).topicsView()->isEnabled());
         QFile huge(write("huge.hlp", ""));
         QVERIFY(huge.resize(kMaxHelpFileBytes + 1));
-        QVERIFY(HelpViewer(huge.fileName()).pageText().contains("is too large to show"));
+        const QString junk = write("junk.hlp", "<html><body><p>no topics</p></body></html>");
+        for (auto [file, says] : {std::pair{missing, missing + " was not found"}, {missing, QString("folder that holds the program")},
+                                  {junk, QString("contains no help topics")},
+                                  {huge.fileName(), QString("is too large to show")}})
+            QVERIFY2(HelpViewer(file).pageText().contains(says), qPrintable(HelpViewer(file).pageText()));
 
         const QByteArray outside = QUrl::fromLocalFile(shipped_).toEncoded();  // any file outside the topic
         HelpViewer v(write("odd.hlp", topic("images", "<img src=\"file:///dev/zero\"><img src=\"" + outside + "\">") +
@@ -472,7 +447,6 @@ private slots:
             AboutORVE about(nullptr, &ui_, &reg_, &starter_);
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
-            QCOMPARE(about.windowTitle() + "|" + about.findChild<QLabel*>("lblVersion")->text(), "About Quorvane|Version " QUORVANE_VERSION);
             QCOMPARE(about.focusWidget()->objectName(), QString("cmdOK"));
             // Whatever the keyboard reaches is named; so is the icon, which it passes by.
             for (QWidget* c : about.findChildren<QWidget*>())
@@ -514,8 +488,7 @@ private slots:
             QVERIFY(m->parentWidget() == &about);
             QVERIFY(!armingFlags().a);
             QVERIFY(!armingFlags().b);  // spent on load
-            QCOMPARE(m->marquee().left(), 435);
-            QTRY_VERIFY(m->marquee().left() <= 435 - 3 * 25);
+            QTRY_VERIFY(m->marquee().left() <= 435 - 3 * 25);  // it moves (where to: test_about)
             QCOMPARE(m->findChild<QLabel*>("Label1")->x(), twipsToPixels(m->marquee().left()));
             test::saveShot(m, "credits");
             m->close();
