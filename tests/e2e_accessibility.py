@@ -1,6 +1,5 @@
-"""What a screen reader finds: the program and its help viewer on an X server and
-session bus of their own, read through the accessibility bus. Exit 77: a tool it
-needs is not installed."""
+"""What a screen reader finds: the program and its help viewer on an X server and session bus of
+their own, read through the accessibility bus. Exit 77: a tool it needs is not installed."""
 import os, shutil, subprocess, sys, tempfile, time
 
 exe, failures = sys.argv[1], []
