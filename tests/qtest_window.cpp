@@ -319,8 +319,7 @@ private slots:
         }
     }
 
-    // Another user's program on the socket is not believed, takes no socket place from
-    // this user's viewer, and gets no answer from it.
+    // Another user's program on the socket is not believed, takes no place from this user's viewer, gets no answer.
     void handOverTrustsNoOtherUser() {
         const QString file = "/nowhere/other.hlp", path = helpSocketPath(file);
         QLocalServer fake;  // says "shown" to anybody
@@ -388,7 +387,7 @@ private slots:
         QCOMPARE(v.windowTitle(), "Quorvane Help - " + found->item(0)->text());
     }
 
-    // Every message the program shows is explained, and every link leads to a topic.
+    // Every message the program shows is explained.
     void explainsEveryMessage() {
         HelpViewer v(shipped_);
         QString all;
@@ -403,8 +402,7 @@ private slots:
             QVERIFY2(all.contains(m), m);
     }
 
-    // Missing, empty, oversized or hostile files: each is named for what it is,
-    // and no topic reaches outside the file or stops the viewer.
+    // Missing, empty, oversized or hostile files are named for what they are; no topic reaches outside or stops it.
     void saysWhatIsWrongWithAFileAndKeepsToIt() {
         QTemporaryDir dir;
         auto write = [&](const char* name, const QByteArray& body) {
