@@ -432,20 +432,19 @@ private slots:
 
     // Opened from Help > About by e2e_install.
     void aboutClosesWithEnterAndEscAndReportsMissingSysInfo() {
+        AboutORVE about(nullptr, &ui_, &reg_, &starter_);
         for (auto key : {Qt::Key_Return, Qt::Key_Escape}) {
-            AboutORVE about(nullptr, &ui_, &reg_, &starter_);
             QVERIFY(shown(&about));
             QCOMPARE(about.focusWidget()->objectName(), QString("cmdOK"));
-            // Whatever the keyboard reaches is named; so is the icon, which it passes by.
-            for (QWidget* c : about.findChildren<QWidget*>())
-                if (c->focusPolicy() & Qt::TabFocus || c->objectName() == "picIcon")
-                    QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty(), qPrintable(c->objectName()));
-            QCOMPARE(about.findChild<QWidget*>("picIcon")->focusPolicy(), Qt::NoFocus);
             test::saveShot(&about, "about");
             QTest::keyClick(about.focusWidget(), key);
             QVERIFY(!about.isVisible());
         }
-        AboutORVE about(nullptr, &ui_, &reg_, &starter_);
+        // Whatever the keyboard reaches is named; so is the icon, which it passes by.
+        for (QWidget* c : about.findChildren<QWidget*>())
+            if (c->focusPolicy() & Qt::TabFocus || c->objectName() == "picIcon")
+                QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty(), qPrintable(c->objectName()));
+        QCOMPARE(about.findChild<QWidget*>("picIcon")->focusPolicy(), Qt::NoFocus);
         ui_.messages.clear();
         about.findChild<QPushButton*>("cmdSysInfo")->click();
         QCOMPARE(ui_.messages.size(), std::size_t(1));
