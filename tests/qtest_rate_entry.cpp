@@ -122,7 +122,8 @@ private slots:
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
             const QList<QAction*> actions = menu->actions();
-            offered << actions.last()->text() + (actions.value(actions.size() - 2)->isSeparator() ? "" : " (no separator)");
+            const bool separated = actions.size() > 2 && actions[actions.size() - 2]->isSeparator();
+            offered << actions.last()->text() + (separated ? "" : " (no separator)");
             actions.last()->trigger();
             menu->close();
         };

@@ -408,8 +408,8 @@ private slots:
         QFile huge(write("huge.hlp", ""));
         QVERIFY(huge.resize(kMaxHelpFileBytes + 1));
         const QString junk = write("junk.hlp", "<html><body><p>no topics</p></body></html>");
-        for (auto [file, says] : {std::pair{missing, missing + " was not found"}, {missing, QString("folder that holds the program")},
-                                  {junk, QString("contains no help topics")},
+        for (auto [file, says] : {std::pair{missing, missing + " was not found"},
+                                  {missing, QString("folder that holds the program")}, {junk, QString("contains no help topics")},
                                   {huge.fileName(), QString("is too large to show")}})
             QVERIFY2(HelpViewer(file).pageText().contains(says), qPrintable(HelpViewer(file).pageText()));
 
@@ -439,7 +439,8 @@ private slots:
         // Whatever the keyboard reaches is named; so is the icon, which it passes by.
         for (QWidget* c : about.findChildren<QWidget*>())
             if (c->focusPolicy() & Qt::TabFocus || c->objectName() == "picIcon")
-                QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty(), qPrintable(c->objectName()));
+                QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(c->objectName()));
         QCOMPARE(about.findChild<QWidget*>("picIcon")->focusPolicy(), Qt::NoFocus);
         ui_.messages.clear();
         about.findChild<QPushButton*>("cmdSysInfo")->click();
