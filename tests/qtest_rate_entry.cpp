@@ -49,7 +49,7 @@ private slots:
     }
 
     // Each choice shows its rate from the first digit; a typed rate goes to its own record, when another
-    // country is chosen or the box is left (what a refused write does: test_converter).
+    // country is chosen or the box is left; a locked table is told (what follows a refusal: test_converter).
     void choicesShowRatesAndKeepTypedOnesOnTheirRecords() {
         auto w = open();
         for (auto [list, country, shown] : {std::tuple{ListId::Origin, "Japan", "157.477"},
@@ -68,9 +68,18 @@ private slots:
         click(*w, ListId::Origin, "Gamma");
         QCOMPARE(rates_.storedRate("Alpha"), 1.25);
         QCOMPARE(b->text(), QString("150"));
+        {
+            test::OtherProgram writer(rates_.file(), "BEGIN IMMEDIATE");  // a real lock, and the words the user reads
+            type(b, loc("2.5"));
+            w->grid()->setFocus(Qt::MouseFocusReason);
+            click(*w, ListId::Origin, "Alpha");
+        }
+        QCOMPARE(ui_.messages.size(), size_t(1));
+        QCOMPARE(ui_.messages[0].text, "The rate of Gamma could not be saved: another program is using the rate table; "
+                                       "close it and try again.");
         type(b, "151");
         QTest::keyClick(b, Qt::Key_Backtab);
-        QCOMPARE(rates_.storedRate("Gamma"), 151.0);
+        QCOMPARE(rates_.storedRate("Alpha"), 151.0);
     }
 
     void tabOrderAndMenuKeepTheFocus() {
