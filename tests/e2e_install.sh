@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Installs Quorvane into a prefix root owns (read-only when not run as root) and
-# runs it as an ordinary user under Xvfb, started from another folder as a
-# desktop launcher would: its window is saved as a screenshot where CI keeps
-# artefacts; a typed rate survives a restart in the user's own table; a newer
-# shipped table brings new rates and a new country and leaves the typed rate.
+# Installs Quorvane into a prefix root owns (read-only when not run as root) and runs it as an ordinary
+# user under Xvfb from another folder, as a desktop launcher would: a typed rate survives a restart in the
+# user's own table; a newer shipped table brings new rates and a new country and leaves the typed rate.
 # Exit 77: Xvfb, xdotool, sqlite3 or ImageMagick is missing, or no X server starts.
 set -u
 exe=${1:?usage: e2e_install.sh path/to/built/quorvane}
@@ -32,17 +30,15 @@ user_table=$HOME/.local/share/quorvane/Zelvik.MDB
 q() { sqlite3 "$user_table" "$1"; }
 roe() { q "SELECT ROE FROM RATES WHERE Country = '${1//\'/\'\'}'"; }
 
-# Xvfb takes a free display itself and names it once it is ready: no race with
-# other test runs on this machine for a display number. Reading the name waits for it.
+# Xvfb takes a free display itself and names it once ready: no race with other test runs for a number.
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb-install.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 30 display <"$work/display" || { echo "Xvfb could not start"; exit 77; }
 export DISPLAY=":$display"
 
-# Starts the installed program from another folder as user (the test's ordinary
-# user by default), runs the keys given (if any), then chooses Exit and waits
-# for the end. Keys go only to a window that is viewable and has the focus.
+# Starts the installed program from another folder (as the ordinary user unless --root), runs the
+# command given once its window has the focus, then chooses Exit and waits for the end.
 session() {
     local user=("${as_user[@]}"); [ "$1" = --root ] && { user=(); shift; }
     (cd / && exec "${user[@]}" env HOME="$HOME" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
@@ -57,18 +53,16 @@ session() {
     timeout 15 tail --pid="$app_pid" -f /dev/null || fail "Exit did not end the program"
     app_pid=""
 }
-# A screenshot of the window (a blank screen has one colour, the window many); then
-# the first country of the origin list, its rate box (before the list in the
-# keyboard order), a new rate, and on: leaving the box stores the rate. The
-# program takes the keys in order, so each acts on what the one before made.
+# A screenshot of the window (a blank screen has one colour, the window many) kept where CI keeps
+# artefacts; then the origin list's first country, its rate box (before the list in the Tab order), a new
+# rate, and on: leaving the box stores the rate. The keys are taken in order, each acting on the last.
 type_rate() {
     import -window root "$out/window.png" && [ "$(convert "$out/window.png" -format '%k' info:)" -gt 8 ] ||
         fail "no window on the screenshot $out/window.png"
     xdotool key Down shift+Tab ctrl+a; xdotool type --delay 30 "${1:-1.2345}"; xdotool key shift+Tab
 }
 
-# Title bars read as the windows name themselves, with no program name added:
-# the credits, reached by the pointer over the about window's icon and L, E, A.
+# Title bars read as the windows name themselves: the credits (pointer over the about icon, L, E, A).
 credits_title() {
     xdotool key alt+h a
     local about; about=$(timeout 15 xdotool search --sync --onlyvisible --name '^About Quorvane$' | head -1)
@@ -95,8 +89,7 @@ cmp -s "$shipped" "$work/shipped.before" || fail "the shipped table was changed"
 session credits_title
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate lost at restart"
 
-# A newer shipped table, installed by the owner of the prefix: another rate
-# changes, so does the typed country's, and a country is new.
+# A newer shipped table from the prefix's owner: another rate changes, the typed one too, a country is new.
 other=$(q "SELECT Country FROM RATES WHERE ROE <> 1.2345 ORDER BY rowid LIMIT 1")
 awk -F, -v OFS=, -v a="$other" -v b="$typed" '$1 == a || $1 == b { $NF = 77.5 } { print }' \
     "$src/data/rates.csv" >"$work/newer.csv"
@@ -113,8 +106,7 @@ shown=$(cd / && "${as_user[@]}" env HOME="$HOME" "$prefix/bin/quorvane-rates" sh
 grep -qF "Rate table $user_table" <<<"$shown" && grep -qE " 1.2345 +typed( \(was [^)]*\))?$" <<<"$shown" || fail "quorvane-rates show: $shown"
 echo "Installed program kept the typed rate of $typed and took the newer shipped rates"
 
-# Root too gets a table of its own, in its home: the installed folder's table
-# stays byte for byte the package's, whether root runs the window or updates.
+# Root too gets a table in its home: the installed table stays the package's, whatever root runs.
 [ "$(id -u)" -eq 0 ] || exit 0
 cp "$shipped" "$work/shipped.before"
 export HOME=$work/root-home && mkdir -p "$HOME" && user_table=$HOME/.local/share/quorvane/Zelvik.MDB

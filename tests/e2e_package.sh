@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Validates the desktop entry and the AppStream metainfo, then builds the
-# Debian package and checks it with lintian. Exit 77: dpkg-deb is missing, so
-# no package can be built (the validation has passed by then).
+# Validates the desktop entry and the AppStream metainfo, then builds the Debian package and checks
+# it with lintian. Exit 77: dpkg-deb is missing (the validation has passed by then).
 set -u
 build=${QUORVANE_BUILD_DIR:?}
 src=${QUORVANE_SOURCE_DIR:?}

@@ -44,19 +44,16 @@ class RateEntryTest : public QObject {
 private slots:
     void init() {
         rates_.make("Beta,1 B,Beta Crown,BBB,3\nAlpha,1 A = 100 a,Alpha Mark,AAA,1.5\nGamma,1 G,Gamma Pound,GGG,150\n"
-                    "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n"
-                    "Round,1 R,Round Unit,RRR,100000\n");
+                    "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n");
         ui_.messages.clear();
     }
 
-    // Each choice shows its rate from the first digit; a typed rate goes to its
-    // own record; a refused write is told once and the lists, labels and header
-    // keep moving together.
+    // Each choice shows its rate from the first digit; a typed rate goes to its own record, when another
+    // country is chosen or the box is left; a locked table is told (what follows a refusal: test_converter).
     void choicesShowRatesAndKeepTypedOnesOnTheirRecords() {
         auto w = open();
         for (auto [list, country, shown] : {std::tuple{ListId::Origin, "Japan", "157.477"},
-                                            {ListId::Destination, "Vietnam", "25947.8"},
-                                            {ListId::Origin, "Round", "100000"}}) {
+                                            {ListId::Destination, "Vietnam", "25947.8"}}) {
             click(*w, list, country);
             QLineEdit* b = box(*w, list == ListId::Origin ? RateBox::Origin : RateBox::Destination);
             QCOMPARE(b->text(), loc(shown));
@@ -65,17 +62,14 @@ private slots:
         test::saveShot(w.get(), "rate_boxes_" + QLocale::system().name());
         auto* b = box(*w, RateBox::Origin);
         click(*w, ListId::Origin, "Alpha");
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->shownText(0, 0), "AAAAlpha");
+        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text(), QString("AAA"));
+        QCOMPARE(w->grid()->shownText(0, 0), QString("Alpha"));
         type(b, loc("1.25"));
-        QVERIFY(b->hasFocus());
-        QVERIFY(w->converter().originBoxFlag());
         click(*w, ListId::Origin, "Gamma");
         QCOMPARE(rates_.storedRate("Alpha"), 1.25);
         QCOMPARE(b->text(), QString("150"));
-        QCOMPARE(w->grid()->shownText(1, 0), QString("100"));
-
         {
-            test::OtherProgram writer(rates_.file(), "BEGIN IMMEDIATE");  // reads go on
+            test::OtherProgram writer(rates_.file(), "BEGIN IMMEDIATE");  // a real lock, and the words the user reads
             type(b, loc("2.5"));
             w->grid()->setFocus(Qt::MouseFocusReason);
             click(*w, ListId::Origin, "Alpha");
@@ -83,11 +77,9 @@ private slots:
         QCOMPARE(ui_.messages.size(), size_t(1));
         QCOMPARE(ui_.messages[0].text, "The rate of Gamma could not be saved: another program is using the rate table; "
                                        "close it and try again.");
-        QCOMPARE(w->findChild<QLabel*>("lblCodeFrom")->text() + w->grid()->shownText(0, 0) + b->text(), "AAAAlpha" + loc("1.25"));
         type(b, "151");
         QTest::keyClick(b, Qt::Key_Backtab);
         QCOMPARE(rates_.storedRate("Alpha"), 151.0);
-        QCOMPARE(rates_.storedRate("Gamma"), 150.0);
     }
 
     void tabOrderAndMenuKeepTheFocus() {
@@ -99,7 +91,6 @@ private slots:
                 click(*w, ListId::Origin, "Alpha");
                 click(*w, ListId::Destination, "Beta");
                 w->findChild<QAction*>("mnuCalculate")->trigger();
-                QCOMPARE(w->grid()->shownText(1, 1), loc("2.00"));
                 test::saveShot(w.get(), "chart_window");
             }
             list1->setFocus(Qt::OtherFocusReason);
@@ -128,48 +119,35 @@ private slots:
         QVERIFY(!w->converter().destinationBoxFlag());
     }
 
-    // A bank's "1 AAA = 158.2 JPY", from the Japan box's context menu (Shift+F10, a right click or
-    // the Menu key): Japan's rate per dollar becomes 158.2 x Alpha's, and the chart's first row says 158.20.
+    // A bank's "1 AAA = 158.2 JPY", from the Japan box's context menu (Shift+F10, a right click or the
+    // Menu key): Japan's rate per dollar becomes 158.2 x Alpha's. What is asked, and when: test_converter.
     void crossRateFromTheContextMenu() {
         auto w = open();
         click(*w, ListId::Origin, "Alpha");
-        QLineEdit* jpy = nullptr;
-        QStringList seen;
-        auto inspectMenu = [&] {
+        click(*w, ListId::Destination, "Japan");
+        QLineEdit* jpy = box(*w, RateBox::Destination);
+        QStringList offered;
+        auto takeOffer = [&] {  // the last entry, after Qt's own edit actions and a separator
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
-            QList<QAction*> actions = menu->actions();
-            seen << QString::number(actions.size()) + (actions.size() > 2 && actions[actions.size() - 2]->isSeparator() ? "|sep" : "");
-            seen << actions.last()->text() + (actions.last()->isEnabled() ? "|on" : "|off");
-            if (actions.last()->isEnabled()) actions.last()->trigger();
+            const QList<QAction*> actions = menu->actions();
+            const bool separated = actions.size() > 2 && actions[actions.size() - 2]->isSeparator();
+            offered << actions.last()->text() + (separated ? "" : " (no separator)");
+            actions.last()->trigger();
             menu->close();
         };
-        click(*w, ListId::Destination, "Japan");
-        jpy = box(*w, RateBox::Destination);
         ui_.answer = loc("158.2").toStdString();
-        QTimer::singleShot(0, inspectMenu);
+        QTimer::singleShot(0, takeOffer);
         QTest::keySequence(jpy, QKeySequence(Qt::SHIFT | Qt::Key_F10));
-        QTimer::singleShot(0, inspectMenu);  // a right click or the Menu key: the window system's menu event
+        QTimer::singleShot(0, takeOffer);  // a right click or the Menu key: the window system's menu event
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), jpy->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(jpy, &menuEvent);
-        QCOMPARE(seen.size(), 4);
-        QVERIFY2(seen[0].endsWith("|sep"), qPrintable(seen[0]));  // Qt's own edit actions, then a separator
-        QCOMPARE(seen[1], QString("Rate per 1 AAA\u2026|on"));
-        QCOMPARE(QString::fromStdString(ui_.asked.at(0)), QString("Rate per 1 AAA|1 AAA (Alpha) =|JPY"));
+        QCOMPARE(offered, QStringList(2, "Rate per 1 AAA\u2026"));
         QTRY_COMPARE(rates_.storedRate("Japan"), 158.2 * 1.5);
-        QCOMPARE(rates_.storedRate("Alpha"), 1.5);
         QCOMPARE(jpy->text(), loc(QString::fromStdString(rateToBoxText(158.2 * 1.5))));
-        w->findChild<QAction*>("mnuCalculate")->trigger();
-        QCOMPARE(w->grid()->shownText(1, 1), loc("158.20"));
-        ui_.answer = "abc";  // no number: the rate-check wording, and nothing changes
-        QTimer::singleShot(0, inspectMenu);
-        QTest::keySequence(jpy, QKeySequence(Qt::SHIFT | Qt::Key_F10));
-        QTRY_COMPARE(ui_.messages.size(), std::size_t(1));
-        QVERIFY2(ui_.messages[0].text.starts_with("Please check the Exchange Rate! You entered \r\nabc\r\n"), ui_.messages[0].text.c_str());
-        QCOMPARE(rates_.storedRate("Japan"), 158.2 * 1.5);
     }
 
-    // Every way of ending keeps the rate being typed, exactly, for the next start.
+    // Every way of ending writes the rate being typed, exactly, for the next start.
     void typedRateSurvivesEveryWayOfClosing() {
         enum Way { Exit, CloseBox, CalculateThenExit, Signal };
         for (Way way : {Exit, CloseBox, CalculateThenExit, Signal}) {
@@ -177,22 +155,13 @@ private slots:
             auto w = open();
             click(*w, ListId::Origin, "Alpha");
             click(*w, ListId::Destination, "Gamma");
-            auto* b = box(*w, RateBox::Origin);
-            // An unchanged rate, edited and left, stays exactly as it was.
-            type(b, loc("1.5"));
-            QTest::keyClick(b, Qt::Key_Backtab);
-            QCOMPARE(rates_.storedRate("Alpha"), 1.5);
-            type(b, loc("70.5"));
+            type(box(*w, RateBox::Origin), loc("70.5"));
             if (way == CalculateThenExit) w->findChild<QAction*>("mnuCalculate")->trigger();
             if (way == Signal) quitOnTerminationSignals([&] { w->close(); }), std::raise(SIGTERM);
             else if (way == CloseBox) w->close();
             else w->findChild<QAction*>("mnuExit")->trigger();
             QTRY_VERIFY(!w->isVisible());
             QCOMPARE(rates_.storedRate("Alpha"), 70.5);
-            QCOMPARE(rates_.storedRate("Gamma"), 150.0);
-            w = open();
-            click(*w, ListId::Origin, "Alpha");
-            QCOMPARE(box(*w, RateBox::Origin)->text(), loc("70.5"));
         }
     }
 };

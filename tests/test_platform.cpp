@@ -1,10 +1,5 @@
-// Platform logic: contrast as WCAG measures it and the colours the windows
-// choose with it (the window test checks them on the window under a light and a
-// dark palette); the worker the printer system is reached through: a result
-// within the deadline, work given up on is told so or skipped, and stopping
-// breaks off a blocked task and joins the thread; the country lists' order;
-// which rate table a program folder's program uses, and that it never writes an
-// installed folder's table nor a user's table it cannot use.
+// Platform logic: contrast and the colours chosen with it (on the windows: qtest_window); the
+// printer system's worker; the country lists' order; which rate table a program folder's program uses.
 #include "platform/Contrast.h"
 #include "platform/CountryListModel.h"
 #include "platform/ProgramFolder.h"
@@ -42,9 +37,8 @@ TEST(Contrast, RatiosAndChoices) {
     EXPECT_GT(onDark.r, onDark.g);
 }
 
-// A result within the deadline; a waiter gives up at its deadline and work it
-// gave up on while queued never runs; stopping breaks the blocked task off,
-// joins the thread and refuses later work.
+// A waiter gives up at its deadline and work given up on while queued never runs; stopping breaks
+// the blocked task off, joins the thread and refuses later work.
 TEST(SerialWorker, DeadlinesAndStop) {
     std::promise<void> unblock;
     std::shared_future<void> gate = unblock.get_future().share();

@@ -1,6 +1,5 @@
 #pragma once
-// Pictures the widget tests make (a window, a printed page), kept where the test
-// output goes for a person to look at.
+// Pictures the widget tests make (a window, a printed page), kept in the test output for a person to see.
 #include <QDir>
 #include <QImage>
 #include <QWidget>
