@@ -44,7 +44,8 @@ class RateEntryTest : public QObject {
 private slots:
     void init() {
         rates_.make("Beta,1 B,Beta Crown,BBB,3\nAlpha,1 A = 100 a,Alpha Mark,AAA,1.5\nGamma,1 G,Gamma Pound,GGG,150\n"
-                    "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n");
+                    "Japan,1 Yen,Japanese Yen,JPY,157.477\nVietnam,1 Dong,Vietnamese Dong,VND,25947.8\n",
+                    "Zelvik.MDB", "2026-09-29");
         ui_.messages.clear();
     }
 
@@ -127,24 +128,31 @@ private slots:
         click(*w, ListId::Destination, "Japan");
         QLineEdit* jpy = box(*w, RateBox::Destination);
         QStringList offered;
-        auto takeOffer = [&] {  // the last entry, after Qt's own edit actions and a separator
+        auto take = [&](const char* name) {  // after Qt's own edit actions and a separator
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
             const QList<QAction*> actions = menu->actions();
-            const bool separated = actions.size() > 2 && actions[actions.size() - 2]->isSeparator();
-            offered << actions.last()->text() + (separated ? "" : " (no separator)");
-            actions.last()->trigger();
+            auto* cross = menu->findChild<QAction*>("crossRate");
+            const qsizetype at = actions.indexOf(cross);
+            offered << (at > 0 && actions[at - 1]->isSeparator() ? "" : "(no separator) ") + cross->text();
+            for (QAction* a : {cross, menu->findChild<QAction*>("restoreRate")})
+                offered << a->text() + (a->isEnabled() ? "" : " (off)");
+            menu->findChild<QAction*>(name)->trigger();
             menu->close();
         };
         ui_.answer = loc("158.2").toStdString();
-        QTimer::singleShot(0, takeOffer);
+        QTimer::singleShot(0, [&] { take("crossRate"); });
         QTest::keySequence(jpy, QKeySequence(Qt::SHIFT | Qt::Key_F10));
-        QTimer::singleShot(0, takeOffer);  // a right click or the Menu key: the window system's menu event
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), jpy->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(jpy, &menuEvent);
-        QCOMPARE(offered, QStringList(2, "Rate per 1 AAA\u2026"));
         QTRY_COMPARE(rates_.storedRate("Japan"), 158.2 * 1.5);
         QCOMPARE(jpy->text(), loc(QString::fromStdString(rateToBoxText(158.2 * 1.5))));
+        QTimer::singleShot(0, [&] { take("restoreRate"); });  // a right click or the Menu key: the window system's event
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), jpy->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(jpy, &menuEvent);
+        const QString cross = "Rate per 1 AAA\u2026";
+        QCOMPARE(offered, (QStringList{cross, cross, "Restore the rate of 29 September 2026 (off)", cross, cross,
+                                       "Restore the rate of 29 September 2026"}));
+        QCOMPARE(rates_.storedRate("Japan"), 157.477);
+        QCOMPARE(jpy->text(), loc("157.477"));
     }
 
     // Every way of ending writes the rate being typed, exactly, for the next start.
