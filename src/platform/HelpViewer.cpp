@@ -303,18 +303,14 @@ void HelpViewer::visit(const QString& id) {
     updateHistoryActions();
 }
 
-bool HelpViewer::goBack() {
-    if (backStack_.isEmpty()) return false;
-    forwardStack_ << current_;
-    showTopic(backStack_.takeLast());
-    updateHistoryActions();
-    return true;
-}
+bool HelpViewer::goBack() { return retrace(backStack_, forwardStack_); }
+bool HelpViewer::goForward() { return retrace(forwardStack_, backStack_); }
 
-bool HelpViewer::goForward() {
-    if (forwardStack_.isEmpty()) return false;
-    backStack_ << current_;
-    showTopic(forwardStack_.takeLast());
+// One step along the history: the topic shown now goes onto the other stack.
+bool HelpViewer::retrace(QStringList& from, QStringList& to) {
+    if (from.isEmpty()) return false;
+    to << current_;
+    showTopic(from.takeLast());
     updateHistoryActions();
     return true;
 }

@@ -84,6 +84,7 @@ private:
     // Shows a topic the user went to, remembering the one it replaces.
     void visit(const QString& id);
     void updateHistoryActions();
+    bool retrace(QStringList& from, QStringList& to);
 
     QString path_;
     HelpFile file_;
