@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <future>
+#include <pwd.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 
@@ -73,9 +75,22 @@ TEST(ProgramFolder, InstalledFolderTableIsNeverWrittenAndAnUnusableUserTableIsLe
     RateFolder installed = chooseRateFolder(program.folder(), home.folder());
     EXPECT_EQ(installed.folder, home.folder());
     EXPECT_EQ(test::TempRates::storedRateIn(user.toStdString(), "Zed"), 7);
-    if (::geteuid() != 0) {  // nor is a table used that cannot be written (root writes any)
-        QFile::remove(marker), QFile::setPermissions(QString::fromStdString(shipped), QFileDevice::ReadOwner);
-        EXPECT_EQ(chooseRateFolder(program.folder(), home.folder()).folder, home.folder());
+    // Nor is a table used that the user cannot write: a folder of their own, read-only. Root
+    // writes any, so as root a child process tries it as nobody.
+    QFile::remove(marker), QFile::remove(user);
+    QFile::setPermissions(program.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(QString::fromStdString(shipped), QFileDevice::ReadOwner);
+    auto goesToOwnCopy = [&] { return chooseRateFolder(program.folder(), home.folder()).folder == home.folder(); };
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(goesToOwnCopy());
+    } else if (const passwd* nobody = ::getpwnam("nobody")) {
+        for (const std::string& path : {program.folder().toStdString(), home.folder().toStdString(), shipped})
+            ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0) << path;
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0 && goesToOwnCopy() ? 0 : 1);
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0);
     }
 
     struct Case { const char* what; std::function<bool()> make; };
