@@ -31,9 +31,13 @@ void Converter::rateCheckFailed(std::optional<RateBox> outOfRange) {
     const bool origin = originFlag_ || (!destinationFlag_ && outOfRange == RateBox::Origin);
     RateBox box = origin ? RateBox::Origin : RateBox::Destination;
     const std::string& saved = origin ? savedOrigin_ : savedDestination_;
-    ui_.message("Please check the Exchange Rate! You entered \r\n" + view_.rateText(box) + "\r\nOriginal Rate of " +
-                saved + " will be entered.");
+    ui_.message(rateCheckText(view_.rateText(box), saved));
     putBack(box, saved);
+}
+
+std::string Converter::rateCheckText(const std::string& entered, const std::string& saved) {
+    return "Please check the Exchange Rate! You entered \r\n" + entered + "\r\nOriginal Rate of " + saved +
+           " will be entered.";
 }
 
 void Converter::calculate() {

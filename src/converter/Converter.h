@@ -83,6 +83,7 @@ private:
     double rateValue(RateBox box, bool& numeric) const;
     void updatePrintMenu();
     void rateCheckFailed(std::optional<RateBox> outOfRange = std::nullopt);
+    static std::string rateCheckText(const std::string& entered, const std::string& saved);
     void putBack(RateBox box, const std::string& text);
     bool writeBack(RateBox box);
     void leaveRecord(RateBox box);

@@ -41,8 +41,7 @@ bool Converter::crossRateEntered(RateBox box, const std::string& entered) {
     const double rate = value ? crossRate(*value, otherRate) : 0;
     if (!value || *value <= 0 || !otherNumeric || otherRate <= 0 || !std::isfinite(rate)) {
         // The box keeps its rate: the wording of the rate check, nothing put back.
-        ui_.message("Please check the Exchange Rate! You entered \r\n" + entered + "\r\nOriginal Rate of " +
-                    (origin ? savedOrigin_ : savedDestination_) + " will be entered.");
+        ui_.message(rateCheckText(entered, origin ? savedOrigin_ : savedDestination_));
         return false;
     }
     rateBoxFocusIn(box);  // as if typed there: the box in use

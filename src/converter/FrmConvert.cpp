@@ -2,7 +2,6 @@
 
 #include "converter/RateText.h"
 #include "data/RateUpdate.h"
-#include "data/UserRateTable.h"
 #include "platform/Centring.h"
 #include "platform/CountryListModel.h"
 #include "platform/FocusMark.h"
@@ -16,8 +15,8 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QContextMenuEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -377,13 +376,7 @@ void FrmConvert::addRateBoxActions(QMenu* menu, RateBox b) {
 
     // Back to the shipped or downloaded rate, named by the date of those rates.
     const Converter::RestoreOffer restore = converter_->restoreOffer(b);
-    std::string date = restore.date;
-    if (date.empty()) {
-        try {
-            date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
-        } catch (const StoreError&) {
-        }
-    }
+    const std::string date = restore.date.empty() ? ratesDate() : restore.date;
     QAction* undo = menu->addAction(date.empty() ? QString("Restore the rate it replaced")
                                                  : QString("Restore the rate of %1").arg(QString::fromStdString(readableDate(date))));
     undo->setObjectName("restoreRate");

@@ -112,6 +112,7 @@ private:
     void countPrintersOnce();
     bool hintEventFilter(QObject* watched, QEvent* event);
     QString noticeHint();
+    std::string ratesDate() const;  // of the table in use (YYYY-MM-DD); empty when unknown
     void setHint(const QString& text);
     void watchChoices(ListId list);
     void showRecord(ListId side);  // the bound controls show the cursor's current record

@@ -46,23 +46,20 @@ void FrmConvert::installHints() {
 }
 
 // The notice says how old the opened table's rates are, or why typed rates are
-// not kept: reading that is left
-// to the first time it is shown, so that start-up does not open the table once more.
+// not kept. It is read the first time it is shown, so that start-up does not
+// open the table once more.
 QString FrmConvert::noticeHint() {
-    // A table that cannot be used is said instead: typed rates are not kept.
-    if (!ratesProblem_.isEmpty()) {
-        client_->setProperty(kHintProperty, ratesProblem_);
-        return ratesProblem_;
-    }
-    std::string date;
-    try {
-        date = readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
-    } catch (const StoreError&) {
-        // No table, or one that cannot be read: start-up has its own way with that.
-    }
-    QString notice = QString::fromStdString(noticeLine(date));
+    const QString notice = !ratesProblem_.isEmpty() ? ratesProblem_ : QString::fromStdString(noticeLine(ratesDate()));
     client_->setProperty(kHintProperty, notice);
     return notice;
+}
+
+std::string FrmConvert::ratesDate() const {
+    try {
+        return readRatesInfo((rateFolder_ + '/' + kRateTableName).toStdString()).date;
+    } catch (const StoreError&) {
+        return {};  // no table, or one that cannot be read: start-up has its own way with that
+    }
 }
 
 bool FrmConvert::hintEventFilter(QObject* watched, QEvent* event) {

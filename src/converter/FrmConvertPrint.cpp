@@ -3,10 +3,8 @@
 #include "converter/CardFooter.h"
 #include "converter/GridPrint.h"
 #include "converter/RateText.h"
-#include "data/UserRateTable.h"
 #include "platform/QtPrinterSurface.h"
 
-#include <QDir>
 #include <QEvent>
 
 #include <functional>
@@ -45,22 +43,20 @@ std::string FrmConvert::cardFooterText() const {
     f.destCode = lblCodeTo->text().toStdString();
     f.originRoe = numericValue(rateText(RateBox::Origin), format_).value_or(0);
     f.destRoe = numericValue(rateText(RateBox::Destination), format_).value_or(0);
-    // A table that cannot be read only leaves the date and the typed marks out.
-    const std::string table = QDir(rateFolder_).filePath("Zelvik.MDB").toStdString();
-    try {
-        f.ratesDate = readRatesInfo(table).date;
-    } catch (const std::exception&) {
-    }
-    std::set<std::string> typed;
-    try {
-        typed = readTypedCountries(table);
-    } catch (const std::exception&) {
-    }
-    // A rate typed but not stored yet (the box still has the focus) counts too:
-    // the card shows the box's rate, not the table's.
+    f.ratesDate = ratesDate();
+    // Typed as the table records it, or typed and not stored yet (the box still
+    // has the focus): the card shows the box's rate, not the table's.
     auto isTyped = [&](ListId side, double shown) {
-        const auto rec = cursor(side).current();
-        return rec && (typed.count(rec->country) > 0 || (shown > 0 && shown != rec->roe));
+        SqliteCursor& c = cursor(side);
+        const auto rec = c.current();
+        const auto row = c.currentRow();
+        if (!rec || !row) return false;
+        if (shown > 0 && shown != rec->roe) return true;
+        try {
+            return c.typedInfo(*row).typed;
+        } catch (const std::exception&) {
+            return false;  // a table that cannot be read only leaves the mark out
+        }
     };
     f.originTyped = isTyped(ListId::Origin, f.originRoe);
     f.destTyped = isTyped(ListId::Destination, f.destRoe);
