@@ -11,6 +11,8 @@ run_packages=(
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libvulkan-dev libx11-dev libxkbcommon-dev libsqlite3-dev libcups2-dev
   fonts-liberation2 fonts-comic-neue ca-certificates
   file dpkg-dev  # cpack -G DEB reads the executables' libraries with them, also right after ./run.sh
+  qt6-l10n-tools  # lrelease builds the translations
+  iso-codes       # country and currency names in the user's language
 )
 # GoogleTest; Xvfb and the tools that screenshot, drive and inspect the window;
 # a private CUPS scheduler and poppler for the printed page; the locales the
@@ -45,7 +47,7 @@ fi
 
 # The tests pin the locale; Qt reads it from the environment, glibc wants it generated.
 need_locales=()
-for l in en_US.UTF-8 de_DE.UTF-8; do
+for l in en_US.UTF-8 de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8; do
   locale -a 2>/dev/null | grep -qi "^${l%%.*}\.utf-\?8$" || need_locales+=("$l")
 done
 if [ ${#need_locales[@]} -gt 0 ]; then
