@@ -4,6 +4,7 @@
 #include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
 #include "platform/QuitSignals.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -15,8 +16,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quorvane Help");
     QApplication::setApplicationVersion(QUORVANE_VERSION);
     const QStringList args = QCoreApplication::arguments();
-    QString path = args.size() > 1 ? args.at(1) : quorvane::helpFilePath(QCoreApplication::applicationDirPath());
-    path = quorvane::findIgnoringCase(path);
+    const std::string language = quorvane::installTranslations();
+    const QString path = args.size() > 1 ? quorvane::findIgnoringCase(args.at(1))
+                                         : quorvane::helpFileIn(QCoreApplication::applicationDirPath(), language);
     // Ended by the session or kill, it still removes its socket on the way out.
     quorvane::quitOnTerminationSignals();
     QString why;

@@ -1,6 +1,7 @@
 #include "converter/FrmConvert.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QuitSignals.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -14,7 +15,7 @@
 #include <memory>
 
 namespace {
-constexpr const char* kUsage =
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("main",
     "Usage: quorvane\n"
     "Opens the Quorvane window: pick the country you travel from and the one you\n"
     "travel to, choose Calculate, and Print a conversion chart to carry.\n"
@@ -23,7 +24,17 @@ constexpr const char* kUsage =
     "  -h, --help     show this help and end\n"
     "  --version      show the version and end\n"
     "\n"
-    "Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).\n";
+    "Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).\n");
+constexpr const char* kNoDisplay =
+    QT_TRANSLATE_NOOP("main", "quorvane: no X or Wayland display: run it inside a desktop session.\n");
+
+// Told before any window system is reached, in the user's language.
+int say(int argc, char** argv, const char* text, FILE* to, int exitCode) {
+    QCoreApplication core(argc, argv);
+    quorvane::installTranslations();
+    std::fputs(QCoreApplication::translate("main", text).toLocal8Bit().constData(), to);
+    return exitCode;
+}
 
 // Whether Qt will find a screen: otherwise it aborts with a message meant for
 // developers. Only the X display is tried; a platform chosen by hand, or a
@@ -53,16 +64,14 @@ private:
 int main(int argc, char** argv) {
     // Answered before any window system is reached, so they work without a display.
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) return std::fputs(kUsage, stdout), 0;
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) return say(argc, argv, kUsage, stdout, 0);
         if (!std::strcmp(argv[i], "--version")) return std::puts("quorvane " QUORVANE_VERSION), 0;
     }
     auto probe = std::make_unique<DisplayProbe>();
-    if (!probe->found()) {
-        std::fputs("quorvane: no X or Wayland display: run it inside a desktop session.\n", stderr);
-        return 1;
-    }
+    if (!probe->found()) return say(argc, argv, kNoDisplay, stderr, 1);
     QApplication app(argc, argv);
     probe.reset();
+    quorvane::installTranslations();
     // The lower-case name gives the user's data folder ~/.local/share/quorvane.
     // No display name: Qt would add it to every title bar ("Credits — Quorvane").
     QApplication::setApplicationName("quorvane");

@@ -2,6 +2,7 @@
 #include "rates/RatesCommand.h"
 
 #include "platform/CardPdf.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     // The same name as the program's, so the user's own table is the one it opens.
     QCoreApplication::setApplicationName("quorvane");
     QCoreApplication::setApplicationVersion(QUORVANE_VERSION);
+    quorvane::installTranslations();
     // Behind a proxy the download goes where http_proxy / https_proxy say.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     QTextStream out(stdout), err(stderr);

@@ -37,7 +37,8 @@ foreach(command quorvane quorvane-rates)
 endforeach()
 
 install(TARGETS ${QUORVANE_PROGRAM_TARGETS} RUNTIME DESTINATION ${QUORVANE_INSTALL_DIR})
-install(FILES ${QUORVANE_PROGRAM_DIR}/zelvik.hlp DESTINATION ${QUORVANE_INSTALL_DIR})
+list(TRANSFORM QUORVANE_HELP_FILES PREPEND ${QUORVANE_PROGRAM_DIR}/ OUTPUT_VARIABLE help_files)
+install(FILES ${help_files} DESTINATION ${QUORVANE_INSTALL_DIR})
 # The shipped rate table is made from the rate data, not copied from the build
 # folder, whose table may hold rates typed while trying the program. Installing
 # over an earlier install brings the newer rates into the table there, keeping

@@ -1,4 +1,5 @@
 #include "about/AboutLogic.h"
+#include "platform/Translations.h"
 
 #include <cfenv>
 #include <cmath>
@@ -37,7 +38,8 @@ int centredPosition(double screenTwips, double windowTwips) {
 }
 
 std::string versionLabel(int major, int minor, int revision) {
-    return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
+    return fillIn(trs("AboutORVE", "Version %1"),
+                  {std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision)});
 }
 
 std::string programVersionLabel() {

@@ -51,14 +51,14 @@ QWidget* line(QWidget* parent, int index, QRect geo, QColor colour) {
     return w;
 }
 
-const char* kNotice = "Copyright \u00A9 2025-2026 The Quorvane developers";
-const char* kDescription =
-    "Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your "
-    "travels.";
-const char* kDisclaimer =
-    "Warning: this computer program is free software, released under the GNU General Public License, version 3 "
+const char* kNotice = QT_TRANSLATE_NOOP("quorvane::AboutORVE", "Copyright \u00A9 2025-2026 The Quorvane developers");
+const char* kDescription = QT_TRANSLATE_NOOP(
+    "quorvane::AboutORVE", "Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your "
+    "travels.");
+const char* kDisclaimer = QT_TRANSLATE_NOOP(
+    "quorvane::AboutORVE", "Warning: this computer program is free software, released under the GNU General Public License, version 3 "
     "or (at your option) any later version. Copying or distributing this program, or any part of it, in a way "
-    "that breaks that licence is not authorised.";
+    "that breaks that licence is not authorised.");
 
 }  // namespace
 
@@ -82,7 +82,7 @@ AboutORVE::AboutORVE(QWidget* parent, UiServices* ui, Registry* registry, Proces
     registry_ = registry;
     starter_ = starter;
 
-    setWindowTitle("About Quorvane");
+    setWindowTitle(tr("About Quorvane"));
     setWindowIcon(appIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixels(5655), twipsToPixels(3630));
@@ -114,7 +114,7 @@ void AboutORVE::buildControls() {
     picIcon->setMouseTracking(true);
     // Only the pointer does anything here, so the keyboard passes it by.
     picIcon->setFocusPolicy(Qt::NoFocus);
-    picIcon->setAccessibleName("Quorvane icon");
+    picIcon->setAccessibleName(tr("Quorvane icon"));
 
     const QColor darkRed(128, 0, 0), black(0, 0, 0);
     lblTitle = label(this, "lblTitle", twipsRect(900, 225, 3885, 450), "Quorvane",
@@ -126,7 +126,7 @@ void AboutORVE::buildControls() {
     lblTitle->setPalette(titlePalette);
     lblVersion = label(this, "lblVersion", twipsRect(900, 735, 3885, 225), "", makeFont("Comic Sans MS", 9), nullptr);
     lblCopyright = label(this, "lblCopyright", twipsRect(900, 990, 3900, 270), "", makeFont("Arial", 8.25), nullptr);
-    lblDescription = label(this, "lblDescription", twipsRect(900, 1365, 3885, 780), kDescription,
+    lblDescription = label(this, "lblDescription", twipsRect(900, 1365, 3885, 780), tr(kDescription),
                            makeFont("Comic Sans MS", 9), &black);
     lblDescription->setWordWrap(true);
 
@@ -134,11 +134,11 @@ void AboutORVE::buildControls() {
     Line1[1] = line(this, 1, twipsRect(225, 2205, 5450 - 225, 15), QColor(128, 128, 128));
     Line1[0] = line(this, 0, twipsRect(240, 2220, 5450 - 240, 30), QColor(255, 255, 255));
 
-    lblDisclaimer = label(this, "lblDisclaimer", twipsRect(225, 2325, 3900, 1230), kDisclaimer,
+    lblDisclaimer = label(this, "lblDisclaimer", twipsRect(225, 2325, 3900, 1230), tr(kDisclaimer),
                           makeFont("Arial", 8.25), &black);
     lblDisclaimer->setWordWrap(true);
 
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(twipsRect(4245, 2640, 1260, 345));
     cmdOK->setFont(makeFont("MS Sans Serif", 8.25));
@@ -146,7 +146,7 @@ void AboutORVE::buildControls() {
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &AboutORVE::cmdOK_Click);
 
-    cmdSysInfo = new QPushButton("&System Info...", this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
     cmdSysInfo->setFont(makeFont("MS Sans Serif", 8.25));
@@ -158,7 +158,7 @@ void AboutORVE::buildControls() {
 
     // Load.
     lblVersion->setText(QString::fromStdString(programVersionLabel()));
-    lblCopyright->setText(QString::fromUtf8(kNotice));
+    lblCopyright->setText(tr(kNotice));
 }
 
 bool AboutORVE::eventFilter(QObject* watched, QEvent* event) {

@@ -13,14 +13,14 @@
 namespace quorvane {
 
 const char* FrmMarquee::thankYouText() {
-    return "Thank you to everyone who made Quorvane: its developers, their families and friends who carried "
+    return QT_TR_NOOP("Thank you to everyone who made Quorvane: its developers, their families and friends who carried "
            "its charts on their travels and told us what was wrong with them, the testers, the keepers of the "
-           "rate tables, and the many more whom there are far too many to thank here!";
+           "rate tables, and the many more whom there are far too many to thank here!");
 }
 
 FrmMarquee::FrmMarquee(QWidget* owner) : QDialog(owner) {
     setObjectName("frmMarquee");
-    setWindowTitle("Credits");
+    setWindowTitle(tr("Credits"));
     setWindowIcon(appIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixels(4275), twipsToPixels(975));
@@ -38,7 +38,7 @@ FrmMarquee::FrmMarquee(QWidget* owner) : QDialog(owner) {
     green.setColor(QPalette::Window, QColor(0, 192, 0));
     Picture1->setPalette(green);
 
-    Label1 = new QLabel(QString::fromUtf8(thankYouText()), Picture1);
+    Label1 = new QLabel(tr(thankYouText()), Picture1);
     Label1->setObjectName("Label1");
     QFont comic("Comic Sans MS");
     comic.setPointSizeF(9.75);

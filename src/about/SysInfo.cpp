@@ -1,4 +1,5 @@
 #include "about/SysInfo.h"
+#include "platform/Translations.h"
 
 #include <algorithm>
 #include <cstring>
@@ -59,7 +60,7 @@ void StartSysInfo(Registry& reg, ProcessStarter& starter, UiServices& ui) {
         return;
     } catch (const std::exception&) {
     }
-    ui.message(kSysInfoUnavailable);
+    ui.message(trs("SysInfo", kSysInfoUnavailable));
 }
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 // small registry interface and a process starter so that both can be faked.
 #include "converter/Interfaces.h"
 
+#include <QtGlobal>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -24,7 +25,8 @@ inline constexpr const char* kSysInfoValue = "PATH";
 inline constexpr const char* kSysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kSysInfoLocationValue = "MSINFO";
 inline constexpr const char* kSysInfoProgram = "\\MSINFO32.EXE";
-inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+inline constexpr const char* kSysInfoUnavailable =
+    QT_TRANSLATE_NOOP("SysInfo", "System Information Is Unavailable At This Time");
 
 // The system configuration store, as the three registry calls see it. Each call
 // returns kRegSuccess or an error code.

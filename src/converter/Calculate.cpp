@@ -1,5 +1,6 @@
 // Calculate: checks the countries and rates, then fills the chart.
 #include "converter/Converter.h"
+#include "platform/Translations.h"
 #include "converter/RateText.h"
 
 #include <cmath>
@@ -36,8 +37,8 @@ void Converter::rateCheckFailed(std::optional<RateBox> outOfRange) {
 }
 
 std::string Converter::rateCheckText(const std::string& entered, const std::string& saved) {
-    return "Please check the Exchange Rate! You entered \r\n" + entered + "\r\nOriginal Rate of " + saved +
-           " will be entered.";
+    return fillIn(trs("Converter", "Please check the Exchange Rate! You entered \r\n%1\r\nOriginal Rate of %2 will be entered."),
+                  {entered, saved});
 }
 
 void Converter::calculate() {
@@ -48,7 +49,7 @@ void Converter::calculate() {
             ui_.setBusy(true);
             busy = true;
             if (view_.selectedCountry(ListId::Origin) == view_.selectedCountry(ListId::Destination)) {
-                ui_.message("You've picked the same country for Origin and Destination. Please try again.");
+                ui_.message(trs("Converter", "You've picked the same country for Origin and Destination. Please try again."));
                 ui_.setBusy(false);
                 return;
             }
@@ -57,8 +58,11 @@ void Converter::calculate() {
                 if (!view_.rateText(b).empty()) continue;
                 const bool origin = b == RateBox::Origin;
                 const std::string& saved = origin ? savedOrigin_ : savedDestination_;
-                ui_.message(std::string("You've left the ") + (origin ? "Origin" : "Destination") +
-                            " Country Rate Area blank! The Rate of " + saved + " will be entered for you.");
+                ui_.message(fillIn(origin ? trs("Converter", "You've left the Origin Country Rate Area blank! The Rate of "
+                                                             "%1 will be entered for you.")
+                                          : trs("Converter", "You've left the Destination Country Rate Area blank! The "
+                                                             "Rate of %1 will be entered for you."),
+                                   {saved}));
                 putBack(b, saved);
                 ui_.setBusy(false);
                 return;

@@ -1,4 +1,5 @@
 #include "converter/CardFooter.h"
+#include "platform/Translations.h"
 
 #include "converter/RateText.h"
 #include "data/RateUpdate.h"
@@ -16,15 +17,14 @@ std::string cardFooter(const CardFacts& f, const NumberFormat& fmt) {
             parts.push_back("1 " + f.originCode + " = " + formatMoney(f.destRoe / f.originRoe, fmt) + " " + f.destCode);
         } catch (const std::exception&) {}
     }
-    if (isIsoDate(f.ratesDate)) parts.push_back("rates of " + readableDate(f.ratesDate));
-    auto side = [](const std::string& code, const char* fallback) {
-        return code.empty() ? std::string(fallback) : code;
-    };
+    if (isIsoDate(f.ratesDate)) parts.push_back(fillIn(trs("CardFooter", "rates of %1"), {readableDate(f.ratesDate)}));
+    const std::string& typedCode = f.originTyped ? f.originCode : f.destCode;
     if (f.originTyped && f.destTyped)
-        parts.push_back("both rates typed");
+        parts.push_back(trs("CardFooter", "both rates typed"));
     else if (f.originTyped || f.destTyped)
-        parts.push_back((f.originTyped ? side(f.originCode, "origin") : side(f.destCode, "destination")) +
-                        " rate typed");
+        parts.push_back(!typedCode.empty() ? fillIn(trs("CardFooter", "%1 rate typed"), {typedCode})
+                        : f.originTyped    ? trs("CardFooter", "origin rate typed")
+                                           : trs("CardFooter", "destination rate typed"));
     std::string out;
     for (const std::string& p : parts) out += (out.empty() ? "" : " \u00b7 ") + p;
     return out;

@@ -1,6 +1,7 @@
 // A bank's cross rate typed into a rate box ("1 EUR = 158.2 JPY"), and a typed
 // rate undone.
 #include "converter/Converter.h"
+#include "platform/Translations.h"
 #include "converter/RateText.h"
 
 #include <cmath>
@@ -8,7 +9,8 @@
 namespace quorvane {
 
 std::string Converter::CrossRateOffer::label() const {
-    return "Rate per 1 " + (otherCode.empty() ? std::string("unit of the other currency") : otherCode) + "\u2026";
+    return otherCode.empty() ? trs("Converter", "Rate per 1 unit of the other currency\u2026")
+                             : fillIn(trs("Converter", "Rate per 1 %1\u2026"), {otherCode});
 }
 
 Converter::CrossRateOffer Converter::crossRateOffer(RateBox box) const {
@@ -27,7 +29,7 @@ Converter::CrossRateOffer Converter::crossRateOffer(RateBox box) const {
 void Converter::askCrossRate(RateBox box) {
     const CrossRateOffer offer = crossRateOffer(box);
     if (!offer.enabled) return;
-    const auto entered = ui_.askValue("Rate per 1 " + offer.otherCode,
+    const auto entered = ui_.askValue(fillIn(trs("Converter", "Rate per 1 %1"), {offer.otherCode}),
                                       "1 " + offer.otherCode + " (" + offer.otherCountry + ") =", offer.ownCode);
     if (entered) crossRateEntered(box, *entered);
 }

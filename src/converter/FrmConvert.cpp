@@ -202,11 +202,11 @@ void FrmConvert::buildControls() {
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto centre = Qt::AlignCenter;
-    lblList1 = makeLabel(client_, "lblList1", twipsRect(0, 105, 2670, 270), "Select Country to convert from:",
+    lblList1 = makeLabel(client_, "lblList1", twipsRect(0, 105, 2670, 270), tr("Select Country to convert from:"),
                          kWhite, kGreen, arial(8.25, true), true, left);
     lblCodeFrom = makeLabel(client_, "lblCodeFrom", twipsRect(2650, 105, 540, 270), "", kGreen, backgroundFor(kGreen, buttonFace()),
                             arial(8.25, true), true, centre);
-    lblList2 = makeLabel(client_, "lblList2", twipsRect(-30, 2985, 2670, 285), "Select Country to convert to:",
+    lblList2 = makeLabel(client_, "lblList2", twipsRect(-30, 2985, 2670, 285), tr("Select Country to convert to:"),
                          kWhite, kRed, arial(8.25, true), true, left);
     lblCodeTo = makeLabel(client_, "lblCodeTo", twipsRect(2625, 2985, 540, 285), "", kRed, backgroundFor(kRed, buttonFace()),
                           arial(8.25, true), true, centre);
@@ -222,7 +222,7 @@ void FrmConvert::buildControls() {
         l->setLayoutMode(QListView::Batched);
         l->setEditTriggers(QAbstractItemView::NoEditTriggers);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
-        l->setAccessibleName(id == ListId::Origin ? "Origin country" : "Destination country");
+        l->setAccessibleName(id == ListId::Origin ? tr("Origin country") : tr("Destination country"));
         l->setMouseTracking(true);
         (id == ListId::Origin ? List1 : List2) = l;
     }
@@ -232,16 +232,16 @@ void FrmConvert::buildControls() {
     Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
     setColours(Frame1, QPalette::WindowText, QColor(128, 128, 128), QPalette::Window, buttonFace());
     Frame1->setAutoFillBackground(true);
-    Frame1->setAccessibleName("Exchange rates");
+    Frame1->setAccessibleName(tr("Exchange rates"));
     lblTitle1 = makeLabel(Frame1, "lblTitle1", twipsRect(10, 120, 3127, 250), "", kWhite, kGreen, arial(8.25),
                           true, centre);
     lblTitle2 = makeLabel(Frame1, "lblTitle2", twipsRect(3125, 120, 3127, 250), "", kWhite, kRed, arial(8.25),
                           true, centre);
-    lblUSD1 = makeLabel(Frame1, "lblUSD1", twipsRect(45, 465, 660, 285), "1 USD =", kBlack, kLightGrey,
+    lblUSD1 = makeLabel(Frame1, "lblUSD1", twipsRect(45, 465, 660, 285), tr("1 USD ="), kBlack, kLightGrey,
                         arial(8.25), false, left);
     Label1 = makeLabel(Frame1, "Label1", twipsRect(1695, 390, 1380, 420), "", kBlack, kLightGrey, arial(8.25),
                        false, centre);
-    lblUSD2 = makeLabel(Frame1, "lblUSD2", twipsRect(3120, 465, 615, 285), "1 USD =", kBlack, kLightGrey,
+    lblUSD2 = makeLabel(Frame1, "lblUSD2", twipsRect(3120, 465, 615, 285), tr("1 USD ="), kBlack, kLightGrey,
                         arial(8.25), false, left);
     Label2 = makeLabel(Frame1, "Label2", twipsRect(4785, 390, 1380, 420), "", kBlack, kLightGrey, arial(8.25),
                        false, centre);
@@ -258,7 +258,7 @@ void FrmConvert::buildControls() {
 
     grid_ = new ChartGrid(client_);
     grid_->move(twipsToPixels(3270), twipsToPixels(870));
-    grid_->setAccessibleName("Conversion chart");
+    grid_->setAccessibleName(tr("Conversion chart"));
     grid_->setMouseTracking(true);
 
     StatusBar1 = new StatusPanels(client_);
@@ -281,20 +281,20 @@ void FrmConvert::buildControls() {
 void FrmConvert::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("menuBar");
-    auto add = [&](QMenu* into, const char* name, const char* caption, void (FrmConvert::*slot)()) {
+    auto add = [&](QMenu* into, const char* name, const QString& caption, void (FrmConvert::*slot)()) {
         QAction* a = into ? into->addAction(caption) : bar->addAction(caption);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    mnuCalculate = add(nullptr, "mnuCalculate", "&Calculate", &FrmConvert::mnuCalculate_Click);
-    mnuDatabank = add(nullptr, "mnuDatabank", "Internet &Databank", &FrmConvert::mnuDatabank_Click);
-    mnuPrint = add(nullptr, "mnuPrint", "&Print", &FrmConvert::mnuPrint_Click);
-    QMenu* help = bar->addMenu("&Help");
+    mnuCalculate = add(nullptr, "mnuCalculate", tr("&Calculate"), &FrmConvert::mnuCalculate_Click);
+    mnuDatabank = add(nullptr, "mnuDatabank", tr("Internet &Databank"), &FrmConvert::mnuDatabank_Click);
+    mnuPrint = add(nullptr, "mnuPrint", tr("&Print"), &FrmConvert::mnuPrint_Click);
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
-    mnuZelvikHelp = add(help, "mnuZelvikHelp", "&Help Topics", &FrmConvert::mnuZelvikHelp_Click);
-    mnuAbout = add(help, "mnuAbout", "&About", &FrmConvert::mnuAbout_Click);
-    mnuExit = add(nullptr, "mnuExit", "E&xit", &FrmConvert::mnuExit_Click);
+    mnuZelvikHelp = add(help, "mnuZelvikHelp", tr("&Help Topics"), &FrmConvert::mnuZelvikHelp_Click);
+    mnuAbout = add(help, "mnuAbout", tr("&About"), &FrmConvert::mnuAbout_Click);
+    mnuExit = add(nullptr, "mnuExit", tr("E&xit"), &FrmConvert::mnuExit_Click);
     // The desktop's own help key; the menu item itself has no shortcut.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, &FrmConvert::mnuZelvikHelp_Click);
@@ -336,9 +336,9 @@ void FrmConvert::buildRateBoxes() {
         e->setFont(arial(9, true));
         e->setMaxLength(64);
         setColours(e, QPalette::Text, origin ? kGreen : kRed, QPalette::Base, kLightGrey);
-        e->setToolTip(origin ? "Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here."
-                             : "Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.");
-        e->setAccessibleName(origin ? "Origin rate" : "Destination rate");
+        e->setToolTip(origin ? tr("Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here.")
+                             : tr("Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here."));
+        e->setAccessibleName(origin ? tr("Origin rate") : tr("Destination rate"));
         // A move over a box is not the background's.
         e->setAttribute(Qt::WA_NoMousePropagation);
         e->setFocusPolicy(unbuiltFocus_[origin ? 0 : 1]);
@@ -377,8 +377,8 @@ void FrmConvert::addRateBoxActions(QMenu* menu, RateBox b) {
     // Back to the shipped or downloaded rate, named by the date of those rates.
     const Converter::RestoreOffer restore = converter_->restoreOffer(b);
     const std::string date = restore.date.empty() ? ratesDate() : restore.date;
-    QAction* undo = menu->addAction(date.empty() ? QString("Restore the rate it replaced")
-                                                 : QString("Restore the rate of %1").arg(QString::fromStdString(readableDate(date))));
+    QAction* undo = menu->addAction(date.empty() ? tr("Restore the rate it replaced")
+                                                 : tr("Restore the rate of %1").arg(QString::fromStdString(readableDate(date))));
     undo->setObjectName("restoreRate");
     undo->setEnabled(restore.enabled);
     connect(undo, &QAction::triggered, this, [this, b] { converter_->restoreRate(b); });

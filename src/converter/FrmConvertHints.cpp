@@ -7,6 +7,7 @@
 #include "platform/StatusPanels.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace quorvane {
@@ -18,7 +19,7 @@ constexpr const char* kHintProperty = "quorvaneHint";
 
 void FrmConvert::installHints() {
     auto watch = [this](QWidget* w, std::string_view text) {
-        w->setProperty(kHintProperty, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        w->setProperty(kHintProperty, text.empty() ? QString() : QCoreApplication::translate("Hints", text.data()));
         // Moves arrive without a button held only where tracking is on.
         w->setMouseTracking(true);
         w->installEventFilter(this);

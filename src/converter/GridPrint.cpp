@@ -1,4 +1,5 @@
 #include "converter/GridPrint.h"
+#include "platform/Translations.h"
 
 #include <cfenv>
 #include <cmath>
@@ -8,7 +9,7 @@ namespace quorvane {
 
 std::int16_t roundPixelSize(double twips) {
     if (!std::isfinite(twips) || twips < INT16_MIN || twips > INT16_MAX)
-        throw std::range_error("The printer reports an unusable pixel size.");
+        throw std::range_error(trs("GridPrint", "The printer reports an unusable pixel size."));
     // nearbyint follows the rounding mode; ask for nearest-even explicitly.
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);
@@ -129,7 +130,7 @@ void grid_Print(GridOps& grid, PrinterSurface& printer, UiServices& ui, const st
     // Every way out leaves the window with its start-up grid, so a failed print
     // cannot strand the enlarged chart over the rest of the window.
     restoreStartupLayout(grid);
-    if (failed) ui.message(kPrinterNotAvailable);
+    if (failed) ui.message(trs("GridPrint", kPrinterNotAvailable));
 }
 
 void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printers& printers,
@@ -145,7 +146,7 @@ void printCommand(GridOps& grid, PrinterSurface& printer, UiServices& ui, Printe
         if (originChosen)
             grid_Print(grid, printer, ui, footer);
         else
-            ui.message(kSelectACountry);
+            ui.message(trs("GridPrint", kSelectACountry));
     } catch (...) {
         ui.setBusy(false);
         throw;

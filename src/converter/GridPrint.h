@@ -4,6 +4,7 @@
 #include "converter/GridLayout.h"
 #include "converter/Interfaces.h"
 
+#include <QtGlobal>
 #include <cstdint>
 #include <string>
 
@@ -36,8 +37,8 @@ public:
     virtual void failed(const std::string& reason) { (void)reason; }
 };
 
-inline constexpr const char* kPrinterNotAvailable = "Printer is not available";
-inline constexpr const char* kSelectACountry = "Select a country";
+inline constexpr const char* kPrinterNotAvailable = QT_TRANSLATE_NOOP("GridPrint", "Printer is not available");
+inline constexpr const char* kSelectACountry = QT_TRANSLATE_NOOP("GridPrint", "Select a country");
 
 // The footer line under the chart: left-aligned with the frame, its top one
 // 8-point line (160 twips) below the frame's bottom, so a 7 x 3.7 inch card

@@ -1,4 +1,5 @@
 #include "converter/Hints.h"
+#include "platform/Translations.h"
 
 #include "data/RateUpdate.h"
 #include "data/UserRateTable.h"
@@ -8,15 +9,15 @@ namespace quorvane {
 namespace {
 constexpr HintRow kHints[] = {
     {"frmconvert", kNoticeLine},
-    {"GridConvert", "Print the filled Quorvane list and carry it with you"},
-    {"Label1", "Origin Country Currency name."},
-    {"Label2", "Destination Country Currency name."},
-    {"lblCodeFrom", "Origin Country ISO Code."},
-    {"lblCodeTo", "Destination Country ISO Code."},
-    {"lblTitle1", "Currency Unit information for Origin Country."},
-    {"lblTitle2", "Currency Unit information for Destination Country."},
-    {"List1", "Choose origin country from this list"},
-    {"List2", "Choose destination country from this list"},
+    {"GridConvert", QT_TRANSLATE_NOOP("Hints", "Print the filled Quorvane list and carry it with you")},
+    {"Label1", QT_TRANSLATE_NOOP("Hints", "Origin Country Currency name.")},
+    {"Label2", QT_TRANSLATE_NOOP("Hints", "Destination Country Currency name.")},
+    {"lblCodeFrom", QT_TRANSLATE_NOOP("Hints", "Origin Country ISO Code.")},
+    {"lblCodeTo", QT_TRANSLATE_NOOP("Hints", "Destination Country ISO Code.")},
+    {"lblTitle1", QT_TRANSLATE_NOOP("Hints", "Currency Unit information for Origin Country.")},
+    {"lblTitle2", QT_TRANSLATE_NOOP("Hints", "Currency Unit information for Destination Country.")},
+    {"List1", QT_TRANSLATE_NOOP("Hints", "Choose origin country from this list")},
+    {"List2", QT_TRANSLATE_NOOP("Hints", "Choose destination country from this list")},
     {"lblList1", ""},
     {"lblList2", ""},
     {"lblUSD1", ""},
@@ -27,8 +28,8 @@ constexpr HintRow kHints[] = {
 std::span<const HintRow> hintTable() { return kHints; }
 
 std::string noticeLine(const std::string& ratesDate) {
-    if (!isIsoDate(ratesDate)) return std::string(kNoticeLine);
-    return "Quorvane: rates of " + readableDate(ratesDate) + " \u2014 newer ones: quorvane-rates update";
+    if (!isIsoDate(ratesDate)) return trs("Hints", kNoticeLine.data());
+    return fillIn(trs("Hints", "Quorvane: rates of %1 \u2014 newer ones: quorvane-rates update"), {readableDate(ratesDate)});
 }
 
 }  // namespace quorvane

@@ -1,5 +1,7 @@
 #include "converter/MenuCommands.h"
 
+#include "platform/Language.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,8 +26,17 @@ QString findIgnoringCase(const QString& path) {
     return path;
 }
 
+QString helpFileIn(const QString& programFolder, const std::string& language) {
+    if (language != "en") {
+        const QString own = findIgnoringCase(programFolder + QLatin1Char('/') +
+                                             QString::fromLatin1(kHelpFileName).replace(".hlp", "." + QString::fromStdString(language) + ".hlp"));
+        if (QFileInfo(own).isFile()) return own;
+    }
+    return findIgnoringCase(helpFilePath(programFolder));
+}
+
 void showHelpTopics(HelpLauncher& launcher, const QString& programFolder) {
-    launcher.showHelpTopics(findIgnoringCase(helpFilePath(programFolder)));
+    launcher.showHelpTopics(helpFileIn(programFolder, uiLanguage()));
 }
 
 void openDatabank(UrlOpener& opener) { opener.open(QString::fromLatin1(kDatabankUrl)); }

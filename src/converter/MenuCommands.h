@@ -4,6 +4,8 @@
 // sit behind small interfaces so the commands can be checked without them.
 #include <QString>
 
+#include <string>
+
 namespace quorvane {
 
 // The maker's page of current rates; a packager may point it elsewhere when
@@ -40,7 +42,12 @@ QString helpFilePath(const QString& programFolder);
 // path unchanged, so whoever opens it reports it missing.
 QString findIgnoringCase(const QString& path);
 
-// Help Topics: the help file beside the program, whether or not it is there.
+// The help file in `language` ("de": zelvik.de.hlp) where the folder has one,
+// otherwise the English one, found as findIgnoringCase finds it.
+QString helpFileIn(const QString& programFolder, const std::string& language);
+
+// Help Topics: the help file beside the program in the user's language,
+// whether or not it is there.
 void showHelpTopics(HelpLauncher& launcher, const QString& programFolder);
 
 // Internet Databank. The browser's answer is not examined.

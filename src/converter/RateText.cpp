@@ -1,4 +1,5 @@
 #include "converter/RateText.h"
+#include "platform/Translations.h"
 
 #include <charconv>
 #include <cmath>
@@ -27,7 +28,7 @@ std::string group(const std::string& digits, const std::string& sep) {
 // |value| rounded at `decimals` places, halves away from zero, from its
 // 15-significant-digit decimal form. Returns the digits of value * 10^decimals.
 std::string roundedDigits(double value, int decimals) {
-    if (!std::isfinite(value)) throw std::overflow_error("The amount is too large to show.");
+    if (!std::isfinite(value)) throw std::overflow_error(trs("RateText", "The amount is too large to show."));
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
     std::string mant;

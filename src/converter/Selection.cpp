@@ -1,5 +1,6 @@
 // Country selection with the amount ladder, and the rate boxes' focus handlers.
 #include "converter/Converter.h"
+#include "platform/Translations.h"
 #include "converter/RateText.h"
 
 #include <exception>
@@ -21,7 +22,8 @@ struct BusyPointer {
 };
 
 void showWhoops(UiServices& ui, int number, const std::string& description) {
-    ui.message("Error Number " + std::to_string(number) + "\r\n" + description, "Whoops!", MsgIcon::Exclamation);
+    ui.message(fillIn(trs("Converter", "Error Number %1\r\n%2"), {std::to_string(number), description}),
+               trs("Converter", "Whoops!"), MsgIcon::Exclamation);
 }
 
 // Runs a selection handler's steps; a failure ends them and is reported.

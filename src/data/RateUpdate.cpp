@@ -1,8 +1,11 @@
 #include "data/RateUpdate.h"
+#include "platform/Translations.h"
+#include "platform/Language.h"
 
 #include "data/SqliteRateTable.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,18 +28,18 @@ IncomingRates parseJson(const std::string& bytes) {
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(bytes), &err);
     if (doc.isNull())
-        throw RateFileError("it is not valid JSON (" + err.errorString().toStdString() + " at byte " +
-                            std::to_string(err.offset) + ")");
+        throw RateFileError(fillIn(trs("RateFile", "it is not valid JSON (%1 at byte %2)"),
+                                   {err.errorString().toStdString(), std::to_string(err.offset)}));
     const QJsonObject top = doc.object();
     IncomingRates in;
     in.date = top.value("date").toString().toStdString();
-    if (!isIsoDate(in.date)) throw RateFileError("it carries no date of the form YYYY-MM-DD");
+    if (!isIsoDate(in.date)) throw RateFileError(trs("RateFile", "it carries no date of the form YYYY-MM-DD"));
     const QJsonValue usd = top.value("usd");
-    if (!usd.isObject()) throw RateFileError("it holds no rates per US dollar (no \"usd\" object)");
+    if (!usd.isObject()) throw RateFileError(trs("RateFile", "it holds no rates per US dollar (no \"usd\" object)"));
     const QJsonObject rates = usd.toObject();
     for (auto it = rates.begin(); it != rates.end(); ++it) {
         if (!it.value().isDouble())
-            throw RateFileError("the rate of " + upper(it.key().toStdString()) + " is not a number");
+            throw RateFileError(fillIn(trs("RateFile", "the rate of %1 is not a number"), {upper(it.key().toStdString())}));
         // Six significant digits, as the shipped rates: the rate boxes show the rate as stored.
         in.byCode[upper(it.key().toStdString())] = QByteArray::number(it.value().toDouble(), 'g', 6).toDouble();
     }
@@ -45,19 +48,21 @@ IncomingRates parseJson(const std::string& bytes) {
 
 void checkRate(const std::string& what, double rate) {
     if (!std::isfinite(rate) || rate <= 0)
-        throw RateFileError("the rate of " + what + " is " + number(rate) + ", not a positive number");
+        throw RateFileError(
+            fillIn(trs("RateFile", "the rate of %1 is %2, not a positive number"), {what, number(rate)}));
 }
 
 }  // namespace
 
 IncomingRates parseRateFile(const std::string& bytes, const std::string& csvDate) {
     const auto start = bytes.find_first_not_of(" \t\r\n");
-    if (start == std::string::npos) throw RateFileError("it is empty");
+    if (start == std::string::npos) throw RateFileError(trs("RateFile", "it is empty"));
     if (bytes[start] == '{') return parseJson(bytes);
     if (bytes.compare(start, 12, "Country,Curr") != 0)
-        throw RateFileError("it is neither the daily rates file (JSON) nor a Quorvane CSV file");
+        throw RateFileError(trs("RateFile", "it is neither the daily rates file (JSON) nor a Quorvane CSV file"));
     if (!isIsoDate(csvDate))
-        throw RateFileError("a CSV file carries no date; give the date of its rates with --date YYYY-MM-DD");
+        throw RateFileError(
+            trs("RateFile", "a CSV file carries no date; give the date of its rates with --date YYYY-MM-DD"));
     IncomingRates in;
     in.date = csvDate;
     try {
@@ -76,7 +81,8 @@ RatePlan planRateUpdate(const RateSet& table, const std::set<std::string>& typed
                         const std::string& source, PlanOptions options) {
     if (std::string problem = ratesDateProblem(in.date); !problem.empty()) throw RateFileError(problem);
     if (!table.date.empty() && in.date < table.date)
-        throw RateFileError("its rates are of " + in.date + ", older than the table's of " + table.date);
+        throw RateFileError(
+            fillIn(trs("RateFile", "its rates are of %1, older than the table's of %2"), {in.date, table.date}));
     for (const auto& r : in.rows) checkRate(r.country, r.roe);
 
     std::map<std::string, const RateRecord*> byCountry;
@@ -133,14 +139,17 @@ RatePlan planRateUpdate(const RateSet& table, const std::set<std::string>& typed
             plan.rates.push_back({r.country, r.code, 0, r.roe, RateChange::Added});
     }
     if (plan.count(RateChange::NoRate) == static_cast<int>(table.rows.size()) && !table.rows.empty())
-        throw RateFileError("it has no rate for any currency of the table");
+        throw RateFileError(trs("RateFile", "it has no rate for any currency of the table"));
     return plan;
 }
 
 std::string readableDate(const std::string& isoDate) {
     const QDate d = QDate::fromString(QString::fromStdString(isoDate), Qt::ISODate);
-    // The program's texts are English whatever the user's locale.
-    return d.isValid() ? QLocale(QLocale::English).toString(d, "d MMMM yyyy").toStdString() : isoDate;
+    // In the language of the program's texts; the pattern is translated with them.
+    return d.isValid() ? QLocale(QString::fromStdString(uiLanguage()))
+                             .toString(d, QCoreApplication::translate("RateUpdate", "d MMMM yyyy", "date pattern"))
+                             .toStdString()
+                       : isoDate;
 }
 
 }  // namespace quorvane

@@ -1,4 +1,5 @@
 #include "data/Sqlite.h"
+#include "platform/Translations.h"
 
 #include "data/SqliteRateTable.h"
 
@@ -18,21 +19,22 @@ namespace quorvane {
 Database::Database(const std::string& path, bool create) : path_(path) {
     std::error_code ec;
     if (!create && !std::filesystem::is_regular_file(path, ec))
-        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' was not found.");
+        throw StoreError(kErrNotOpen, fillIn(trs("RateTable", "The rate table file '%1' was not found."), {path}));
     // SQLite falls back to read-only where the file cannot be written.
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         std::string msg = message();
         sqlite3_close(db_);
         db_ = nullptr;
-        throw StoreError(kErrNotOpen, "The rate table file '" + path + "' could not be opened: " + msg);
+        throw StoreError(kErrNotOpen,
+                         fillIn(trs("RateTable", "The rate table file '%1' could not be opened: %2"), {path, msg}));
     }
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
 }
 
 Database::~Database() { sqlite3_close(db_); }
 
-std::string Database::message() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
+std::string Database::message() const { return db_ ? sqlite3_errmsg(db_) : trs("RateTable", "out of memory"); }
 
 void Database::fail(const std::string& what, int number) const {
     lastFailure_ = sqlite3_extended_errcode(db_);
@@ -56,12 +58,12 @@ long long Database::dataVersion() const {
 
 std::string Database::whyNotWritten() const {
     switch (lastFailure_ & 0xff) {
-    case SQLITE_READONLY: return "the rate table is read-only";
+    case SQLITE_READONLY: return trs("RateTable", "the rate table is read-only");
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "another program is using the rate table; close it and try again";
-    case SQLITE_FULL: return "the disk is full";
-    case SQLITE_CANTOPEN: return "its folder is read-only";
-    default: return "the rate table could not be written (" + message() + ")";
+    case SQLITE_LOCKED: return trs("RateTable", "another program is using the rate table; close it and try again");
+    case SQLITE_FULL: return trs("RateTable", "the disk is full");
+    case SQLITE_CANTOPEN: return trs("RateTable", "its folder is read-only");
+    default: return fillIn(trs("RateTable", "the rate table could not be written (%1)"), {message()});
     }
 }
 
@@ -69,12 +71,12 @@ void Database::backupInto(Database& to) const {
     sqlite3_backup* b = sqlite3_backup_init(to.handle(), "main", db_, "main");
     const int rc = b ? sqlite3_backup_step(b, -1) : sqlite3_errcode(to.handle());
     if (b) sqlite3_backup_finish(b);
-    if (rc != SQLITE_DONE) to.fail("The copy could not be written to");
+    if (rc != SQLITE_DONE) to.fail(trs("RateTable", "The copy could not be written to"));
 }
 
 Statement::Statement(const Database& db, const std::string& sql) : db_(db) {
     if (sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &st_, nullptr) != SQLITE_OK)
-        db.fail("Could not read the rate table");
+        db.fail(trs("RateTable", "Could not read the rate table"));
 }
 Statement::~Statement() { sqlite3_finalize(st_); }
 
@@ -90,7 +92,7 @@ bool Statement::row() {
     if (rc == SQLITE_ROW) return true;
     if (rc != SQLITE_DONE) {
         sqlite3_reset(st_);
-        db_.fail("Could not read or write the rate table");
+        db_.fail(trs("RateTable", "Could not read or write the rate table"));
     }
     return false;
 }
@@ -120,7 +122,7 @@ Transaction::~Transaction() {
 }
 void Transaction::commit() {
     if (sqlite3_exec(db_.handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-        db_.fail("The change could not be saved in");
+        db_.fail(trs("RateTable", "The change could not be saved in"));
     open_ = false;
 }
 
@@ -131,7 +133,7 @@ bool publishNewFile(const std::string& path, const std::function<void(const std:
     for (char c : std::string(".part-XXXXXX")) name.push_back(c);
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) throw StoreError(kErrStore, "'" + path + "' could not be created: " + std::strerror(errno) + ".");
+    if (fd < 0) throw StoreError(kErrStore, fillIn(trs("RateTable", "'%1' could not be created: %2."), {path, std::strerror(errno)}));
     // The permissions a file created the ordinary way gets (mkstemp gives 0600).
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -150,7 +152,7 @@ bool publishNewFile(const std::string& path, const std::function<void(const std:
     std::filesystem::remove(tmp, ec);
     if (rc == 0) return true;
     if (err == EEXIST) return false;
-    throw StoreError(kErrStore, "'" + path + "' could not be created: " + std::strerror(err) + ".");
+    throw StoreError(kErrStore, fillIn(trs("RateTable", "'%1' could not be created: %2."), {path, std::strerror(err)}));
 }
 
 }  // namespace quorvane

@@ -1,4 +1,5 @@
 #include "data/SqliteRateTable.h"
+#include "platform/Translations.h"
 
 #include "data/UserRateTable.h"
 
@@ -53,7 +54,8 @@ RateDatabase::RateDatabase(const std::string& path) : db_(path) {
         Statement(db_, "SELECT Country, Currency, Description, CODE, ROE FROM RATES LIMIT 1").row();
     } catch (const StoreError& e) {
         if (e.number() == kErrNotOpen) throw;  // left half-changed: told as such
-        throw StoreError(kErrNotOpen, "'" + path + "' holds no usable rate table RATES: " + db_.message());
+        throw StoreError(kErrNotOpen,
+                         fillIn(trs("RateTable", "'%1' holds no usable rate table RATES: %2"), {path, db_.message()}));
     }
     // Opening only reads. A file without the index on Country is still served:
     // a lookup then scans, which takes well under a millisecond at this size.
@@ -85,10 +87,11 @@ TypedInfo readTypedInfo(const Database& db, const std::string& country) {
 }
 
 std::string halfWrittenMessage(const std::string& path) {
-    return "The rate table '" + path + "' was left half-changed by a program that stopped while changing it, "
-           "and it cannot be put right here because the file or its folder may not be written. Let someone "
-           "who may write it run quorvane-rates show once, or copy the file together with '" + path +
-           "-journal' beside it into a folder you may write.";
+    return fillIn(trs("RateTable", "The rate table '%1' was left half-changed by a program that stopped while changing "
+                                   "it, and it cannot be put right here because the file or its folder may not be "
+                                   "written. Let someone who may write it run quorvane-rates show once, or copy the "
+                                   "file together with '%1-journal' beside it into a folder you may write."),
+                  {path});
 }
 
 std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
@@ -112,7 +115,7 @@ std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
 
 void RateDatabase::createFromCsv(const std::string& path, const std::string& csvText, const std::string& ratesDate,
                                  const std::string& ratesSource) {
-    const std::string exists = "'" + path + "' already exists; an existing rate table is never replaced.";
+    const std::string exists = fillIn(trs("RateTable", "'%1' already exists; an existing rate table is never replaced."), {path});
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) throw StoreError(kErrStore, exists);
     const auto rates = ratesFromCsv(csvText);
@@ -140,7 +143,7 @@ SqliteCursor::SqliteCursor(std::string path, RateParser parser)
 SqliteCursor::~SqliteCursor() = default;
 
 void SqliteCursor::requireOpen() const {
-    if (!open_) throw StoreError(kErrNotOpen, "The rate table '" + path_ + "' is not open.");
+    if (!open_) throw StoreError(kErrNotOpen, fillIn(trs("RateTable", "The rate table '%1' is not open."), {path_}));
 }
 
 void SqliteCursor::refresh() {
@@ -227,12 +230,13 @@ RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::stri
     } catch (const StoreError&) {
         if (isCurrent) now = cur_;
     }
-    const std::string country = now ? now->rec.country : "this country";
+    const std::string country = now ? now->rec.country : trs("RateTable", "this country");
     auto value = parser_(text);
     if (!value)
-        return {SaveResult::NotANumber, "'" + text + "' is not a number; the rate of " + country + " was left as it was."};
+        return {SaveResult::NotANumber,
+                fillIn(trs("RateTable", "'%1' is not a number; the rate of %2 was left as it was."), {text, country})};
     if (now && now->rec.roe == *value) return done(SaveResult::Unchanged, now);
-    if (!now) return {SaveResult::NotSaved, "The rate could not be saved: its record is no longer in the rate table."};
+    if (!now) return {SaveResult::NotSaved, trs("RateTable", "The rate could not be saved: its record is no longer in the rate table.")};
 
     Database& db = db_->database();
     try {
@@ -252,7 +256,8 @@ RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::stri
             .run();
         t.commit();
     } catch (const StoreError&) {
-        return {SaveResult::NotSaved, "The rate of " + country + " could not be saved: " + db.whyNotWritten() + "."};
+        return {SaveResult::NotSaved,
+                fillIn(trs("RateTable", "The rate of %1 could not be saved: %2."), {country, db.whyNotWritten()})};
     }
     now->rec.roe = *value;
     return done(SaveResult::Saved, now);
@@ -274,24 +279,27 @@ RecordCursor::RestoreResult SqliteCursor::restoreRate(long long rowid) {
     } catch (const StoreError& e) {
         return {R::NotSaved, e.what()};
     }
-    if (!row) return {R::NotSaved, "The rate could not be put back: its record is no longer in the rate table."};
+    if (!row) return {R::NotSaved, trs("RateTable", "The rate could not be put back: its record is no longer in the rate table.")};
     const std::string& country = row->rec.country;
     // Asked before writing: a table that may not be written can still say so.
     const TypedInfo asked = readTypedInfo(db, country);
-    if (!asked.typed) return {R::NothingToRestore, "The rate of " + country + " was not typed; there is nothing to put back."};
+    if (!asked.typed) return {R::NothingToRestore,
+                fillIn(trs("RateTable", "The rate of %1 was not typed; there is nothing to put back."), {country})};
     if (!asked.replacedRoe)
-        return {R::NothingToRestore, "The rate of " + country + " was typed, but the rate it replaced is not known; "
-                                     "type the rate you want instead."};
+        return {R::NothingToRestore, fillIn(trs("RateTable", "The rate of %1 was typed, but the rate it replaced is not "
+                                                       "known; type the rate you want instead."),
+                                            {country})};
     try {
         Transaction t(db);
         const TypedInfo info = readTypedInfo(db, country);  // as it is now
-        if (!info.replacedRoe) return {R::NothingToRestore, "The rate of " + country + " is no longer typed."};
+        if (!info.replacedRoe) return {R::NothingToRestore, fillIn(trs("RateTable", "The rate of %1 is no longer typed."), {country})};
         Statement(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2").bind(1, *info.replacedRoe).bind(2, rowid).run();
         Statement(db, "DELETE FROM TYPED_RATES WHERE Country = ?1").bind(1, country).run();
         t.commit();
         row->rec.roe = *info.replacedRoe;
     } catch (const StoreError&) {
-        return {R::NotSaved, "The rate of " + country + " could not be put back: " + db.whyNotWritten() + "."};
+        return {R::NotSaved,
+                fillIn(trs("RateTable", "The rate of %1 could not be put back: %2."), {country, db.whyNotWritten()})};
     }
     if (cur_ && cur_->rowid == rowid) {
         cur_->rec = row->rec;
@@ -317,7 +325,7 @@ void SqliteCursor::moveFirst() {
 
 void SqliteCursor::moveNext() {
     requireOpen();
-    if (!cur_) throw StoreError(kErrNoCurrentRecord, "There is no current record: the cursor is past the last rate.");
+    if (!cur_) throw StoreError(kErrNoCurrentRecord, trs("RateTable", "There is no current record: the cursor is past the last rate."));
     commitPending();
     arrive(fetchRow(*stNext_, cur_->rowid));
 }
@@ -327,7 +335,7 @@ void SqliteCursor::movePrevious() {
     commitPending();
     if (!cur_) { arrive(fetchOne(*stLast_)); return; }
     auto prev = fetchRow(*stPrev_, cur_->rowid);
-    if (!prev) throw StoreError(kErrNoCurrentRecord, "There is no record before the first rate.");
+    if (!prev) throw StoreError(kErrNoCurrentRecord, trs("RateTable", "There is no record before the first rate."));
     arrive(std::move(prev));
 }
 
@@ -355,7 +363,7 @@ void SqliteCursor::findFirst(const std::string& country) {
     auto row = fetchOne(stFind_->bind(1, country));
     // A record without a name is listed as an empty name; it can be chosen too.
     if (!row && country.empty()) row = fetchOne(*stFindNull_);
-    if (!row) throw StoreError(kErrNotFound, "No country named \"" + country + "\" is in the rate table.");
+    if (!row) throw StoreError(kErrNotFound, fillIn(trs("RateTable", "No country named \"%1\" is in the rate table."), {country}));
     arrive(std::move(row));
 }
 

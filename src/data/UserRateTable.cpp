@@ -1,4 +1,5 @@
 #include "data/UserRateTable.h"
+#include "platform/Translations.h"
 
 #include "data/Sqlite.h"
 #include "data/SqliteRateTable.h"
@@ -95,9 +96,10 @@ std::string todayIso() {
 void setTodayForTests(const std::string& isoDate) { todayOverride = isoDate; }
 
 std::string ratesDateProblem(const std::string& date) {
-    if (!isIsoDate(date)) return "'" + date + "' is no date of the calendar of the form YYYY-MM-DD";
+    if (!isIsoDate(date)) return fillIn(trs("RateTable", "'%1' is no date of the calendar of the form YYYY-MM-DD"), {date});
     if (date > daysAfterToday(2))
-        return "their date " + date + " lies in the future (today is " + todayIso() + "); rates of the future do not exist";
+        return fillIn(trs("RateTable", "their date %1 lies in the future (today is %2); rates of the future do not exist"),
+                      {date, todayIso()});
     return {};
 }
 
@@ -110,20 +112,20 @@ std::string rowProblem(const RateRecord& r) {
             const auto c = static_cast<unsigned char>(t[i]);
             const bool c1 = c == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) < 0xA0 &&
                             static_cast<unsigned char>(t[i + 1]) >= 0x80;
-            if (c < 0x20 || c == 0x7F || c1) return std::string("its ") + name + " holds a control character";
+            if (c < 0x20 || c == 0x7F || c1) return fillIn(trs("RateTable", "its %1 holds a control character"), {name});
             const char n = i + 1 < t.size() ? t[i + 1] : '\0';
             if (c == '<' && (std::isalpha(static_cast<unsigned char>(n)) || n == '/' || n == '!'))
-                return std::string("its ") + name + " holds text that looks like markup (\"" + t.substr(i, 2) + "\")";
+                return fillIn(trs("RateTable", "its %1 holds text that looks like markup (\"%2\")"), {name, t.substr(i, 2)});
         }
         if (characters(t) > kMaxFieldChars)
-            return std::string("its ") + name + " is longer than " + std::to_string(kMaxFieldChars) + " characters";
+            return fillIn(trs("RateTable", "its %1 is longer than %2 characters"), {name, std::to_string(kMaxFieldChars)});
     }
     return {};
 }
 
 void checkIncomingRow(const RateRecord& row, const std::string& where) {
     if (std::string problem = rowProblem(row); !problem.empty())
-        throw StoreError(kErrConversion, where + " cannot be taken: " + problem + ".");
+        throw StoreError(kErrConversion, fillIn(trs("RateTable", "%1 cannot be taken: %2."), {where, problem}));
 }
 
 bool countsAsTyped(const RateRecord& stored, const RateRecord& incoming, bool recordedTyped, bool tableDated) {
@@ -177,13 +179,17 @@ std::set<std::string> readTypedCountries(const std::string& dbPath) {
 
 MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, bool replaceTyped, bool sameDateToo) {
     if (std::string problem = ratesDateProblem(rates.date); !problem.empty())
-        throw StoreError(kErrStore, "The new rates cannot be taken: " + problem + ". The rate table '" + userDbPath +
-                                        "' was left as it was.");
+        throw StoreError(kErrStore, fillIn(trs("RateTable", "The new rates cannot be taken: %1. The rate table '%2' was "
+                                                          "left as it was."),
+                                          {problem, userDbPath}));
     for (size_t i = 0; i < rates.rows.size(); ++i) {
         const std::string& name = rates.rows[i].country;
         const bool nameable = rowProblem({name, {}, {}, {}, 0}).empty();
-        checkIncomingRow(rates.rows[i], "Row " + std::to_string(i + 1) + (nameable ? " (" + name + ")" : "") +
-                                            " of the new rates from " + rates.source);
+        checkIncomingRow(rates.rows[i],
+                         nameable ? fillIn(trs("RateTable", "Row %1 (%2) of the new rates from %3"),
+                                           {std::to_string(i + 1), name, rates.source})
+                                  : fillIn(trs("RateTable", "Row %1 of the new rates from %2"),
+                                           {std::to_string(i + 1), rates.source}));
     }
     Db db(userDbPath);
     MergeSummary sum;
@@ -255,7 +261,7 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
         }
         t.commit();
     } catch (const StoreError& e) {
-        throw StoreError(e.number(), std::string(e.what()) + ". The rate table was left as it was.");
+        throw StoreError(e.number(), fillIn(trs("RateTable", "%1. The rate table was left as it was."), {e.what()}));
     }
     sum.merged = true;
     sum.date = rates.date;
@@ -281,7 +287,8 @@ bool copyRateTable(const std::string& fromPath, const std::string& toPath) {
             from.backupInto(to);
         });
     } catch (const StoreError& e) {
-        throw StoreError(kErrStore, "Your copy of the rate table '" + toPath + "' could not be made: " + e.what());
+        throw StoreError(kErrStore,
+                         fillIn(trs("RateTable", "Your copy of the rate table '%1' could not be made: %2"), {toPath, e.what()}));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "converter/GridPrint.h"
 #include "platform/QtPrinterSurface.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
@@ -95,7 +96,7 @@ private:
 
 void writeCardPdf(const QString& file, GridOps& grid, const std::string& footer) {
     auto cannot = [&](const std::string& why) {
-        return std::runtime_error("Cannot write " + file.toStdString() + ": " + why);
+        return std::runtime_error(QCoreApplication::translate("CardPdf", "Cannot write %1: %2").arg(file, QString::fromStdString(why)).toStdString());
     };
     // A regular file is replaced only once the new one is complete. A device or a
     // pipe (/dev/stdout) is written as it is: the rename that replaces a file

@@ -1,4 +1,5 @@
 #include "platform/ChartGrid.h"
+#include "platform/Translations.h"
 
 #include "converter/GridLayout.h"
 #include "platform/FocusMark.h"
@@ -74,7 +75,7 @@ void ChartGrid::styleCell(int r, int c) {
 }
 
 void ChartGrid::setRows(int n) {
-    if (n < 1) throw GridError("A chart needs at least one row.");
+    if (n < 1) throw GridError(trs("ChartGrid", "A chart needs at least one row."));
     setRowCount(n);
     rowTwips_.resize(n, 240);
     // Row numbers would only be noise to a screen reader: the rows have no names.
@@ -85,7 +86,7 @@ void ChartGrid::setRows(int n) {
 }
 
 void ChartGrid::setCols(int n) {
-    if (n < 1) throw GridError("A chart needs at least one column.");
+    if (n < 1) throw GridError(trs("ChartGrid", "A chart needs at least one column."));
     setColumnCount(n);
     colTwips_.resize(n, 960);
     colAlign_.resize(n, Align::LeftBottom);
@@ -98,10 +99,10 @@ void ChartGrid::setCols(int n) {
 }
 
 void ChartGrid::checkRow(int r) const {
-    if (r < 0 || r >= rowCount()) throw GridError("Row " + std::to_string(r) + " is outside the chart.");
+    if (r < 0 || r >= rowCount()) throw GridError(fillIn(trs("ChartGrid", "Row %1 is outside the chart."), {std::to_string(r)}));
 }
 void ChartGrid::checkCol(int c) const {
-    if (c < 0 || c >= columnCount()) throw GridError("Column " + std::to_string(c) + " is outside the chart.");
+    if (c < 0 || c >= columnCount()) throw GridError(fillIn(trs("ChartGrid", "Column %1 is outside the chart."), {std::to_string(c)}));
 }
 
 void ChartGrid::setColWidth(int c, int twips) {

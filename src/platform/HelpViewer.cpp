@@ -2,6 +2,7 @@
 
 #include "resources/AppIcon.h"
 
+#include <QCoreApplication>
 #include <QCollator>
 #include <QFile>
 #include <QLabel>
@@ -107,26 +108,26 @@ TopicShape shapeOf(const QString& html) {
 HelpFile loadHelpFile(const QString& path) {
     HelpFile result;
     const QString where =
-        QStringLiteral("Quorvane keeps its help file, zelvik.hlp, in the folder that holds the program. "
+        QCoreApplication::translate("quorvane::HelpViewer", "Quorvane keeps its help file, zelvik.hlp, in the folder that holds the program. "
                        "Putting the file back there (reinstalling Quorvane does this) brings the help back.");
     QFile f(path);
     if (f.exists() && f.size() > kMaxHelpFileBytes) {
-        result.error = QStringLiteral("The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.\n\n%4")
+        result.error = QCoreApplication::translate("quorvane::HelpViewer", "The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.\n\n%4")
                            .arg(path, QString::number(f.size() / double(1 << 20), 'f', 1),
                                 QString::number(kMaxHelpFileBytes >> 20), where);
         return result;
     }
     if (!f.exists()) {
-        result.error = QStringLiteral("The help file %1 was not found.\n\n%2").arg(path, where);
+        result.error = QCoreApplication::translate("quorvane::HelpViewer", "The help file %1 was not found.\n\n%2").arg(path, where);
         return result;
     }
     if (!f.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("The help file %1 could not be read: %2.\n\n%3").arg(path, f.errorString(), where);
+        result.error = QCoreApplication::translate("quorvane::HelpViewer", "The help file %1 could not be read: %2.\n\n%3").arg(path, f.errorString(), where);
         return result;
     }
     result.topics = parseHelpTopics(QString::fromUtf8(f.read(kMaxHelpFileBytes)));
     if (result.topics.isEmpty())
-        result.error = QStringLiteral("The help file %1 contains no help topics; it may be damaged.\n\n%2").arg(path, where);
+        result.error = QCoreApplication::translate("quorvane::HelpViewer", "The help file %1 contains no help topics; it may be damaged.\n\n%2").arg(path, where);
     return result;
 }
 
@@ -161,7 +162,7 @@ QString withoutMarkup(const QString& html) {
 
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(parent), path_(helpFile) {
     setObjectName("helpViewer");
-    setWindowTitle(QStringLiteral("Quorvane Help"));
+    setWindowTitle(tr("Quorvane Help"));
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -174,7 +175,7 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     contents_->setObjectName("helpContents");
     auto* indexPage = new QWidget;
     auto* il = new QVBoxLayout(indexPage);
-    auto* filterLabel = new QLabel(QStringLiteral("&Type the first few letters of the word you're looking for:"), indexPage);
+    auto* filterLabel = new QLabel(tr("&Type the first few letters of the word you're looking for:"), indexPage);
     filterLabel->setWordWrap(true);
     il->addWidget(filterLabel);
     indexFilter_ = new QLineEdit(indexPage);
@@ -182,33 +183,33 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     filterLabel->setBuddy(indexFilter_);
     index_ = new QListWidget(indexPage);
     index_->setObjectName("helpIndex");
-    contents_->setAccessibleName(QStringLiteral("Contents"));
-    index_->setAccessibleName(QStringLiteral("Index"));
+    contents_->setAccessibleName(tr("Contents"));
+    index_->setAccessibleName(tr("Index"));
     // Long titles ("Message: Please check the Exchange Rate! ...") wrap rather than lose their ends.
     for (QListWidget* list : {contents_, index_}) list->setWordWrap(true), list->setTextElideMode(Qt::ElideNone);
     il->addWidget(indexFilter_);
     il->addWidget(index_, 1);
     auto* searchPage = new QWidget;
     auto* sl = new QVBoxLayout(searchPage);
-    auto* searchLabel = new QLabel(QStringLiteral("Type the &words to find in the topics:"), searchPage);
+    auto* searchLabel = new QLabel(tr("Type the &words to find in the topics:"), searchPage);
     searchLabel->setWordWrap(true);
     searchText_ = new QLineEdit(searchPage);
     searchText_->setObjectName("helpSearchText");
     searchLabel->setBuddy(searchText_);
     searchResults_ = new QListWidget(searchPage);
     searchResults_->setObjectName("helpSearchResults");
-    searchResults_->setAccessibleName(QStringLiteral("Topics found"));
+    searchResults_->setAccessibleName(tr("Topics found"));
     searchResults_->setWordWrap(true);
     sl->addWidget(searchLabel);
     sl->addWidget(searchText_);
     sl->addWidget(searchResults_, 1);
-    tabs_->addTab(contents_, QStringLiteral("&Contents"));
-    tabs_->addTab(indexPage, QStringLiteral("&Index"));
-    tabs_->addTab(searchPage, QStringLiteral("&Search"));
+    tabs_->addTab(contents_, tr("&Contents"));
+    tabs_->addTab(indexPage, tr("&Index"));
+    tabs_->addTab(searchPage, tr("&Search"));
     page_ = new QTextBrowser(split);
     page_->setDocument(new SealedDocument(page_));
     page_->setObjectName("helpPage");
-    page_->setAccessibleName(QStringLiteral("Topic"));
+    page_->setAccessibleName(tr("Topic"));
     page_->setOpenLinks(false);
     split->addWidget(tabs_);
     split->addWidget(page_);
@@ -218,19 +219,19 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent) : QMainWindow(p
     resize(760, 520);
 
     // Back and Forward as in a web browser; Backspace too, where no text box takes it.
-    auto* tools = addToolBar(QStringLiteral("Navigation"));
+    auto* tools = addToolBar(tr("Navigation"));
     tools->setObjectName("helpNavigation");
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), this, &HelpViewer::goBack);
+    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), this, &HelpViewer::goBack);
     back_->setObjectName("helpBack");
     back_->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Backspace)});
-    back_->setToolTip(QStringLiteral("Back to the topic shown before (Alt+Left)"));
-    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"), this,
+    back_->setToolTip(tr("Back to the topic shown before (Alt+Left)"));
+    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"), this,
                                 &HelpViewer::goForward);
     forward_->setObjectName("helpForward");
     forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    forward_->setToolTip(QStringLiteral("Forward to the topic shown next (Alt+Right)"));
+    forward_->setToolTip(tr("Forward to the topic shown next (Alt+Right)"));
     updateHistoryActions();
 
     for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
@@ -320,12 +321,24 @@ void HelpViewer::updateHistoryActions() {
     forward_->setEnabled(!forwardStack_.isEmpty());
 }
 
+namespace {
+// Without accents: the letters with their marks taken off.
+QString folded(const QString& text) {
+    QString out;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing) out += c;
+    return out;
+}
+}  // namespace
+
 QStringList HelpViewer::search(const QString& text) {
     if (topicText_.isEmpty())
         for (const HelpTopic& t : file_.topics)
-            topicText_ << t.title + QLatin1Char(' ') + t.keywords.join(QLatin1Char(' ')) + QLatin1Char(' ') +
-                              QTextDocumentFragment::fromHtml(withoutMarkup(t.html).left(kMaxParagraph)).toPlainText();
-    const QStringList words = text.split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+            topicText_ << folded(t.title + QLatin1Char(' ') + t.keywords.join(QLatin1Char(' ')) + QLatin1Char(' ') +
+                                 QTextDocumentFragment::fromHtml(withoutMarkup(t.html).left(kMaxParagraph)).toPlainText());
+    // Words of any script; "pais" finds "país", "francais" finds "français".
+    static const QRegularExpression kNonWord(QStringLiteral("\\W+"), QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList words = folded(text).split(kNonWord, Qt::SkipEmptyParts);
     searchResults_->clear();
     QStringList found;
     for (qsizetype i = 0; i < file_.topics.size() && !words.isEmpty(); ++i) {
@@ -367,17 +380,17 @@ bool HelpViewer::showTopic(const QString& id) {
     current_ = id;
     const TopicShape shape = shapeOf(it->html);
     if (shape.paragraph > kMaxParagraph || shape.word > kMaxWord)
-        page_->setPlainText(QStringLiteral("The topic \u201c%1\u201d is too large to show: it has a %2 of %3 characters, "
+        page_->setPlainText(tr("The topic \u201c%1\u201d is too large to show: it has a %2 of %3 characters, "
                                            "where Quorvane shows up to %4.")
-                                .arg(it->title, shape.word > kMaxWord ? QStringLiteral("word") : QStringLiteral("paragraph"),
+                                .arg(it->title, shape.word > kMaxWord ? tr("word") : tr("paragraph"),
                                      QLocale().toString(shape.word > kMaxWord ? shape.word : shape.paragraph),
                                      QLocale().toString(shape.word > kMaxWord ? kMaxWord : kMaxParagraph)));
     else if (shape.depth > kMaxTopicNesting)
-        page_->setPlainText(QStringLiteral("This topic is nested too deeply to be laid out; here is its text.\n\n") +
+        page_->setPlainText(tr("This topic is nested too deeply to be laid out; here is its text.\n\n") +
                             withoutMarkup(it->html));
     else
         page_->setHtml(it->html);
-    setWindowTitle(QStringLiteral("Quorvane Help - %1").arg(it->title));
+    setWindowTitle(tr("Quorvane Help - %1").arg(it->title));
     // Keep the list of topics in step with the page, whichever way it was reached.
     for (int i = 0; i < contents_->count(); ++i)
         if (contents_->item(i)->data(Qt::UserRole).toString() == id && contents_->currentRow() != i) {

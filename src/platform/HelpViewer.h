@@ -99,7 +99,7 @@ private:
     QAction* back_ = nullptr;
     QAction* forward_ = nullptr;
     QStringList backStack_, forwardStack_;
-    QStringList topicText_;  // each topic's words, read once, at the first search
+    QStringList topicText_;  // each topic's words without accents, read once, at the first search
 };
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include "data/RecordCursor.h"
 #include "data/UserRateTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,7 @@
 namespace quorvane {
 void makeFolderCurrent(const QString& folder) {
     if (!QDir::setCurrent(folder))
-        throw std::runtime_error("The folder " + folder.toStdString() + " could not be made current.");
+        throw std::runtime_error(QCoreApplication::translate("ProgramFolder", "The folder %1 could not be made current.").arg(folder).toStdString());
 }
 
 bool canWriteRateTable(const QString& folder) {
@@ -37,10 +38,10 @@ namespace {
 // Why the user's table cannot be used, or an empty string. A missing one is fine: it is made.
 QString unusable(const QString& path) {
     const QFileInfo f(path);
-    if (f.isSymLink() && !f.exists()) return "it is a link to " + f.symLinkTarget() + ", which does not exist";
+    if (f.isSymLink() && !f.exists()) return QCoreApplication::translate("ProgramFolder", "it is a link to %1, which does not exist").arg(f.symLinkTarget());
     if (!f.exists()) return {};
-    if (!f.isFile()) return QStringLiteral("it is not a file");
-    if (f.size() == 0) return QStringLiteral("it is empty");
+    if (!f.isFile()) return QCoreApplication::translate("ProgramFolder", "it is not a file");
+    if (f.size() == 0) return QCoreApplication::translate("ProgramFolder", "it is empty");
     try {
         readRatesInfo(path.toStdString());
     } catch (const std::exception& e) {
@@ -65,20 +66,21 @@ RateFolder chooseRateFolder(const QString& programFolder, const QString& userFol
     if (!isInstalledFolder(programFolder) && canWriteRateTable(programFolder)) return {programFolder, {}};
     const QString name = QLatin1String(kRateTableName);
     if (userFolder.isEmpty() || !QDir().mkpath(userFolder))
-        return shippedReadOnly(programFolder, "The folder " + userFolder +
-                                                  " for your own rate table could not be made; showing the "
-                                                  "shipped rates, and rates you type are not kept.");
+        return shippedReadOnly(programFolder, QCoreApplication::translate("ProgramFolder", "The folder %1 for your own rate table could not be made; showing "
+                                                 "the shipped rates, and rates you type are not kept.")
+                                                  .arg(userFolder));
     const QString user = userFolder + QLatin1Char('/') + name;
     if (const QString why = unusable(user); !why.isEmpty())
-        return shippedReadOnly(programFolder, "Your rate table " + user + " cannot be used: " + why +
-                                                  "; showing the shipped rates, and rates you type are not kept.");
+        return shippedReadOnly(programFolder, QCoreApplication::translate("ProgramFolder", "Your rate table %1 cannot be used: %2; showing the shipped rates, "
+                                                 "and rates you type are not kept.")
+                                                  .arg(user, why));
     const std::string shipped = (programFolder + QLatin1Char('/') + name).toStdString();
     const bool haveShipped = QFileInfo(QString::fromStdString(shipped)).isFile();
     try {
         if (haveShipped) copyRateTable(shipped, user.toStdString());
     } catch (const std::exception& e) {
-        return shippedReadOnly(programFolder, QString::fromStdString(e.what()) +
-                                                  "; showing the shipped rates, and rates you type are not kept.");
+        return shippedReadOnly(programFolder, QCoreApplication::translate("ProgramFolder", "%1; showing the shipped rates, and rates you type are not kept.")
+                                                  .arg(QString::fromStdString(e.what())));
     }
     if (!QFileInfo(user).isFile()) return shippedReadOnly(programFolder, {});
     try {

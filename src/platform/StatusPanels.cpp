@@ -52,9 +52,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     num_ = panel(this, 1440);
     num_->setObjectName("panelNum");
-    num_->setText("NUM");
+    num_->setText(tr("NUM"));
     num_->setAlignment(Qt::AlignCenter);
-    num_->setToolTip("Indicates if Num Lock key is on or off");
+    num_->setToolTip(tr("Indicates if Num Lock key is on or off"));
     num_->setAccessibleDescription(num_->toolTip());
     date_ = panel(this, 1440);
     date_->setObjectName("panelDate");
@@ -64,13 +64,13 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     hintBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     hintBox->setFixedWidth(twipsToPixels(6320));
     hintBox->setObjectName("hintPanel");
-    hintBox->setAccessibleName("Hint");
+    hintBox->setAccessibleName(tr("Hint"));
     auto* hl = new QHBoxLayout(hintBox);
     hl->setContentsMargins(2, 0, 2, 0);
     hl->setSpacing(3);
     hintIcon_ = new QLabel(hintBox);
     hintIcon_->setPixmap(appIcon().pixmap(16, 16));
-    hintIcon_->setAccessibleName("Quorvane icon");
+    hintIcon_->setAccessibleName(tr("Quorvane icon"));
     hint_ = new QLabel(hintBox);
     hint_->setObjectName("panelHint");
     hl->addWidget(hintIcon_);
