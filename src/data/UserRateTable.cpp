@@ -52,7 +52,11 @@ bool sameFields(const RateRecord& a, const RateRecord& b) {
 }  // namespace
 
 namespace {
-std::string todayOverride;
+// Made at first use: a test may set it while other files' statics are still being made.
+std::string& todayOverride() {
+    static std::string day;
+    return day;
+}
 
 std::chrono::year_month_day dayOf(const std::string& iso) {
     using namespace std::chrono;
@@ -84,7 +88,7 @@ bool isIsoDate(const std::string& t) {
 }
 
 std::string todayIso() {
-    if (!todayOverride.empty()) return todayOverride;
+    if (!todayOverride().empty()) return todayOverride();
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -93,7 +97,7 @@ std::string todayIso() {
     return buf;
 }
 
-void setTodayForTests(const std::string& isoDate) { todayOverride = isoDate; }
+void setTodayForTests(const std::string& isoDate) { todayOverride() = isoDate; }
 
 std::string ratesDateProblem(const std::string& date) {
     if (!isIsoDate(date)) return fillIn(trs("RateTable", "'%1' is no date of the calendar of the form YYYY-MM-DD"), {date});
