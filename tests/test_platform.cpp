@@ -2,6 +2,7 @@
 // printer system's worker; the country lists' order; which rate table a program folder's program uses.
 #include "platform/Contrast.h"
 #include "platform/CountryListModel.h"
+#include "platform/Language.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SerialWorker.h"
 #include "support/TempRates.h"
@@ -41,6 +42,26 @@ TEST(Contrast, RatiosAndChoices) {
 
 // A waiter gives up at its deadline and work given up on while queued never runs; stopping breaks
 // the blocked task off, joins the thread and refuses later work.
+// The language is chosen as gettext chooses: LANGUAGE's list first, but never in the C locale.
+TEST(Language, FollowsTheMessagesSettings) {
+    struct Case {
+        const char *all, *messages, *lang, *language, *expect;
+    } cases[] = {
+        {nullptr, nullptr, "de_DE.UTF-8", nullptr, "de"},      {nullptr, nullptr, "fr_CA", nullptr, "fr"},
+        {nullptr, "en_US.UTF-8", "de_DE.UTF-8", nullptr, "en"}, {"es_ES.UTF-8", "de_DE", "fr_FR", nullptr, "es"},
+        {nullptr, nullptr, "de_DE.UTF-8", "pt:fr:de", "fr"},   {nullptr, nullptr, "C.UTF-8", "de", "en"},
+        {nullptr, nullptr, "pt_BR.UTF-8", nullptr, "en"},      {nullptr, nullptr, nullptr, nullptr, "en"},
+        {nullptr, nullptr, "sr_RS@latin", "es@x:", "es"},
+    };
+    for (const Case& c : cases) {
+        const std::string got = uiLanguage([&](const char* name) -> const char* {
+            const std::string n = name;
+            return n == "LC_ALL" ? c.all : n == "LC_MESSAGES" ? c.messages : n == "LANG" ? c.lang : c.language;
+        });
+        EXPECT_EQ(got, c.expect) << (c.lang ? c.lang : "") << " " << (c.language ? c.language : "");
+    }
+}
+
 TEST(SerialWorker, DeadlinesAndStop) {
     std::promise<void> unblock;
     std::shared_future<void> gate = unblock.get_future().share();
