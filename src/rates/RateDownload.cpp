@@ -1,4 +1,5 @@
 #include "rates/RateDownload.h"
+#include "platform/Translations.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -20,11 +21,11 @@ namespace {
 constexpr qint64 kMaxBytes = kMaxRateFileBytes;
 
 QString kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "no regular file";
+    if (S_ISDIR(mode)) return trq("RateDownload", "a folder");
+    if (S_ISFIFO(mode)) return trq("RateDownload", "a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return trq("RateDownload", "a device");
+    if (S_ISSOCK(mode)) return trq("RateDownload", "a socket");
+    return trq("RateDownload", "no regular file");
 }
 }  // namespace
 
@@ -33,14 +34,14 @@ Download readLocalFile(const QString& path) {
     // Non-blocking, so that opening a named pipe never waits for a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        d.error = QString("Could not read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        d.error = trq("RateDownload", "Could not read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return d;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        d.error = QString("%1 is %2, not a rate file").arg(path, kindOf(st.st_mode));
+        d.error = trq("RateDownload", "%1 is %2, not a rate file").arg(path, kindOf(st.st_mode));
     } else if (st.st_size > kMaxBytes) {
-        d.error = QString("%1 is larger than %2 MB, which no rate file is").arg(path).arg(kMaxBytes >> 20);
+        d.error = trq("RateDownload", "%1 is larger than %2 MB, which no rate file is").arg(path, QString::number(kMaxBytes >> 20));
     } else {
         // At most one byte past the limit: a file that grows meanwhile is caught too.
         d.body.resize(st.st_size + 1);
@@ -48,7 +49,7 @@ Download readLocalFile(const QString& path) {
         for (ssize_t n; got < d.body.size() && (n = ::read(fd, d.body.data() + got, d.body.size() - got)) != 0;) {
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
-                d.error = QString("Could not read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+                d.error = trq("RateDownload", "Could not read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
                 break;
             }
             got += n;
@@ -56,7 +57,7 @@ Download readLocalFile(const QString& path) {
         }
         d.body.resize(got);
         if (got > kMaxBytes)
-            d.error = QString("%1 is larger than %2 MB, which no rate file is").arg(path).arg(kMaxBytes >> 20);
+            d.error = trq("RateDownload", "%1 is larger than %2 MB, which no rate file is").arg(path, QString::number(kMaxBytes >> 20));
     }
     ::close(fd);
     if (!d.error.isEmpty()) d.body.clear();
@@ -93,13 +94,13 @@ Download downloadFile(const QUrl& url, std::chrono::milliseconds timeout, const 
     const QString where = url.toDisplayString();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (stop == Stop::TimedOut)
-        d.error = QString("No answer from %1 within %2 s").arg(where).arg(timeout.count() / 1000.0);
+        d.error = trq("RateDownload", "No answer from %1 within %2 s").arg(where, QString::number(timeout.count() / 1000.0));
     else if (stop == Stop::TooLarge)
-        d.error = QString("The file at %1 is larger than %2 MB, which no rate file is").arg(where).arg(kMaxBytes >> 20);
+        d.error = trq("RateDownload", "The file at %1 is larger than %2 MB, which no rate file is").arg(where, QString::number(kMaxBytes >> 20));
     else if (reply->error() != QNetworkReply::NoError)
-        d.error = QString("Could not download %1: %2").arg(where, reply->errorString());
+        d.error = trq("RateDownload", "Could not download %1: %2").arg(where, reply->errorString());
     else if (status != 200 && url.scheme().startsWith("http"))
-        d.error = QString("Could not download %1: the server answered %2").arg(where).arg(status);
+        d.error = trq("RateDownload", "Could not download %1: the server answered %2").arg(where, QString::number(status));
     else
         d.body = reply->readAll();
     delete reply;
