@@ -5,56 +5,56 @@
     <name>AboutORVE</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>CardFooter</name>
     <message>
         <source>rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse vom %1</translation>
     </message>
     <message>
         <source>both rates typed</source>
-        <translation type="unfinished"></translation>
+        <translation>beide Kurse eingegeben</translation>
     </message>
     <message>
         <source>%1 rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kurs eingegeben</translation>
     </message>
     <message>
         <source>origin rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangskurs eingegeben</translation>
     </message>
     <message>
         <source>destination rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielkurs eingegeben</translation>
     </message>
 </context>
 <context>
     <name>CardPdf</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>ChartGrid</name>
     <message>
         <source>A chart needs at least one row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umrechnungstabelle braucht mindestens eine Zeile.</translation>
     </message>
     <message>
         <source>A chart needs at least one column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umrechnungstabelle braucht mindestens eine Spalte.</translation>
     </message>
     <message>
         <source>Row %1 is outside the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 liegt außerhalb der Umrechnungstabelle.</translation>
     </message>
     <message>
         <source>Column %1 is outside the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1 liegt außerhalb der Umrechnungstabelle.</translation>
     </message>
 </context>
 <context>
@@ -63,388 +63,391 @@
         <source>Please check the Exchange Rate! You entered <byte value="xd"/>
 %1<byte value="xd"/>
 Original Rate of %2 will be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie den Wechselkurs! Ihre Eingabe: <byte value="xd"/>
+%1<byte value="xd"/>
+Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     </message>
     <message>
         <source>You&apos;ve picked the same country for Origin and Destination. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben als Ausgangs- und Zielland dasselbe Land gewählt. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Origin Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben das Kursfeld des Ausgangslandes leer gelassen! Der Kurs von %1 wird für Sie eingetragen.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Destination Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben das Kursfeld des Ziellandes leer gelassen! Der Kurs von %1 wird für Sie eingetragen.</translation>
     </message>
     <message>
         <source>Rate per 1 unit of the other currency…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs für 1 Einheit der anderen Währung …</translation>
     </message>
     <message>
         <source>Rate per 1 %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs für 1 %1 …</translation>
     </message>
     <message>
         <source>Rate per 1 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs für 1 %1</translation>
     </message>
     <message>
         <source>Error Number %1<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlernummer %1<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoppla!</translation>
     </message>
 </context>
 <context>
     <name>GridPrint</name>
     <message>
         <source>The printer reports an unusable pixel size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker meldet eine unbrauchbare Pixelgröße.</translation>
     </message>
     <message>
         <source>Printer is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker ist nicht verfügbar</translation>
     </message>
     <message>
         <source>Select a country</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie ein Land aus</translation>
     </message>
 </context>
 <context>
     <name>Hints</name>
     <message>
         <source>Print the filled Quorvane list and carry it with you</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken Sie die ausgefüllte Umrechnungstabelle und nehmen Sie sie mit</translation>
     </message>
     <message>
         <source>Origin Country Currency name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungsname des Ausgangslandes.</translation>
     </message>
     <message>
         <source>Destination Country Currency name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungsname des Ziellandes.</translation>
     </message>
     <message>
         <source>Origin Country ISO Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO-Code des Ausgangslandes.</translation>
     </message>
     <message>
         <source>Destination Country ISO Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO-Code des Ziellandes.</translation>
     </message>
     <message>
         <source>Currency Unit information for Origin Country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungseinheit des Ausgangslandes.</translation>
     </message>
     <message>
         <source>Currency Unit information for Destination Country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungseinheit des Ziellandes.</translation>
     </message>
     <message>
         <source>Choose origin country from this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie in dieser Liste das Ausgangsland</translation>
     </message>
     <message>
         <source>Choose destination country from this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie in dieser Liste das Zielland</translation>
     </message>
     <message>
         <source>Quorvane: rates of %1 — newer ones: quorvane-rates update</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane: Kurse vom %1 — neuere: quorvane-rates update</translation>
     </message>
     <message>
         <source>Quorvane - pick two countries, choose Calculate, then Print a chart to carry on your trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane – zwei Länder wählen, Berechnen, dann Drucken: eine Umrechnungstabelle für die Reise</translation>
     </message>
 </context>
 <context>
     <name>ProgramFolder</name>
     <message>
         <source>The folder %1 could not be made current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte nicht in den Ordner %1 gewechselt werden.</translation>
     </message>
     <message>
         <source>it is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein Verweis auf das nicht vorhandene Ziel %1</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich nicht um eine Datei</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer</translation>
     </message>
     <message>
         <source>The folder %1 for your own rate table could not be made; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 für Ihre eigene Kurstabelle konnte nicht angelegt werden; angezeigt werden die mitgelieferten Kurse, und Kurse, die Sie eingeben, werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Your rate table %1 cannot be used: %2; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kurstabelle %1 kann nicht verwendet werden: %2; angezeigt werden die mitgelieferten Kurse, und Kurse, die Sie eingeben, werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; angezeigt werden die mitgelieferten Kurse, und Kurse, die Sie eingeben, werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einf&amp;ügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>RateFile</name>
     <message>
         <source>it is not valid JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiges JSON (%1 bei Byte %2)</translation>
     </message>
     <message>
         <source>it carries no date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält kein Datum der Form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>it holds no rates per US dollar (no &quot;usd&quot; object)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Kurse je US-Dollar (kein Objekt „usd“)</translation>
     </message>
     <message>
         <source>the rate of %1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 ist keine Zahl</translation>
     </message>
     <message>
         <source>the rate of %1 is %2, not a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 ist %2 und damit keine positive Zahl</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer</translation>
     </message>
     <message>
         <source>it is neither the daily rates file (JSON) nor a Quorvane CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist weder die Tagesdatei der Kurse (JSON) noch eine CSV-Datei von Quorvane</translation>
     </message>
     <message>
         <source>a CSV file carries no date; give the date of its rates with --date YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CSV-Datei enthält kein Datum; geben Sie das Datum ihrer Kurse mit --date YYYY-MM-DD an</translation>
     </message>
     <message>
         <source>its rates are of %1, older than the table&apos;s of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse der Datei sind vom %1 und damit älter als die der Kurstabelle vom %2</translation>
     </message>
     <message>
         <source>it has no rate for any currency of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält für keine Währung der Kurstabelle einen Kurs</translation>
     </message>
 </context>
 <context>
     <name>RateTable</name>
     <message>
         <source>The rate table file &apos;%1&apos; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabellendatei &apos;%1&apos; wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The rate table file &apos;%1&apos; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabellendatei &apos;%1&apos; konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>
         <source>the rate table is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabelle ist schreibgeschützt</translation>
     </message>
     <message>
         <source>another program is using the rate table; close it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm verwendet die Kurstabelle; schließen Sie es und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner der Kurstabelle ist schreibgeschützt</translation>
     </message>
     <message>
         <source>the rate table could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabelle konnte nicht geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>The copy could not be written to</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Kopie</translation>
     </message>
     <message>
         <source>Could not read the rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Kurstabelle</translation>
     </message>
     <message>
         <source>Could not read or write the rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen oder Schreiben der Kurstabelle</translation>
     </message>
     <message>
         <source>The change could not be saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speichern der Änderung in</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could not be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; konnte nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; holds no usable rate table RATES: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; enthält keine verwendbare Kurstabelle RATES: %2</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; was left half-changed by a program that stopped while changing it, and it cannot be put right here because the file or its folder may not be written. Let someone who may write it run quorvane-rates show once, or copy the file together with &apos;%1-journal&apos; beside it into a folder you may write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabelle &apos;%1&apos; wurde von einem Programm, das mitten in einer Änderung beendet wurde, halb geändert hinterlassen und kann hier nicht repariert werden, weil die Datei oder ihr Ordner nicht geschrieben werden darf. Lassen Sie jemanden, der sie schreiben darf, einmal quorvane-rates show ausführen, oder kopieren Sie die Datei zusammen mit der daneben liegenden Datei &apos;%1-journal&apos; in einen Ordner, in den Sie schreiben dürfen.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; already exists; an existing rate table is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist bereits vorhanden; eine vorhandene Kurstabelle wird nie ersetzt.</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabelle &apos;%1&apos; ist nicht geöffnet.</translation>
     </message>
     <message>
         <source>this country</source>
-        <translation type="unfinished"></translation>
+        <translation>diesem Land</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; the rate of %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Zahl; der Kurs von %2 bleibt, wie er war.</translation>
     </message>
     <message>
         <source>The rate could not be saved: its record is no longer in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs konnte nicht gespeichert werden: Sein Datensatz ist nicht mehr in der Kurstabelle.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 konnte nicht gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>The rate could not be put back: its record is no longer in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs konnte nicht wiederhergestellt werden: Sein Datensatz ist nicht mehr in der Kurstabelle.</translation>
     </message>
     <message>
         <source>The rate of %1 was not typed; there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 wurde nicht eingegeben; es gibt nichts wiederherzustellen.</translation>
     </message>
     <message>
         <source>The rate of %1 was typed, but the rate it replaced is not known; type the rate you want instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 wurde eingegeben, aber der Kurs, den er ersetzt hat, ist nicht bekannt; geben Sie stattdessen den gewünschten Kurs ein.</translation>
     </message>
     <message>
         <source>The rate of %1 is no longer typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 gilt nicht mehr als eingegeben.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be put back: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 konnte nicht wiederhergestellt werden: %2.</translation>
     </message>
     <message>
         <source>There is no current record: the cursor is past the last rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen aktuellen Datensatz: Der Cursor steht hinter dem letzten Kurs.</translation>
     </message>
     <message>
         <source>There is no record before the first rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem ersten Kurs gibt es keinen Datensatz.</translation>
     </message>
     <message>
         <source>No country named &quot;%1&quot; is in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurstabelle enthält kein Land namens „%1“.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date of the calendar of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein Kalenderdatum der Form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>their date %1 lies in the future (today is %2); rates of the future do not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum der Kurse, %1, liegt in der Zukunft (heute: %2); Kurse aus der Zukunft gibt es nicht</translation>
     </message>
     <message>
         <source>its %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>its %1 holds text that looks like markup (&quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 enthält Text, der wie Markup aussieht („%2“)</translation>
     </message>
     <message>
         <source>its %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 ist länger als %2 Zeichen</translation>
     </message>
     <message>
         <source>%1 cannot be taken: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht übernommen werden: %2.</translation>
     </message>
     <message>
         <source>The new rates cannot be taken: %1. The rate table &apos;%2&apos; was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen Kurse können nicht übernommen werden: %1. Die Kurstabelle &apos;%2&apos; bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Row %1 (%2) of the new rates from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 (%2) der neuen Kurse aus %3</translation>
     </message>
     <message>
         <source>Row %1 of the new rates from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der neuen Kurse aus %2</translation>
     </message>
     <message>
         <source>%1. The rate table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Die Kurstabelle bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Your copy of the rate table &apos;%1&apos; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kopie der Kurstabelle &apos;%1&apos; konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>RateText</name>
     <message>
         <source>The amount is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag ist zu groß für die Anzeige.</translation>
     </message>
 </context>
 <context>
@@ -452,14 +455,14 @@ Original Rate of %2 will be entered.</source>
     <message>
         <source>d MMMM yyyy</source>
         <comment>date pattern</comment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -475,269 +478,289 @@ The window takes no arguments of its own.
 
 Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quorvane
+Öffnet das Fenster von Quorvane: Wählen Sie Ausgangs- und Zielland der Reise,
+wählen Sie Berechnen und drucken Sie eine Umrechnungstabelle zum Mitnehmen.
+Das Fenster nimmt selbst keine Argumente entgegen.
+
+  -h, --help     diese Hilfe anzeigen und beenden
+  --version      die Version anzeigen und beenden
+
+Kurse: quorvane-rates show | update (siehe quorvane-rates(1)); mehr in quorvane(1).
+</translation>
     </message>
     <message>
         <source>quorvane: no X or Wayland display: run it inside a desktop session.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorvane: keine X- oder Wayland-Anzeige: Starten Sie das Programm in einer Desktop-Sitzung.
+</translation>
     </message>
 </context>
 <context>
     <name>quorvane::AboutORVE</name>
     <message>
         <source>Copyright © 2025-2026 The Quorvane developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2025-2026 Die Quorvane-Entwickler</translation>
     </message>
     <message>
         <source>Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your travels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnet die Währungen von über 260 Ländern um. Druckt eine Umrechnungstabelle im Brieftaschenformat für Ihre Reisen.</translation>
     </message>
     <message>
         <source>Warning: this computer program is free software, released under the GNU General Public License, version 3 or (at your option) any later version. Copying or distributing this program, or any part of it, in a way that breaks that licence is not authorised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Dieses Programm ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version. Das Kopieren oder Weitergeben des Programms oder von Teilen davon unter Verletzung dieser Lizenz ist nicht gestattet.</translation>
     </message>
     <message>
         <source>About Quorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu Quorvane</translation>
     </message>
     <message>
         <source>Quorvane icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane-Symbol</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
 </context>
 <context>
     <name>quorvane::FrmConvert</name>
     <message>
         <source>Select Country to convert from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsland wählen:</translation>
     </message>
     <message>
         <source>Select Country to convert to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielland wählen:</translation>
     </message>
     <message>
         <source>Origin country</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsland</translation>
     </message>
     <message>
         <source>Destination country</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielland</translation>
     </message>
     <message>
         <source>Exchange rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurse</translation>
     </message>
     <message>
         <source>1 USD =</source>
-        <translation type="unfinished"></translation>
+        <translation>1 USD =</translation>
     </message>
     <message>
         <source>Conversion chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnungstabelle</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;rechnen</translation>
     </message>
     <message>
         <source>Internet &amp;Databank</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Internet-Datenbank</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs des Ausgangslandes gegenüber 1 USD. Geben Sie hier einen geänderten Kurs ein.</translation>
     </message>
     <message>
         <source>Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs des Ziellandes gegenüber 1 USD. Geben Sie hier einen geänderten Kurs ein.</translation>
     </message>
     <message>
         <source>Origin rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs des Ausgangslandes</translation>
     </message>
     <message>
         <source>Destination rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs des Ziellandes</translation>
     </message>
     <message>
         <source>Restore the rate it replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzten Kurs wiederherstellen</translation>
     </message>
     <message>
         <source>Restore the rate of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs vom %1 wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>quorvane::FrmMarquee</name>
     <message>
         <source>Thank you to everyone who made Quorvane: its developers, their families and friends who carried its charts on their travels and told us what was wrong with them, the testers, the keepers of the rate tables, and the many more whom there are far too many to thank here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Danke an alle, die Quorvane möglich gemacht haben: an seine Entwickler, an ihre Familien und Freunde, die seine Umrechnungstabellen auf Reisen dabeihatten und uns sagten, was daran nicht stimmte, an die Tester, an die Pfleger der Kurstabellen und an die vielen anderen, die hier unmöglich alle genannt werden können!</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Danksagung</translation>
     </message>
 </context>
 <context>
     <name>quorvane::HelpViewer</name>
     <message>
         <source>Quorvane keeps its help file, zelvik.hlp, in the folder that holds the program. Putting the file back there (reinstalling Quorvane does this) brings the help back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane bewahrt seine Hilfedatei zelvik.hlp im Ordner des Programms auf. Wenn Sie die Datei dorthin zurücklegen (eine Neuinstallation von Quorvane tut das), ist die Hilfe wieder da.</translation>
     </message>
     <message>
         <source>The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.
 
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 ist zu groß für die Anzeige: %2 MB, Quorvane zeigt höchstens %3 MB an.
+
+%4</translation>
     </message>
     <message>
         <source>The help file %1 was not found.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden.
+
+%2</translation>
     </message>
     <message>
         <source>The help file %1 could not be read: %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 konnte nicht gelesen werden: %2.
+
+%3</translation>
     </message>
     <message>
         <source>The help file %1 contains no help topics; it may be damaged.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 enthält keine Hilfethemen; sie ist möglicherweise beschädigt.
+
+%2</translation>
     </message>
     <message>
         <source>Quorvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Type the first few letters of the word you&apos;re looking for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die &amp;ersten Buchstaben des gesuchten Wortes ein:</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Type the &amp;words to find in the topics:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die zu suchenden &amp;Wörter ein:</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Themen</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Back to the topic shown before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum zuvor gezeigten Thema (Alt+Left)</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor</translation>
     </message>
     <message>
         <source>Forward to the topic shown next (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor zum danach gezeigten Thema (Alt+Right)</translation>
     </message>
     <message>
         <source>The topic “%1” is too large to show: it has a %2 of %3 characters, where Quorvane shows up to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema „%1“ ist zu groß für die Anzeige: Es enthält %2 mit %3 Zeichen, Quorvane zeigt höchstens %4 an.</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wort</translation>
     </message>
     <message>
         <source>paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Absatz</translation>
     </message>
     <message>
         <source>This topic is nested too deeply to be laid out; here is its text.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Thema ist zu tief verschachtelt, um es darzustellen; hier ist sein Text.
+
+</translation>
     </message>
     <message>
         <source>Quorvane Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane-Hilfe – %1</translation>
     </message>
 </context>
 <context>
     <name>quorvane::StatusPanels</name>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>Indicates if Num Lock key is on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt an, ob die Num-Taste eingeschaltet ist</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Quorvane icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane-Symbol</translation>
     </message>
 </context>
 </TS>
