@@ -277,7 +277,7 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>it has no rate for any currency of the table</source>
-        <translation>no tiene ningún tipo para las monedas de la tabla</translation>
+        <translation>no tiene tipo para ninguna moneda de la tabla</translation>
     </message>
 </context>
 <context>
@@ -404,7 +404,7 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>their date %1 lies in the future (today is %2); rates of the future do not exist</source>
-        <translation>su fecha, %1, es posterior a hoy (%2); no existen tipos del futuro</translation>
+        <translation>su fecha, %1, está en el futuro (hoy es %2); no existen tipos del futuro</translation>
     </message>
     <message>
         <source>its %1 holds a control character</source>
@@ -480,7 +480,7 @@ Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1)
 </source>
         <translation>Uso: quorvane
 Abre la ventana de Quorvane: elija el país desde el que viaja y el país al que
-viaja, elija Calcular e Imprimir para llevarse una tabla de conversión.
+viaja, elija Calcular y luego Imprimir para llevarse una tabla de conversión.
 La ventana no admite argumentos propios.
 
   -h, --help     muestra esta ayuda y termina
@@ -500,7 +500,7 @@ Tipos: quorvane-rates show | update (véase quorvane-rates(1)); más en quorvane
     <name>quorvane::AboutORVE</name>
     <message>
         <source>Copyright © 2025-2026 The Quorvane developers</source>
-        <translation>Copyright © 2025-2026 Los desarrolladores de Quorvane</translation>
+        <translation>Copyright © 2025-2026 Los autores de Quorvane</translation>
     </message>
     <message>
         <source>Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your travels.</source>
@@ -524,7 +524,7 @@ Tipos: quorvane-rates show | update (véase quorvane-rates(1)); más en quorvane
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Información del sistema...</translation>
+        <translation>&amp;Información...</translation>
     </message>
 </context>
 <context>
