@@ -5,56 +5,56 @@
     <name>AboutORVE</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>CardFooter</name>
     <message>
         <source>rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tipos del %1</translation>
     </message>
     <message>
         <source>both rates typed</source>
-        <translation type="unfinished"></translation>
+        <translation>ambos tipos introducidos</translation>
     </message>
     <message>
         <source>%1 rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo de %1 introducido</translation>
     </message>
     <message>
         <source>origin rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo de origen introducido</translation>
     </message>
     <message>
         <source>destination rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo de destino introducido</translation>
     </message>
 </context>
 <context>
     <name>CardPdf</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ChartGrid</name>
     <message>
         <source>A chart needs at least one row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tabla necesita al menos una fila.</translation>
     </message>
     <message>
         <source>A chart needs at least one column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tabla necesita al menos una columna.</translation>
     </message>
     <message>
         <source>Row %1 is outside the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 está fuera de la tabla.</translation>
     </message>
     <message>
         <source>Column %1 is outside the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna %1 está fuera de la tabla.</translation>
     </message>
 </context>
 <context>
@@ -63,388 +63,391 @@
         <source>Please check the Exchange Rate! You entered <byte value="xd"/>
 %1<byte value="xd"/>
 Original Rate of %2 will be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Compruebe el tipo de cambio! Ha introducido <byte value="xd"/>
+%1<byte value="xd"/>
+Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>You&apos;ve picked the same country for Origin and Destination. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha elegido el mismo país como origen y como destino. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Origin Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ha dejado en blanco la casilla del tipo del país de origen! Se introducirá el tipo de %1.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Destination Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ha dejado en blanco la casilla del tipo del país de destino! Se introducirá el tipo de %1.</translation>
     </message>
     <message>
         <source>Rate per 1 unit of the other currency…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo por 1 unidad de la otra moneda…</translation>
     </message>
     <message>
         <source>Rate per 1 %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo por 1 %1…</translation>
     </message>
     <message>
         <source>Rate per 1 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo por 1 %1</translation>
     </message>
     <message>
         <source>Error Number %1<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error número %1<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Vaya!</translation>
     </message>
 </context>
 <context>
     <name>GridPrint</name>
     <message>
         <source>The printer reports an unusable pixel size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora indica un tamaño de píxel que no se puede usar.</translation>
     </message>
     <message>
         <source>Printer is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no está disponible</translation>
     </message>
     <message>
         <source>Select a country</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un país</translation>
     </message>
 </context>
 <context>
     <name>Hints</name>
     <message>
         <source>Print the filled Quorvane list and carry it with you</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprima la tabla rellenada de Quorvane y llévela consigo</translation>
     </message>
     <message>
         <source>Origin Country Currency name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la moneda del país de origen.</translation>
     </message>
     <message>
         <source>Destination Country Currency name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la moneda del país de destino.</translation>
     </message>
     <message>
         <source>Origin Country ISO Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código ISO del país de origen.</translation>
     </message>
     <message>
         <source>Destination Country ISO Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código ISO del país de destino.</translation>
     </message>
     <message>
         <source>Currency Unit information for Origin Country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad monetaria del país de origen.</translation>
     </message>
     <message>
         <source>Currency Unit information for Destination Country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad monetaria del país de destino.</translation>
     </message>
     <message>
         <source>Choose origin country from this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el país de origen en esta lista</translation>
     </message>
     <message>
         <source>Choose destination country from this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el país de destino en esta lista</translation>
     </message>
     <message>
         <source>Quorvane: rates of %1 — newer ones: quorvane-rates update</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane: tipos del %1 — para otros más recientes: quorvane-rates update</translation>
     </message>
     <message>
         <source>Quorvane - pick two countries, choose Calculate, then Print a chart to carry on your trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane - elija dos países, elija Calcular y luego Imprimir para llevar la tabla de viaje</translation>
     </message>
 </context>
 <context>
     <name>ProgramFolder</name>
     <message>
         <source>The folder %1 could not be made current.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar a la carpeta %1.</translation>
     </message>
     <message>
         <source>it is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a %1, que no existe</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacía</translation>
     </message>
     <message>
         <source>The folder %1 for your own rate table could not be made; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta %1 para su propia tabla de tipos; se muestran los tipos que vienen con Quorvane y los tipos que introduzca no se guardarán.</translation>
     </message>
     <message>
         <source>Your rate table %1 cannot be used: %2; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar su tabla de tipos %1: %2; se muestran los tipos que vienen con Quorvane y los tipos que introduzca no se guardarán.</translation>
     </message>
     <message>
         <source>%1; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se muestran los tipos que vienen con Quorvane y los tipos que introduzca no se guardarán.</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>RateFile</name>
     <message>
         <source>it is not valid JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un JSON válido (%1 en el byte %2)</translation>
     </message>
     <message>
         <source>it carries no date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>no lleva ninguna fecha con el formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>it holds no rates per US dollar (no &quot;usd&quot; object)</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene tipos por dólar estadounidense (no hay ningún objeto &quot;usd&quot;)</translation>
     </message>
     <message>
         <source>the rate of %1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de %1 no es un número</translation>
     </message>
     <message>
         <source>the rate of %1 is %2, not a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de %1 es %2, que no es un número positivo</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is neither the daily rates file (JSON) nor a Quorvane CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es el archivo diario de tipos (JSON) ni un archivo CSV de Quorvane</translation>
     </message>
     <message>
         <source>a CSV file carries no date; give the date of its rates with --date YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo CSV no lleva fecha; indique la fecha de sus tipos con --date YYYY-MM-DD</translation>
     </message>
     <message>
         <source>its rates are of %1, older than the table&apos;s of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sus tipos son del %1, más antiguos que los de la tabla, del %2</translation>
     </message>
     <message>
         <source>it has no rate for any currency of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene tipo para ninguna moneda de la tabla</translation>
     </message>
 </context>
 <context>
     <name>RateTable</name>
     <message>
         <source>The rate table file &apos;%1&apos; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de la tabla de tipos &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The rate table file &apos;%1&apos; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo de la tabla de tipos &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
     <message>
         <source>the rate table is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla de tipos es de solo lectura</translation>
     </message>
     <message>
         <source>another program is using the rate table; close it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está usando la tabla de tipos; ciérrelo e inténtelo de nuevo</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta es de solo lectura</translation>
     </message>
     <message>
         <source>the rate table could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir en la tabla de tipos (%1)</translation>
     </message>
     <message>
         <source>The copy could not be written to</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en la copia</translation>
     </message>
     <message>
         <source>Could not read the rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la tabla de tipos</translation>
     </message>
     <message>
         <source>Could not read or write the rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer o escribir la tabla de tipos</translation>
     </message>
     <message>
         <source>The change could not be saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el cambio en</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could not be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear &apos;%1&apos;: %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; holds no usable rate table RATES: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no contiene ninguna tabla de tipos RATES que se pueda usar: %2</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; was left half-changed by a program that stopped while changing it, and it cannot be put right here because the file or its folder may not be written. Let someone who may write it run quorvane-rates show once, or copy the file together with &apos;%1-journal&apos; beside it into a folder you may write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa que se detuvo mientras modificaba la tabla de tipos &apos;%1&apos; la dejó modificada a medias, y aquí no se puede reparar porque no hay permiso para escribir en el archivo o en su carpeta. Pida a alguien con ese permiso que ejecute una vez quorvane-rates show, o copie el archivo junto con &apos;%1-journal&apos;, que está a su lado, en una carpeta en la que pueda escribir.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; already exists; an existing rate table is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ya existe; una tabla de tipos existente nunca se sustituye.</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de tipos &apos;%1&apos; no está abierta.</translation>
     </message>
     <message>
         <source>this country</source>
-        <translation type="unfinished"></translation>
+        <translation>este país</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; the rate of %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número; el tipo de %2 no se ha modificado.</translation>
     </message>
     <message>
         <source>The rate could not be saved: its record is no longer in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el tipo: su registro ya no está en la tabla de tipos.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el tipo de %1: %2.</translation>
     </message>
     <message>
         <source>The rate could not be put back: its record is no longer in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar el tipo: su registro ya no está en la tabla de tipos.</translation>
     </message>
     <message>
         <source>The rate of %1 was not typed; there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de %1 no se había introducido; no hay nada que restaurar.</translation>
     </message>
     <message>
         <source>The rate of %1 was typed, but the rate it replaced is not known; type the rate you want instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de %1 se introdujo, pero no se sabe a qué tipo sustituyó; escriba en su lugar el tipo que desee.</translation>
     </message>
     <message>
         <source>The rate of %1 is no longer typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de %1 ya no cuenta como introducido.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be put back: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar el tipo de %1: %2.</translation>
     </message>
     <message>
         <source>There is no current record: the cursor is past the last rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro actual: el cursor está más allá del último tipo.</translation>
     </message>
     <message>
         <source>There is no record before the first rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro antes del primer tipo.</translation>
     </message>
     <message>
         <source>No country named &quot;%1&quot; is in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún país llamado &quot;%1&quot; en la tabla de tipos.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date of the calendar of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es una fecha del calendario con el formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>their date %1 lies in the future (today is %2); rates of the future do not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>su fecha, %1, está en el futuro (hoy es %2); no existen tipos del futuro</translation>
     </message>
     <message>
         <source>its %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>su campo %1 contiene un carácter de control</translation>
     </message>
     <message>
         <source>its %1 holds text that looks like markup (&quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>su campo %1 contiene texto que parece lenguaje de marcado (&quot;%2&quot;)</translation>
     </message>
     <message>
         <source>its %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>su campo %1 tiene más de %2 caracteres</translation>
     </message>
     <message>
         <source>%1 cannot be taken: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede aceptar: %2.</translation>
     </message>
     <message>
         <source>The new rates cannot be taken: %1. The rate table &apos;%2&apos; was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden aceptar los tipos nuevos: %1. La tabla de tipos &apos;%2&apos; no se ha modificado.</translation>
     </message>
     <message>
         <source>Row %1 (%2) of the new rates from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 (%2) de los tipos nuevos procedentes de %3</translation>
     </message>
     <message>
         <source>Row %1 of the new rates from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 de los tipos nuevos procedentes de %2</translation>
     </message>
     <message>
         <source>%1. The rate table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. La tabla de tipos no se ha modificado.</translation>
     </message>
     <message>
         <source>Your copy of the rate table &apos;%1&apos; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear su copia de la tabla de tipos &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
     <name>RateText</name>
     <message>
         <source>The amount is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe es demasiado grande para mostrarlo.</translation>
     </message>
 </context>
 <context>
@@ -452,14 +455,14 @@ Original Rate of %2 will be entered.</source>
     <message>
         <source>d MMMM yyyy</source>
         <comment>date pattern</comment>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del sistema no está disponible en este momento</translation>
     </message>
 </context>
 <context>
@@ -475,269 +478,289 @@ The window takes no arguments of its own.
 
 Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quorvane
+Abre la ventana de Quorvane: elija el país desde el que viaja y el país al que
+viaja, elija Calcular y luego Imprimir para llevarse una tabla de conversión.
+La ventana no admite argumentos propios.
+
+  -h, --help     muestra esta ayuda y termina
+  --version      muestra la versión y termina
+
+Tipos: quorvane-rates show | update (véase quorvane-rates(1)); más en quorvane(1).
+</translation>
     </message>
     <message>
         <source>quorvane: no X or Wayland display: run it inside a desktop session.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorvane: no hay ninguna pantalla X ni Wayland: ejecútelo dentro de una sesión de escritorio.
+</translation>
     </message>
 </context>
 <context>
     <name>quorvane::AboutORVE</name>
     <message>
         <source>Copyright © 2025-2026 The Quorvane developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2025-2026 Los autores de Quorvane</translation>
     </message>
     <message>
         <source>Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your travels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierta las monedas de más de 260 países. Imprima una tabla de conversión de bolsillo para llevarla en sus viajes.</translation>
     </message>
     <message>
         <source>Warning: this computer program is free software, released under the GNU General Public License, version 3 or (at your option) any later version. Copying or distributing this program, or any part of it, in a way that breaks that licence is not authorised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: este programa es software libre, publicado bajo la Licencia Pública General de GNU, versión 3 o (a su elección) cualquier versión posterior. No está autorizado copiar ni distribuir este programa, ni ninguna parte de él, de forma que se infrinja esa licencia.</translation>
     </message>
     <message>
         <source>About Quorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quorvane</translation>
     </message>
     <message>
         <source>Quorvane icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de Quorvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información...</translation>
     </message>
 </context>
 <context>
     <name>quorvane::FrmConvert</name>
     <message>
         <source>Select Country to convert from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el país de origen:</translation>
     </message>
     <message>
         <source>Select Country to convert to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el país de destino:</translation>
     </message>
     <message>
         <source>Origin country</source>
-        <translation type="unfinished"></translation>
+        <translation>País de origen</translation>
     </message>
     <message>
         <source>Destination country</source>
-        <translation type="unfinished"></translation>
+        <translation>País de destino</translation>
     </message>
     <message>
         <source>Exchange rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de cambio</translation>
     </message>
     <message>
         <source>1 USD =</source>
-        <translation type="unfinished"></translation>
+        <translation>1 USD =</translation>
     </message>
     <message>
         <source>Conversion chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de conversión</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>Internet &amp;Databank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banco de &amp;datos en Internet</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas de ayuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cambio del país de origen frente a 1 USD. Escriba aquí un tipo nuevo.</translation>
     </message>
     <message>
         <source>Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cambio del país de destino frente a 1 USD. Escriba aquí un tipo nuevo.</translation>
     </message>
     <message>
         <source>Origin rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de origen</translation>
     </message>
     <message>
         <source>Destination rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de destino</translation>
     </message>
     <message>
         <source>Restore the rate it replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar el tipo anterior</translation>
     </message>
     <message>
         <source>Restore the rate of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar el tipo del %1</translation>
     </message>
 </context>
 <context>
     <name>quorvane::FrmMarquee</name>
     <message>
         <source>Thank you to everyone who made Quorvane: its developers, their families and friends who carried its charts on their travels and told us what was wrong with them, the testers, the keepers of the rate tables, and the many more whom there are far too many to thank here!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Gracias a todos los que hicieron Quorvane: sus desarrolladores, sus familiares y amigos, que llevaron sus tablas en sus viajes y nos contaron qué fallaba en ellas, quienes lo probaron, quienes mantienen las tablas de tipos y muchos más, demasiados para darles las gracias aquí!</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
 </context>
 <context>
     <name>quorvane::HelpViewer</name>
     <message>
         <source>Quorvane keeps its help file, zelvik.hlp, in the folder that holds the program. Putting the file back there (reinstalling Quorvane does this) brings the help back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane guarda su archivo de ayuda, zelvik.hlp, en la carpeta que contiene el programa. Si vuelve a colocar allí el archivo (al reinstalar Quorvane se coloca), la ayuda vuelve a estar disponible.</translation>
     </message>
     <message>
         <source>The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.
 
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda %1 es demasiado grande para mostrarlo: ocupa %2 MB y Quorvane muestra hasta %3 MB.
+
+%4</translation>
     </message>
     <message>
         <source>The help file %1 was not found.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de ayuda %1.
+
+%2</translation>
     </message>
     <message>
         <source>The help file %1 could not be read: %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de ayuda %1: %2.
+
+%3</translation>
     </message>
     <message>
         <source>The help file %1 contains no help topics; it may be damaged.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda %1 no contiene ningún tema de ayuda; puede estar dañado.
+
+%2</translation>
     </message>
     <message>
         <source>Quorvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quorvane</translation>
     </message>
     <message>
         <source>&amp;Type the first few letters of the word you&apos;re looking for:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escriba las primeras letras de la palabra que busca:</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Type the &amp;words to find in the topics:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba las &amp;palabras que quiere buscar en los temas:</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas encontrados</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Back to the topic shown before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver al tema mostrado antes (Alt+Left)</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Forward to the topic shown next (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar al tema siguiente (Alt+Right)</translation>
     </message>
     <message>
         <source>The topic “%1” is too large to show: it has a %2 of %3 characters, where Quorvane shows up to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tema “%1” es demasiado grande para mostrarlo: tiene %2 de %3 caracteres y Quorvane muestra hasta %4.</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>una palabra</translation>
     </message>
     <message>
         <source>paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>un párrafo</translation>
     </message>
     <message>
         <source>This topic is nested too deeply to be laid out; here is its text.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Este tema tiene demasiados niveles anidados para mostrarlo con formato; este es su texto.
+
+</translation>
     </message>
     <message>
         <source>Quorvane Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quorvane - %1</translation>
     </message>
 </context>
 <context>
     <name>quorvane::StatusPanels</name>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>Indicates if Num Lock key is on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica si la tecla Num Lock está activada o desactivada</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencia</translation>
     </message>
     <message>
         <source>Quorvane icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de Quorvane</translation>
     </message>
 </context>
 </TS>
