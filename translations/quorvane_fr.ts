@@ -5,56 +5,56 @@
     <name>AboutORVE</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>CardFooter</name>
     <message>
         <source>rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>taux du %1</translation>
     </message>
     <message>
         <source>both rates typed</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux taux saisis</translation>
     </message>
     <message>
         <source>%1 rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>taux %1 saisi</translation>
     </message>
     <message>
         <source>origin rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>taux d&apos;origine saisi</translation>
     </message>
     <message>
         <source>destination rate typed</source>
-        <translation type="unfinished"></translation>
+        <translation>taux de destination saisi</translation>
     </message>
 </context>
 <context>
     <name>CardPdf</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>ChartGrid</name>
     <message>
         <source>A chart needs at least one row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tableau doit avoir au moins une ligne.</translation>
     </message>
     <message>
         <source>A chart needs at least one column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tableau doit avoir au moins une colonne.</translation>
     </message>
     <message>
         <source>Row %1 is outside the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 est en dehors du tableau.</translation>
     </message>
     <message>
         <source>Column %1 is outside the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne %1 est en dehors du tableau.</translation>
     </message>
 </context>
 <context>
@@ -63,388 +63,391 @@
         <source>Please check the Exchange Rate! You entered <byte value="xd"/>
 %1<byte value="xd"/>
 Original Rate of %2 will be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier le taux de change ! Vous avez saisi <byte value="xd"/>
+%1<byte value="xd"/>
+Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>You&apos;ve picked the same country for Origin and Destination. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi le même pays comme origine et comme destination. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Origin Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez laissé vide le champ de taux du pays d&apos;origine ! Le taux de %1 sera saisi à votre place.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Destination Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez laissé vide le champ de taux du pays de destination ! Le taux de %1 sera saisi à votre place.</translation>
     </message>
     <message>
         <source>Rate per 1 unit of the other currency…</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux pour 1 unité de l&apos;autre devise…</translation>
     </message>
     <message>
         <source>Rate per 1 %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux pour 1 %1…</translation>
     </message>
     <message>
         <source>Rate per 1 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux pour 1 %1</translation>
     </message>
     <message>
         <source>Error Number %1<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur numéro %1<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oups !</translation>
     </message>
 </context>
 <context>
     <name>GridPrint</name>
     <message>
         <source>The printer reports an unusable pixel size.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante indique une taille de pixel inutilisable.</translation>
     </message>
     <message>
         <source>Printer is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;est pas disponible</translation>
     </message>
     <message>
         <source>Select a country</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un pays</translation>
     </message>
 </context>
 <context>
     <name>Hints</name>
     <message>
         <source>Print the filled Quorvane list and carry it with you</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimez le tableau Quorvane rempli et emportez-le</translation>
     </message>
     <message>
         <source>Origin Country Currency name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la devise du pays d&apos;origine.</translation>
     </message>
     <message>
         <source>Destination Country Currency name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la devise du pays de destination.</translation>
     </message>
     <message>
         <source>Origin Country ISO Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ISO de la devise du pays d&apos;origine.</translation>
     </message>
     <message>
         <source>Destination Country ISO Code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ISO de la devise du pays de destination.</translation>
     </message>
     <message>
         <source>Currency Unit information for Origin Country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité monétaire du pays d&apos;origine.</translation>
     </message>
     <message>
         <source>Currency Unit information for Destination Country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité monétaire du pays de destination.</translation>
     </message>
     <message>
         <source>Choose origin country from this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le pays d&apos;origine dans cette liste</translation>
     </message>
     <message>
         <source>Choose destination country from this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le pays de destination dans cette liste</translation>
     </message>
     <message>
         <source>Quorvane: rates of %1 — newer ones: quorvane-rates update</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane : taux du %1 — plus récents : quorvane-rates update</translation>
     </message>
     <message>
         <source>Quorvane - pick two countries, choose Calculate, then Print a chart to carry on your trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane - choisissez deux pays, puis Calculer, puis Imprimer : un tableau à emporter en voyage</translation>
     </message>
 </context>
 <context>
     <name>ProgramFolder</name>
     <message>
         <source>The folder %1 could not be made current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;a pas pu devenir le dossier courant.</translation>
     </message>
     <message>
         <source>it is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien vers %1, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est vide</translation>
     </message>
     <message>
         <source>The folder %1 for your own rate table could not be made; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 destiné à votre propre table des taux n&apos;a pas pu être créé ; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
     </message>
     <message>
         <source>Your rate table %1 cannot be used: %2; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre table des taux %1 est inutilisable : %2 ; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
     </message>
     <message>
         <source>%1; showing the shipped rates, and rates you type are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>RateFile</name>
     <message>
         <source>it is not valid JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du JSON valide (%1 à l&apos;octet %2)</translation>
     </message>
     <message>
         <source>it carries no date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucune date au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>it holds no rates per US dollar (no &quot;usd&quot; object)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun taux par dollar américain (pas d&apos;objet &quot;usd&quot;)</translation>
     </message>
     <message>
         <source>the rate of %1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux de %1 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the rate of %1 is %2, not a positive number</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux de %1 vaut %2, ce qui n&apos;est pas un nombre positif</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is neither the daily rates file (JSON) nor a Quorvane CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est ni le fichier des taux du jour (JSON) ni un fichier CSV de Quorvane</translation>
     </message>
     <message>
         <source>a CSV file carries no date; give the date of its rates with --date YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier CSV ne contient pas de date ; indiquez la date de ses taux avec --date YYYY-MM-DD</translation>
     </message>
     <message>
         <source>its rates are of %1, older than the table&apos;s of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ses taux datent du %1, ils sont plus anciens que ceux de la table, qui datent du %2</translation>
     </message>
     <message>
         <source>it has no rate for any currency of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient de taux pour aucune devise de la table</translation>
     </message>
 </context>
 <context>
     <name>RateTable</name>
     <message>
         <source>The rate table file &apos;%1&apos; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la table des taux &apos;%1&apos; est introuvable.</translation>
     </message>
     <message>
         <source>The rate table file &apos;%1&apos; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la table des taux &apos;%1&apos; n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>the rate table is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>la table des taux est en lecture seule</translation>
     </message>
     <message>
         <source>another program is using the rate table; close it and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme utilise la table des taux ; fermez-le et réessayez</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier est en lecture seule</translation>
     </message>
     <message>
         <source>the rate table could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la table des taux n&apos;a pas pu être écrite (%1)</translation>
     </message>
     <message>
         <source>The copy could not be written to</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie n&apos;a pas pu être écrite dans</translation>
     </message>
     <message>
         <source>Could not read the rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la table des taux</translation>
     </message>
     <message>
         <source>Could not read or write the rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire ou d&apos;écrire la table des taux</translation>
     </message>
     <message>
         <source>The change could not be saved in</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification n&apos;a pas pu être enregistrée dans</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could not be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être créé : %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; holds no usable rate table RATES: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier &apos;%1&apos; ne contient pas de table des taux RATES utilisable : %2</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; was left half-changed by a program that stopped while changing it, and it cannot be put right here because the file or its folder may not be written. Let someone who may write it run quorvane-rates show once, or copy the file together with &apos;%1-journal&apos; beside it into a folder you may write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des taux &apos;%1&apos; est restée à moitié modifiée par un programme qui s&apos;est arrêté pendant qu&apos;il la modifiait, et elle ne peut pas être réparée ici, car le fichier ou son dossier ne peut pas être modifié. Demandez à une personne qui a le droit de le modifier de lancer une fois quorvane-rates show, ou copiez le fichier avec le fichier &apos;%1-journal&apos; situé à côté dans un dossier où vous pouvez écrire.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; already exists; an existing rate table is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier &apos;%1&apos; existe déjà ; une table des taux existante n&apos;est jamais remplacée.</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des taux &apos;%1&apos; n&apos;est pas ouverte.</translation>
     </message>
     <message>
         <source>this country</source>
-        <translation type="unfinished"></translation>
+        <translation>ce pays</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; the rate of %2 was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre ; le taux de %2 n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The rate could not be saved: its record is no longer in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux n&apos;a pas pu être enregistré : sa ligne ne figure plus dans la table des taux.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de %1 n&apos;a pas pu être enregistré : %2.</translation>
     </message>
     <message>
         <source>The rate could not be put back: its record is no longer in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux n&apos;a pas pu être rétabli : sa ligne ne figure plus dans la table des taux.</translation>
     </message>
     <message>
         <source>The rate of %1 was not typed; there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de %1 n&apos;a pas été saisi ; il n&apos;y a rien à rétablir.</translation>
     </message>
     <message>
         <source>The rate of %1 was typed, but the rate it replaced is not known; type the rate you want instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de %1 a été saisi, mais le taux qu&apos;il a remplacé est inconnu ; saisissez plutôt le taux voulu.</translation>
     </message>
     <message>
         <source>The rate of %1 is no longer typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de %1 ne compte plus comme saisi.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be put back: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de %1 n&apos;a pas pu être rétabli : %2.</translation>
     </message>
     <message>
         <source>There is no current record: the cursor is past the last rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de ligne courante : le curseur est après le dernier taux.</translation>
     </message>
     <message>
         <source>There is no record before the first rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de ligne avant le premier taux.</translation>
     </message>
     <message>
         <source>No country named &quot;%1&quot; is in the rate table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun pays nommé « %1 » ne figure dans la table des taux.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date of the calendar of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une date du calendrier au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>their date %1 lies in the future (today is %2); rates of the future do not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>leur date, %1, est dans l&apos;avenir (nous sommes le %2) ; il n&apos;existe pas de taux à venir</translation>
     </message>
     <message>
         <source>its %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ %1 contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>its %1 holds text that looks like markup (&quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ %1 contient du texte qui ressemble à du balisage (« %2 »)</translation>
     </message>
     <message>
         <source>its %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ %1 dépasse %2 caractères</translation>
     </message>
     <message>
         <source>%1 cannot be taken: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être acceptée : %2.</translation>
     </message>
     <message>
         <source>The new rates cannot be taken: %1. The rate table &apos;%2&apos; was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux taux ne peuvent pas être acceptés : %1. La table des taux &apos;%2&apos; n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>Row %1 (%2) of the new rates from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 (%2) des nouveaux taux provenant de %3</translation>
     </message>
     <message>
         <source>Row %1 of the new rates from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 des nouveaux taux provenant de %2</translation>
     </message>
     <message>
         <source>%1. The rate table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. La table des taux n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>Your copy of the rate table &apos;%1&apos; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre copie de la table des taux &apos;%1&apos; n&apos;a pas pu être créée : %2</translation>
     </message>
 </context>
 <context>
     <name>RateText</name>
     <message>
         <source>The amount is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant est trop grand pour être affiché.</translation>
     </message>
 </context>
 <context>
@@ -452,14 +455,14 @@ Original Rate of %2 will be entered.</source>
     <message>
         <source>d MMMM yyyy</source>
         <comment>date pattern</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
@@ -475,269 +478,289 @@ The window takes no arguments of its own.
 
 Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quorvane
+Ouvre la fenêtre de Quorvane : choisissez le pays d&apos;où vous partez et celui
+où vous allez, puis Calculer, puis Imprimer : un tableau à emporter en voyage.
+La fenêtre elle-même n&apos;accepte aucun argument.
+
+  -h, --help     afficher cette aide et quitter
+  --version      afficher la version et quitter
+
+Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1).
+</translation>
     </message>
     <message>
         <source>quorvane: no X or Wayland display: run it inside a desktop session.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorvane : aucun affichage X ou Wayland ; lancez le programme dans une session de bureau.
+</translation>
     </message>
 </context>
 <context>
     <name>quorvane::AboutORVE</name>
     <message>
         <source>Copyright © 2025-2026 The Quorvane developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2025-2026 Les développeurs de Quorvane</translation>
     </message>
     <message>
         <source>Convert the currencies of over 260 countries. Print a wallet size currency chart to carry with you on your travels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertissez les devises de plus de 260 pays. Imprimez un tableau de change au format portefeuille à emporter en voyage.</translation>
     </message>
     <message>
         <source>Warning: this computer program is free software, released under the GNU General Public License, version 3 or (at your option) any later version. Copying or distributing this program, or any part of it, in a way that breaks that licence is not authorised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : ce programme est un logiciel libre, publié sous la licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure. Toute copie ou distribution de ce programme, en tout ou en partie, qui enfreint cette licence est interdite.</translation>
     </message>
     <message>
         <source>About Quorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quorvane</translation>
     </message>
     <message>
         <source>Quorvane icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Quorvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Système...</translation>
     </message>
 </context>
 <context>
     <name>quorvane::FrmConvert</name>
     <message>
         <source>Select Country to convert from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le pays d&apos;origine :</translation>
     </message>
     <message>
         <source>Select Country to convert to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le pays de destination :</translation>
     </message>
     <message>
         <source>Origin country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays d&apos;origine</translation>
     </message>
     <message>
         <source>Destination country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays de destination</translation>
     </message>
     <message>
         <source>Exchange rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de change</translation>
     </message>
     <message>
         <source>1 USD =</source>
-        <translation type="unfinished"></translation>
+        <translation>1 USD =</translation>
     </message>
     <message>
         <source>Conversion chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau de conversion</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>Internet &amp;Databank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque de &amp;données Internet</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubriques d&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Origin Country Exchange Rate versus 1 USD. Enter changes to Rate here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de change du pays d&apos;origine pour 1 USD. Saisissez ici un nouveau taux.</translation>
     </message>
     <message>
         <source>Destination Country Exchange Rate versus 1 USD. Enter changes to Rate here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de change du pays de destination pour 1 USD. Saisissez ici un nouveau taux.</translation>
     </message>
     <message>
         <source>Origin rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;origine</translation>
     </message>
     <message>
         <source>Destination rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de destination</translation>
     </message>
     <message>
         <source>Restore the rate it replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le taux remplacé</translation>
     </message>
     <message>
         <source>Restore the rate of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le taux du %1</translation>
     </message>
 </context>
 <context>
     <name>quorvane::FrmMarquee</name>
     <message>
         <source>Thank you to everyone who made Quorvane: its developers, their families and friends who carried its charts on their travels and told us what was wrong with them, the testers, the keepers of the rate tables, and the many more whom there are far too many to thank here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci à toutes celles et à tous ceux qui ont fait Quorvane : ses développeurs, leurs familles et leurs amis qui ont emporté ses tableaux en voyage et nous ont dit ce qui n&apos;allait pas, les testeurs, les gardiens des tables des taux, et tous les autres, bien trop nombreux pour être remerciés ici !</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
 </context>
 <context>
     <name>quorvane::HelpViewer</name>
     <message>
         <source>Quorvane keeps its help file, zelvik.hlp, in the folder that holds the program. Putting the file back there (reinstalling Quorvane does this) brings the help back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane garde son fichier d&apos;aide, zelvik.hlp, dans le dossier du programme. Remettre le fichier à cet endroit (une réinstallation de Quorvane le fait) rétablit l&apos;aide.</translation>
     </message>
     <message>
         <source>The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.
 
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;aide %1 est trop volumineux pour être affiché : %2 Mo, alors que Quorvane en affiche au plus %3 Mo.
+
+%4</translation>
     </message>
     <message>
         <source>The help file %1 was not found.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;aide %1 est introuvable.
+
+%2</translation>
     </message>
     <message>
         <source>The help file %1 could not be read: %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;aide %1 n&apos;a pas pu être lu : %2.
+
+%3</translation>
     </message>
     <message>
         <source>The help file %1 contains no help topics; it may be damaged.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;aide %1 ne contient aucune rubrique d&apos;aide ; il est peut-être endommagé.
+
+%2</translation>
     </message>
     <message>
         <source>Quorvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quorvane</translation>
     </message>
     <message>
         <source>&amp;Type the first few letters of the word you&apos;re looking for:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tapez les premières lettres du mot recherché :</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Type the &amp;words to find in the topics:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez les &amp;mots à chercher dans les rubriques :</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriques trouvées</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubrique</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Back to the topic shown before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à la rubrique affichée auparavant (Alt+Left)</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Forward to the topic shown next (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la rubrique affichée ensuite (Alt+Right)</translation>
     </message>
     <message>
         <source>The topic “%1” is too large to show: it has a %2 of %3 characters, where Quorvane shows up to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rubrique « %1 » est trop volumineuse pour être affichée : elle contient un %2 de %3 caractères, alors que Quorvane en affiche au plus %4.</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>mot</translation>
     </message>
     <message>
         <source>paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>paragraphe</translation>
     </message>
     <message>
         <source>This topic is nested too deeply to be laid out; here is its text.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cette rubrique est trop imbriquée pour être mise en page ; voici son texte.
+
+</translation>
     </message>
     <message>
         <source>Quorvane Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quorvane - %1</translation>
     </message>
 </context>
 <context>
     <name>quorvane::StatusPanels</name>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>Indicates if Num Lock key is on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique si la touche Num Lock est activée ou non</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indication</translation>
     </message>
     <message>
         <source>Quorvane icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Quorvane</translation>
     </message>
 </context>
 </TS>
