@@ -409,7 +409,8 @@ private slots:
                                       {"Converter", "You've left the Destination Country Rate Area blank! The Rate of %1 will be entered for you."},
                                       {"Converter", "Please check the Exchange Rate! You entered \r\n%1\r\nOriginal Rate of %2 will be entered."},
                                       {"GridPrint", kSelectACountry}, {"GridPrint", kPrinterNotAvailable}, {"SysInfo", kSysInfoUnavailable}}) {
-                QString shownStart = QCoreApplication::translate(context, m).section('%', 0, 0);  // up to what varies
+                // Up to what varies; a page's plain text has plain spaces for no-break ones.
+                QString shownStart = QCoreApplication::translate(context, m).section('%', 0, 0).replace(QChar::Nbsp, ' ');
                 shownStart = shownStart.left(shownStart.indexOf('!') + 1 ? shownStart.indexOf('!') + 1 : shownStart.size()).trimmed();
                 QVERIFY2(all.contains(shownStart), qPrintable(QString(lang) + ": " + shownStart));
             }
