@@ -1,6 +1,7 @@
 // Window load: the program folder, the two country lists, the grid's layout and
 // the state of a window on which nothing has been chosen yet.
 #include "converter/Converter.h"
+#include "data/LocalNames.h"
 
 namespace quorvane {
 
@@ -21,24 +22,34 @@ void skipOnFailure(F&& step) {
 }  // namespace
 
 // Walks the cursor from its first record to end of table, reading each
-// Country. The names read stay in `names` when the walk fails part-way; a cursor
-// that cannot be read throws instead of answering the end-of-table test, so the
-// walk cannot run on forever.
-void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names) {
+// Country, or with rows, what each name in the user's language is made of. What
+// was read stays when the walk fails part-way; a cursor that cannot be read
+// throws instead of answering the end-of-table test, so the walk cannot run on forever.
+void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<RateRecord>* rows) {
     cursor.refresh();
     cursor.moveFirst();
-    cursor.readCountriesToEnd(names);
+    if (rows)
+        cursor.readNamesToEnd(*rows);
+    else
+        cursor.readCountriesToEnd(names);
 }
 
 void Converter::fillList(RecordCursor& cursor, ListId list) {
-    std::vector<std::string> names;
+    std::vector<std::string> names, shown;
+    // English reads the names alone, as it always has: start-up costs no more for it.
+    std::vector<RateRecord> rows;
+    const bool translated = names_ && !names_->asStored();
+    auto hand = [&] {
+        for (RateRecord& r : rows) shown.push_back(names_->country(r)), names.push_back(std::move(r.country));
+        view_.setCountries(list, std::move(names), std::move(shown));
+    };
     try {
-        walkCountries(cursor, names);
+        walkCountries(cursor, names, translated ? &rows : nullptr);
     } catch (...) {
-        view_.setCountries(list, std::move(names));
+        hand();
         throw;
     }
-    view_.setCountries(list, std::move(names));
+    hand();
 }
 
 void Converter::applyStartupLayout(GridOps& grid) {
