@@ -2,6 +2,7 @@
 #include "rates/RatesCommand.h"
 
 #include "platform/CardPdf.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     const QLocale locale = QLocale::system();  // read as the window reads its rate boxes
     context.format = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
                       locale.negativeSign().toStdString()};
+    context.language = quorvane::uiLanguage();
     context.writePdf = [](const QString& file, const quorvane::CardCells& cells, const std::string& footer) {
         quorvane::writeCardPdf(file, cells, footer);
     };
