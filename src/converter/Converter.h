@@ -81,7 +81,7 @@ public:
     bool originChosenYet() const { return view_.rateBoxVisible(RateBox::Origin); }
 
 private:
-    void walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<RateRecord>* rows);
+    void walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<std::string>* shown);
     // The current record's name as the lists show it; `stored` when there is none.
     std::string shownName(const RecordCursor& cursor, const std::string& stored) const;
     void fillList(RecordCursor& cursor, ListId list);

@@ -22,34 +22,34 @@ void skipOnFailure(F&& step) {
 }  // namespace
 
 // Walks the cursor from its first record to end of table, reading each
-// Country, or with rows, what each name in the user's language is made of. What
-// was read stays when the walk fails part-way; a cursor that cannot be read
-// throws instead of answering the end-of-table test, so the walk cannot run on forever.
-void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<RateRecord>* rows) {
+// Country, and with `shown` each name in the user's language (empty for a row
+// without a country code: its stored name) in the same walk. What was read
+// stays when the walk fails part-way; a cursor that cannot be read throws
+// instead of answering the end-of-table test, so the walk cannot run on forever.
+void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<std::string>* shown) {
     cursor.refresh();
     cursor.moveFirst();
-    if (rows)
-        cursor.readNamesToEnd(*rows);
-    else
+    if (!shown) {
         cursor.readCountriesToEnd(names);
+        return;
+    }
+    cursor.readNamesToEnd([&](RateRecord& r) {
+        shown->push_back(r.alpha2.empty() ? std::string() : names_->country(r));
+        names.push_back(std::move(r.country));
+    });
 }
 
 void Converter::fillList(RecordCursor& cursor, ListId list) {
     std::vector<std::string> names, shown;
     // English reads the names alone, as it always has: start-up costs no more for it.
-    std::vector<RateRecord> rows;
     const bool translated = names_ && !names_->asStored();
-    auto hand = [&] {
-        for (RateRecord& r : rows) shown.push_back(names_->country(r)), names.push_back(std::move(r.country));
-        view_.setCountries(list, std::move(names), std::move(shown));
-    };
     try {
-        walkCountries(cursor, names, translated ? &rows : nullptr);
+        walkCountries(cursor, names, translated ? &shown : nullptr);
     } catch (...) {
-        hand();
+        view_.setCountries(list, std::move(names), std::move(shown));
         throw;
     }
-    hand();
+    view_.setCountries(list, std::move(names), std::move(shown));
 }
 
 void Converter::applyStartupLayout(GridOps& grid) {

@@ -72,13 +72,14 @@ public:
         }
     }
 
-    // The same walk, keeping of each record what its name in the user's
-    // language is made of: Country, Description, CODE and Alpha2.
-    virtual void readNamesToEnd(std::vector<RateRecord>& rows) {
+    // The same walk, handing `each` record's Country, Description, CODE and
+    // Alpha2 (what its name in the user's language is made of) as it passes;
+    // `each` may take the fields it is handed.
+    virtual void readNamesToEnd(const std::function<void(RateRecord&)>& each) {
         while (!eof()) {
-            auto rec = current();
+            RateRecord rec = current().value_or(RateRecord{});
             moveNext();
-            rows.push_back(rec ? *rec : RateRecord{});
+            each(rec);
         }
     }
 

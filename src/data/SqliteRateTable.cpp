@@ -384,7 +384,7 @@ void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
     arrive(std::nullopt);
 }
 
-void SqliteCursor::readNamesToEnd(std::vector<RateRecord>& rows) {
+void SqliteCursor::readNamesToEnd(const std::function<void(RateRecord&)>& each) {
     requireOpen();
     if (!cur_) return;
     commitPending();
@@ -392,7 +392,11 @@ void SqliteCursor::readNamesToEnd(std::vector<RateRecord>& rows) {
     Statement st(db, std::string("SELECT Country, Description, CODE, ") + (hasAlpha2(db) ? "Alpha2" : "NULL") +
                          " FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
     st.bind(1, cur_->rowid);
-    while (st.row()) rows.push_back({st.text(0), {}, st.text(1), st.text(2), 0, st.text(3)});
+    RateRecord r;  // one record for all: a table of 100,000 rows makes no 100,000 of them
+    while (st.row()) {
+        r.country = st.text(0), r.description = st.text(1), r.code = st.text(2), r.alpha2 = st.text(3);
+        each(r);
+    }
     arrive(std::nullopt);
 }
 

@@ -79,7 +79,7 @@ public:
     std::optional<RateRecord> current() const override;
     // One read of the Country column instead of a move a record.
     void readCountriesToEnd(std::vector<std::string>& names) override;
-    void readNamesToEnd(std::vector<RateRecord>& rows) override;
+    void readNamesToEnd(const std::function<void(RateRecord&)>& each) override;
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }

@@ -16,14 +16,16 @@ bool isAscii(const std::string& s) {
 CountryListModel::CountryListModel(std::vector<std::string> names, std::vector<std::string> inLanguage, QObject* parent)
     : QAbstractListModel(parent) {
     const bool translated = inLanguage.size() == names.size() && !names.empty();
-    const std::vector<std::string>& texts = translated ? inLanguage : names;
+    auto textOf = [&](size_t i) -> const std::string& {
+        return translated && !inLanguage[i].empty() ? inLanguage[i] : names[i];
+    };
     size_t bytes = 0;
-    for (const auto& n : texts) bytes += n.size();
+    for (size_t i = 0; i < names.size(); ++i) bytes += textOf(i).size();
     text_.reserve(static_cast<qsizetype>(bytes));  // UTF-16 needs no more units than UTF-8 bytes
     rows_.reserve(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
         std::string& n = names[i];
-        const std::string& t = texts[i];
+        const std::string& t = textOf(i);
         const qsizetype start = text_.size();
         bool asShown = &n == &t || n == t;
         if (isAscii(t)) {

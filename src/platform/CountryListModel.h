@@ -20,8 +20,9 @@ public:
     // names: in table order. They are shown sorted by the user's collation; a
     // table already in that order, or one with new names appended to such a
     // table, costs little more than a comparison a name. inLanguage, when not empty:
-    // what each name shows as instead (its name in the user's language), in the
-    // same order; the stored name stays what kStoredNameRole gives.
+    // what each name shows as instead (its name in the user's language; an empty
+    // one: the name itself), in the same order; the stored name stays what
+    // kStoredNameRole gives.
     explicit CountryListModel(std::vector<std::string> names, std::vector<std::string> inLanguage = {},
                               QObject* parent = nullptr);
 
