@@ -37,8 +37,8 @@ RatesInfo readInfo(const Db& db) {
     return info;
 }
 
-// The index only comes with a merge, which rewrites rows anyway: preparing a
-// table for typed rates touches nothing the program reads.
+// The index and the Alpha2 column only come with a merge, which rewrites rows
+// anyway: preparing a table for typed rates touches nothing the program reads.
 void addSchema(Db& db, bool withIndex) {
     prepareTypedRates(db);
     if (!withIndex) return;
