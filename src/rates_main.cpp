@@ -27,7 +27,6 @@ int main(int argc, char** argv) {
     // The same name as the program's, so the user's own table is the one it opens.
     QCoreApplication::setApplicationName("quorvane");
     QCoreApplication::setApplicationVersion(QUORVANE_VERSION);
-    quorvane::installTranslations();
     // Behind a proxy the download goes where http_proxy / https_proxy say.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     QTextStream out(stdout), err(stderr);
@@ -38,6 +37,7 @@ int main(int argc, char** argv) {
     const QLocale locale = QLocale::system();  // read as the window reads its rate boxes
     context.format = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
                       locale.negativeSign().toStdString()};
+    context.language = quorvane::installTranslations();
     context.writePdf = [](const QString& file, const quorvane::CardCells& cells, const std::string& footer) {
         quorvane::writeCardPdf(file, cells, footer);
     };

@@ -91,7 +91,7 @@ session credits_title
 
 # A newer shipped table from the prefix's owner: another rate changes, the typed one too, a country is new.
 other=$(q "SELECT Country FROM RATES WHERE ROE <> 1.2345 ORDER BY rowid LIMIT 1")
-awk -F, -v OFS=, -v a="$other" -v b="$typed" '$1 == a || $1 == b { $NF = 77.5 } { print }' \
+awk -F, -v OFS=, -v a="$other" -v b="$typed" '$1 == a || $1 == b { $(NF - 1) = 77.5 } { print }' \
     "$src/data/rates.csv" >"$work/newer.csv"
 echo 'Zedland,1 Zed = 100 Zents,Zed,ZZD,3.5' >>"$work/newer.csv"
 chmod -R u+w "$prefix" && rm -f "$shipped"

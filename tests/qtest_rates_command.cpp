@@ -2,6 +2,7 @@
 // window on the updated table.
 #include "converter/FrmConvert.h"
 #include "data/UserRateTable.h"
+#include "platform/Language.h"
 #include "platform/CardPdf.h"
 #include "rates/RateDownload.h"
 #include "rates/RatesCommand.h"
@@ -41,7 +42,7 @@ class RatesCommandTest : public QObject {
         const RatesCommandContext context{programFolder.isEmpty() ? rates_.folder() : programFolder, userFolder, false,
                                           dailyRates, format_, [](auto& file, auto& cells, auto& footer) {
                                               writeCardPdf(file, cells, footer);
-                                          }};
+                                          }, uiLanguage()};
         return runRatesCommand(QStringList{"quorvane-rates"} + args, context, out, err);
     }
 
@@ -67,7 +68,7 @@ private slots:
     void init() {
         format_ = {};
         QFile::remove(rates_.folder() + "/installed-folder");
-        rates_.make("Austria,1 Euro,Euro,EUR,0.88\nGermany,1 Euro,Euro,EUR,0.88\nJapan,1 Yen,Yen,JPY,157\n"
+        rates_.make("Austria,1 Euro,Euro,EUR,0.88,AT\nGermany,1 Euro,Euro,EUR,0.88,DE\nJapan,1 Yen,Yen,JPY,157\n"
                     "Tuvalu,1 D,Dollar,TVD,1.5\n", "Zelvik.MDB", "2026-09-29");
         SqliteCursor typing(rates_.file());
         typing.refresh(), typing.findFirst("Japan"), typing.setPendingRate("140"), typing.moveNext();
@@ -151,6 +152,7 @@ private slots:
         row("set again keeps the first", {"set", "Japan", "150"}, 0, "150 per US dollar, typed (was 157 of", 150);
         row("set per", {"set", "Japan", "2", "--per", "Austria"}, 0, "Japan: 1.76 per US dollar", 1.76);
         row("set the same", {"set", "Tuvalu", "1.5"}, 0, "Tuvalu: 1.5 per US dollar, as it was");
+        row("set under LANG=de_DE.UTF-8", {"set", "Deutschland", "1.1"}, 0, "Germany: 1.1 per US dollar");
         row("set zero", {"set", "Japan", "0"}, 1, "Please check the Exchange Rate! You entered 0");
         row("set negative", {"set", "Japan", "-5"}, 1, "You entered -5;");
         row("set no number", {"set", "Japan", "abc"}, 1, "You entered abc;");
@@ -175,7 +177,10 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, says);
         QFETCH(double, japan);
+        const bool german = QByteArray(QTest::currentDataTag()).endsWith("de_DE.UTF-8");
+        qputenv("LC_ALL", german ? "de_DE.UTF-8" : "en_US.UTF-8");
         QCOMPARE(run(args), status);
+        qputenv("LC_ALL", "en_US.UTF-8");
         QVERIFY2(output_.contains(says), qPrintable(output_));
         QCOMPARE(rates_.storedRate("Japan"), japan);
     }

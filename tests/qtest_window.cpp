@@ -7,6 +7,7 @@
 #include "converter/FrmConvert.h"
 #include "converter/Hints.h"
 #include "data/UserRateTable.h"
+#include "platform/CountryListModel.h"
 #include "platform/FocusMark.h"
 #include "platform/HelpInstance.h"
 #include "platform/HelpViewer.h"
@@ -21,6 +22,7 @@
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QCollator>
 #include <QAction>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -147,6 +149,26 @@ private slots:
         auto today = [] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); };
         const QString before = today(), shown = child<QLabel>("panelDate")->text();
         QVERIFY2(shown == before || shown == today(), qPrintable(shown));
+    }
+
+    // In German the list, its type-ahead and the chart's headings go by the German names; the table keeps its own.
+    void namesInTheUsersLanguage() {
+        ConverterFolders folders(rates_.folder());
+        folders.language = "de";
+        FrmConvert w(folders, &ui_, &printers_);
+        QVERIFY(shown(&w));
+        auto* list = child<QListView>("List1", &w);
+        QStringList names;
+        for (int r = 0; r < list->model()->rowCount(); ++r) names << list->model()->index(r, 0).data().toString();
+        QCollator collator(QLocale::system());
+        QVERIFY(std::is_sorted(names.begin(), names.end(), [&](auto& a, auto& b) { return collator.compare(a, b) < 0; }));
+        QVERIFY(names.contains("Deutschland") && names.contains("Simbabwe (US-Dollar)") && !names.contains("Germany"));
+        list->setFocus();
+        QTest::keyClicks(list, "Deu");
+        QTRY_COMPARE(list->currentIndex().data().toString(), QString("Deutschland"));
+        QCOMPARE(list->currentIndex().data(CountryListModel::kStoredNameRole).toByteArray(), QByteArray("Germany"));
+        for (int c : {0, 2}) QCOMPARE(QString::fromStdString(w.grid()->cellText(0, c)), QString("Deutschland"));
+        QCOMPARE(test::sql(rates_.file(), "SELECT Country FROM RATES WHERE Alpha2 = 'DE'"), std::string("Germany"));
     }
 
     // Text stays readable, and the focus mark stands out, under a light and a dark desktop palette.

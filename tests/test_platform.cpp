@@ -1,5 +1,7 @@
 // Platform logic: contrast and the colours chosen with it (on the windows: qtest_window); the
-// printer system's worker; the country lists' order; which rate table a program folder's program uses.
+// printer system's worker; the country lists' order and names in the user's language; which rate
+// table a program folder's program uses.
+#include "data/LocalNames.h"
 #include "platform/Contrast.h"
 #include "platform/CountryListModel.h"
 #include "platform/Language.h"
@@ -147,5 +149,68 @@ TEST(CountryListModel, ShowsTableNamesInDisplayOrder) {
         ASSERT_EQ(model.rowCount(), static_cast<int>(shown.size()));
         for (int r = 0; r < model.rowCount(); ++r)
             EXPECT_EQ(model.index(r).data(CountryListModel::kStoredNameRole).toByteArray().toStdString(), shown[r]);
+    }
+}
+
+namespace {
+// A gettext catalogue of msgid/msgstr pairs in either byte order.
+QByteArray catalogue(const std::vector<std::pair<std::string, std::string>>& pairs, bool bigEndian) {
+    QByteArray head, text;
+    auto put = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i) head += char(bigEndian ? v >> (24 - 8 * i) : v >> (8 * i));
+    };
+    const quint32 n = static_cast<quint32>(pairs.size()), strings = 28 + 16 * n;
+    for (quint32 v : {0x950412deu, 0u, n, 28u, 28 + 8 * n, 0u, 0u}) put(v);
+    for (int column = 0; column < 2; ++column)
+        for (const auto& p : pairs) {
+            const std::string& s = column ? p.second : p.first;
+            put(static_cast<quint32>(s.size())), put(strings + static_cast<quint32>(text.size()));
+            text += QByteArray::fromStdString(s) + '\0';
+        }
+    return head + text;
+}
+}  // namespace
+
+// iso-codes' names through catalogues of either byte order; whatever has no translation, and
+// whatever a damaged catalogue holds, shows as stored; English reads nothing.
+TEST(LocalNames, TranslatesWhatIsoCodesKnowsAndKeepsTheRest) {
+    QTemporaryDir iso;
+    const std::string json = iso.path().toStdString(), locale = json + "/locale";
+    ASSERT_TRUE(test::writeFile(iso.filePath("iso_3166-1.json"),
+                                R"({"3166-1":[{"alpha_2":"DE","name":"Germany"},{"alpha_2":"FR","name":"France"},)"
+                                R"({"alpha_2":"TW","name":"Taiwan, Province of China","common_name":"Taiwan"},)"
+                                R"({"alpha_2":"ZW","name":"Zimbabwe"}]})"));
+    ASSERT_TRUE(test::writeFile(iso.filePath("iso_4217.json"), R"({"4217":[{"alpha_3":"USD","name":"US Dollar"}]})"));
+    const QByteArray countries = catalogue({{"", "Content-Type: text/plain"}, {"Germany", "Deutschland"},
+                                            {"Taiwan", "Taiwan (Insel)"}, {"Zimbabwe", "Simbabwe"}}, false);
+    const std::pair<const char*, QByteArray> catalogues[] = {
+        {"xx", countries}, {"en", countries}, {"yy", catalogue({{"Germany", "Alemania"}}, true)},
+        {"cut", countries.chopped(9)}, {"far", countries.left(32) + "\xff\xff\xff\x7f" + countries.mid(36)},
+        {"many", countries.left(8) + "\xff\xff\xff\xff" + countries.mid(12)}, {"none", "\xde\x12\x04"}};
+    for (const auto& [lang, bytes] : catalogues) {
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(locale + "/" + lang + "/LC_MESSAGES")));
+        ASSERT_TRUE(test::writeFile(QString::fromStdString(locale + "/" + lang + "/LC_MESSAGES/iso_3166-1.mo"), bytes));
+    }
+    ASSERT_TRUE(test::writeFile(QString::fromStdString(locale + "/xx/LC_MESSAGES/iso_4217.mo"),
+                                catalogue({{"US Dollar", "US-Dollar"}}, false)));
+    const RateRecord germany{"Germany", "c", "Euro", "EUR", 0.9, "DE"}, france{"France", "c", "Euro", "EUR", 0.9, "FR"},
+        taiwan{"Taiwan", "c", "New Taiwan Dollar", "TWD", 30, "TW"}, kosovo{"Kosovo", "c", "Euro", "EUR", 0.9, "XK"},
+        zimbabwe{"Zimbabwe (US Dollar)", "c", "US Dollar", "USD", 1, "ZW"}, nameless{"Zimbabwe", "c", "Gold", "USD", 1};
+    const struct { const char* lang; RateRecord row; const char* country; const char* currency; } cases[] = {
+        {"xx", germany, "Deutschland", "Euro"}, {"xx", zimbabwe, "Simbabwe (US-Dollar)", "US-Dollar"},
+        {"xx", taiwan, "Taiwan (Insel)", "New Taiwan Dollar"}, {"xx", france, "France", "Euro"},
+        {"xx", kosovo, "Kosovo", "Euro"}, {"xx", nameless, "Zimbabwe", "US-Dollar"}, {"yy", germany, "Alemania", "Euro"},
+        {"yy", zimbabwe, "Zimbabwe (US Dollar)", "US Dollar"}, {"en", zimbabwe, "Zimbabwe (US Dollar)", "US Dollar"},
+        {"cut", germany, "Germany", "Euro"}, {"far", germany, "Germany", "Euro"}, {"many", germany, "Germany", "Euro"},
+        {"none", germany, "Germany", "Euro"}, {"zz", germany, "Germany", "Euro"}};
+    for (const auto& c : cases) {
+        const LocalNames names(c.lang, json, locale);
+        EXPECT_EQ(names.country(c.row), c.country) << c.lang;
+        EXPECT_EQ(names.currency(c.row), c.currency) << c.lang;
+        EXPECT_EQ(names.asStored(), std::string(c.lang) != "xx" && std::string(c.lang) != "yy") << c.lang;
+    }
+    // The system's own catalogues, where iso-codes is installed.
+    if (QFile::exists("/usr/share/locale/de/LC_MESSAGES/iso_3166-1.mo")) {
+        EXPECT_EQ(LocalNames("de").country(zimbabwe), "Simbabwe (US-Dollar)");
     }
 }

@@ -250,7 +250,7 @@ TEST(RateTable, HalfChangedTableIsPutRightOrExplained) {
     if (child == 0) {  // a change larger than the cache, so the table file itself is half-written
         OtherProgram writer(p, "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
                                "SELECT i + 1 FROM n WHERE i < 3000) INSERT INTO RATES SELECT 'X' || i, 'c', 'd', "
-                               "'XXX', i FROM n; UPDATE RATES SET ROE = 1 WHERE Country = 'Chad'");
+                               "'XXX', i, NULL FROM n; UPDATE RATES SET ROE = 1 WHERE Country = 'Chad'");
         if (write(ready[1], "x", 1) == 1) for (;;) pause();
         _exit(1);
     }
@@ -384,14 +384,15 @@ TEST(RateTable, BuildNeverReplacesAnExistingTable) {
 
 namespace {
 const std::string kOld = "Aland,1 Euro = 100 Cents,Euro,EUR,0.9\nBeta,1 Bet = 100 Bits,Bet,BET,2\n"
-                         "Gamma,1 Gam = 100 Gits,Gam,GAM,3\nMine,1 Min = 100 Mits,Min,MIN,4\n";
-const std::string kNew = "Aland,1 Euro = 100 Cents,Euro,EUR,0.8\nBeta,1 Bet = 100 Bits,Bet,BET,5\n"
-                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7\n"
+                         "Gamma,1 Gam = 100 Gits,Gam,GAM,3,GX\nMine,1 Min = 100 Mits,Min,MIN,4,MI\n";
+const std::string kNew = "Aland,1 Euro = 100 Cents,Euro,EUR,0.8,AX\nBeta,1 Bet = 100 Bits,Bet,BET,5,BE\n"
+                         "Gamma,1 Nova = 100 Novi,New Gam,NGM,0.3\nZed,1 Zed = 100 Zents,Zed,ZZD,7,ZD\n"
                          "Yon,1 Yon = 100 Yents,Yon,YON,8\n";  // new countries, not in name order
 
 std::string dump(const std::string& path) {
     std::string s;
-    for (const auto& r : readRateSet(path).rows) s += r.country + ":" + r.code + "=" + rateToBoxText(r.roe) + " ";
+    for (const auto& r : readRateSet(path).rows)
+        s += r.country + ":" + r.code + "=" + rateToBoxText(r.roe) + (r.alpha2.empty() ? " " : "/" + r.alpha2 + " ");
     return s + readRatesInfo(path).date;
 }
 }  // namespace
@@ -401,17 +402,20 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
         const char* name; const char* userDate; const char* typed; bool replaceTyped; const char* newDate;
         MergeSummary want; const char* table; const char* typedAfter;  // Country|ReplacedRoe|ReplacedDate
     } cases[] = {
+        // A country's Alpha2 comes with the new rates, typed rate or not, and stays where they bring none.
         {"typed Beta kept", "2026-09-29", "Beta", false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", "Beta|5.0|2026-10-30"},
+         "Aland:EUR=0.8/AX Beta:BET=2/BE Gamma:NGM=0.3/GX Mine:MIN=4/MI Zed:ZZD=7/ZD Yon:YON=8 2026-10-30",
+         "Beta|5.0|2026-10-30"},
         {"typed replaced", "2026-09-29", "Beta", true, "2026-10-30", {true, "2026-10-30", 3, 0, 2},
-         "Aland:EUR=0.8 Beta:BET=5 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", ""},
+         "Aland:EUR=0.8/AX Beta:BET=5/BE Gamma:NGM=0.3/GX Mine:MIN=4/MI Zed:ZZD=7/ZD Yon:YON=8 2026-10-30", ""},
         {"not newer", "2026-10-30", "", false, "2026-10-30", {false, "2026-10-30", 0, 0, 0},
-         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3 Mine:MIN=4 2026-10-30", ""},
-        // An older file without a date or TYPED_RATES: a rate that differs is kept
+         "Aland:EUR=0.9 Beta:BET=2 Gamma:GAM=3/GX Mine:MIN=4/MI 2026-10-30", ""},
+        // An older file without a date, TYPED_RATES or Alpha2: a rate that differs is kept
         // as possibly typed, unless it differs only beyond six digits (Aland) or
         // its currency was replaced (Gamma).
         {"unknown date", "", nullptr, false, "2026-10-30", {true, "2026-10-30", 2, 1, 2},
-         "Aland:EUR=0.8 Beta:BET=2 Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7 Yon:YON=8 2026-10-30", "Beta|5.0|2026-10-30"},
+         "Aland:EUR=0.8/AX Beta:BET=2/BE Gamma:NGM=0.3 Mine:MIN=4 Zed:ZZD=7/ZD Yon:YON=8 2026-10-30",
+         "Beta|5.0|2026-10-30"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -419,7 +423,7 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
         std::string user = t.make(kOld, "Zelvik.MDB", c.userDate);
         if (!c.typed)
             sql(user, "DROP TABLE TYPED_RATES; DROP TABLE QUORVANE_INFO; DROP INDEX RATES_Country;"
-                      "UPDATE RATES SET ROE = 0.80000012 WHERE Country = 'Aland'");
+                      "ALTER TABLE RATES DROP COLUMN Alpha2; UPDATE RATES SET ROE = 0.80000012 WHERE Country = 'Aland'");
         else if (*c.typed) sql(user, std::string("INSERT INTO TYPED_RATES VALUES ('") + c.typed + "', 'now', 2.5, '2026-09-29')");
         MergeSummary got = mergeRates(user, {ratesFromCsv(kRatesHeader + kNew), c.newDate, "test"}, c.replaceTyped);
         EXPECT_EQ(std::tuple(got.merged, got.date, got.changed, got.keptTyped, got.added),
@@ -428,6 +432,12 @@ TEST(UserRateTable, MergesNewerRatesKeepingTypedOnes) {
         // A typed rate kept stands for the new rate; one replaced is forgotten.
         EXPECT_EQ(sql(user, "SELECT Country, ReplacedRoe, ReplacedDate FROM TYPED_RATES"), c.typedAfter);
     }
+    // Shipped rates of the table's own date still give a table without Alpha2 the column, filled, rates untouched.
+    TempRates t;
+    const std::string user = t.make(kOld, "Zelvik.MDB", "2026-10-30"), shipped = t.make(kNew, "shipped.MDB", "2026-10-30");
+    sql(user, "ALTER TABLE RATES DROP COLUMN Alpha2");
+    EXPECT_FALSE(mergeShipped(user, shipped).merged);
+    EXPECT_EQ(dump(user), "Aland:EUR=0.9/AX Beta:BET=2/BE Gamma:GAM=3 Mine:MIN=4 2026-10-30");
 }
 
 TEST(UserRateTable, FailedMergeLeavesTheTableAsItWas) {
@@ -450,10 +460,11 @@ TEST(UserRateTable, RefusesHostileRowsWholeNamingTheRow) {
         {{"Nar\x1b[2Jnia", "c", "d", "NAC", 2}, "Country holds a control character"},
         {{"Narnia", "c", "d\xc2\x85", "NAC", 2}, "Description holds a control character"},
         {{"Narnia", "c", "d", std::string(kMaxFieldChars + 1, 'N'), 2}, "CODE is longer than 200 characters"},
+        {{"Narnia", "c", "d", "NAC", 2, "n\xc3\xa4"}, "Alpha2 is not two capital letters"},
         {{"Narnia", "1 < 2 > 0 & <3", accents, "NAC", 2}, ""},
     };
     for (const auto& c : cases) EXPECT_NE(rowProblem(c.row).find(c.says), std::string::npos) << rowProblem(c.row);
-    EXPECT_EQ(rowProblem(cases[6].row), "");
+    EXPECT_EQ(rowProblem(cases[7].row), "");
 
     // Every way in: a rate file or the build's CSV, a merge, the shipped table merged at start-up.
     EXPECT_NE(storeMessageOf([] { ratesFromCsv(kRatesHeader + "A,b,c,AAA,1\nNarnia,<b>x</b>,Crown,NAC,2\n"); })

@@ -233,6 +233,8 @@ for (const c of countries) {
       description: name,
       code,
       roe: roeFormat.format(roe),
+      // The ISO 3166-1 code the program finds the country's name in the user's language by.
+      alpha2: /^[A-Z]{2}$/.test(c.cca2 ?? '') ? c.cca2 : '',
     });
   }
 }
@@ -268,8 +270,8 @@ if (pairs.length < 260) {
   process.exitCode = 1;
 }
 
-const lines = ['Country,Currency,Description,CODE,ROE'];
+const lines = ['Country,Currency,Description,CODE,ROE,Alpha2'];
 for (const p of pairs) {
-  lines.push([p.country, p.currency, p.description, p.code, p.roe].map(csvField).join(','));
+  lines.push([p.country, p.currency, p.description, p.code, p.roe, p.alpha2].map(csvField).join(','));
 }
 process.stdout.write(lines.join('\n') + '\n');

@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
         std::error_code ec;
         if (std::filesystem::exists(db, ec)) {
             if (date.empty()) return 0;  // nothing to compare with: an existing table is left alone
-            auto sum = quorvane::mergeRates(db, {quorvane::ratesFromCsv(text.str()), date, source});
+            const auto rows = quorvane::ratesFromCsv(text.str());
+            auto sum = quorvane::mergeRates(db, {rows, date, source});
+            // Rates of the same date: the table still takes the countries' codes it lacks.
+            if (!sum.merged && quorvane::addCountryCodes(db, rows)) std::cout << "Country codes added to " << db << "\n";
             if (sum.merged)
                 std::cout << "Rates of " << date << " in " << db << ": " << sum.changed << " changed, "
                           << sum.keptTyped << " typed kept, " << sum.added << " added\n";

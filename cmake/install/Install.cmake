@@ -88,8 +88,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quorvane.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its X11 platform plugin at run time, which shlibdeps cannot see.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# ca-certificates: quorvane-rates checks the rate server's certificate.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, xdg-utils, ca-certificates")
+# ca-certificates: quorvane-rates checks the rate server's certificate. iso-codes:
+# country and currency names in the user's language (without it, the stored English ones).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, xdg-utils, ca-certificates, iso-codes")
 # A print-to-PDF queue: the card without a printer, from the window's Print.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "printer-driver-cups-pdf")
 include(CPack)

@@ -11,6 +11,8 @@
 
 namespace quorvane {
 
+class LocalNames;
+
 // The ladder unit of a rate's band: 1, 10, ... 100000; 0 for 1000000 or more.
 int ladderUnit(double rate);
 
@@ -18,6 +20,10 @@ class Converter {
 public:
     Converter(ConverterView& view, GridOps& grid, RecordCursor& data1, RecordCursor& data2, UiServices& ui,
               Printers& printers, NumberFormat format = {});
+
+    // The names the lists, the chart's headings and the cross rate's prompt show
+    // for countries, set before start-up; none: the names as the table stores them.
+    void setLocalNames(const LocalNames* names) { names_ = names; }
 
     // Window load. makeProgramFolderCurrent is step 1; a step that fails is skipped.
     void startup(const std::function<void()>& makeProgramFolderCurrent);
@@ -75,7 +81,9 @@ public:
     bool originChosenYet() const { return view_.rateBoxVisible(RateBox::Origin); }
 
 private:
-    void walkCountries(RecordCursor& cursor, std::vector<std::string>& names);
+    void walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<std::string>* shown);
+    // The current record's name as the lists show it; `stored` when there is none.
+    std::string shownName(const RecordCursor& cursor, const std::string& stored) const;
     void fillList(RecordCursor& cursor, ListId list);
     void writeHeader(int col, const std::string& name);
     void clearColumn(int col);
@@ -96,6 +104,7 @@ private:
     UiServices& ui_;
     Printers& printers_;
     NumberFormat format_;
+    const LocalNames* names_ = nullptr;
 
     std::string savedOrigin_;
     std::string savedDestination_;

@@ -3,6 +3,7 @@
 #include "converter/Converter.h"
 #include "platform/Translations.h"
 #include "converter/RateText.h"
+#include "data/LocalNames.h"
 
 #include <cmath>
 
@@ -20,7 +21,7 @@ Converter::CrossRateOffer Converter::crossRateOffer(RateBox box) const {
     CrossRateOffer offer;
     const auto mine = own.current(), them = theirs.current();
     if (mine) offer.ownCode = mine->code;
-    if (them) offer.otherCode = them->code, offer.otherCountry = them->country;
+    if (them) offer.otherCode = them->code, offer.otherCountry = names_ ? names_->country(*them) : them->country;
     // Both countries chosen, and the other one's currency has a code to name it by.
     offer.enabled = view_.rateBoxVisible(box) && view_.rateBoxVisible(other) && mine && them && !them->code.empty();
     return offer;

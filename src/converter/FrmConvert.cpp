@@ -136,7 +136,7 @@ NumberFormat systemNumberFormat() {
 
 FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* printers, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(folders.program)), rateFolder_(std::move(folders.rates)),
-      ratesProblem_(std::move(folders.ratesProblem)) {
+      ratesProblem_(std::move(folders.ratesProblem)), names_(folders.language) {
     setObjectName("frmconvert");
     if (!ui) {
         ownUi_ = std::make_unique<QtUiServices>(this);
@@ -171,6 +171,7 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     watchPrinters();
 
     converter_ = std::make_unique<Converter>(static_cast<ConverterView&>(*this), *grid_, *Data1, *Data2, *ui_, *printers_, format_);
+    converter_->setLocalNames(&names_);
     converter_->startup([this] { makeFolderCurrent(rateFolder_); });
 
     // A session that ends, or a program that is told to quit, writes a rate
@@ -391,7 +392,7 @@ void FrmConvert::showRecord(ListId side) {
     auto text = [&rec](std::string RateRecord::*field) { return rec ? QString::fromStdString((*rec).*field) : QString(); };
     (origin ? Text1 : Text2)->setText(text(&RateRecord::country));
     (origin ? lblTitle1 : lblTitle2)->setText(text(&RateRecord::currency));
-    (origin ? Label1 : Label2)->setText(text(&RateRecord::description));
+    (origin ? Label1 : Label2)->setText(rec ? QString::fromStdString(names_.currency(*rec)) : QString());
     (origin ? lblCodeFrom : lblCodeTo)->setText(text(&RateRecord::code));
     // A rate being typed stays when the record is read again.
     if (!cursor(side).hasPendingEdit())
@@ -421,8 +422,8 @@ std::string chosenName(const QListView* l) {
 }
 }  // namespace
 
-void FrmConvert::setCountries(ListId l, std::vector<std::string> names) {
-    list(l)->setModel(new CountryListModel(std::move(names), this));
+void FrmConvert::setCountries(ListId l, std::vector<std::string> names, std::vector<std::string> shown) {
+    list(l)->setModel(new CountryListModel(std::move(names), std::move(shown), this));
     watchChoices(l);
 }
 

@@ -3,8 +3,10 @@
 // the converter's logic.
 #include "converter/Converter.h"
 #include "converter/MenuCommands.h"
+#include "data/LocalNames.h"
 #include "data/SqliteRateTable.h"
 #include "platform/ChartGrid.h"
+#include "platform/Language.h"
 #include "platform/PrinterSystem.h"
 #include "platform/QtServices.h"
 
@@ -52,6 +54,8 @@ struct ConverterFolders {
     ConverterFolders(QString program, QString rates, QString ratesProblem = {})
         : program(std::move(program)), rates(std::move(rates)), ratesProblem(std::move(ratesProblem)) {}
     QString program, rates, ratesProblem;
+    // The language of the country and currency names shown: the user's.
+    std::string language = uiLanguage();
 };
 
 class FrmConvert : public QMainWindow, private ConverterView {
@@ -92,7 +96,7 @@ protected:
 
 private:
     // ConverterView
-    void setCountries(ListId list, std::vector<std::string> names) override;
+    void setCountries(ListId list, std::vector<std::string> names, std::vector<std::string> shown) override;
     void showSameCountries(ListId list, ListId from) override;
     std::string selectedCountry(ListId list) const override;
     std::string rateText(RateBox box) const override;
@@ -139,6 +143,7 @@ private:
     UiServices* ui_;
     Printers* printers_;
     std::unique_ptr<SqliteCursor> Data1, Data2;
+    LocalNames names_;
     std::unique_ptr<Converter> converter_;
     NumberFormat format_;
     bool printersAsked_ = false;  // the first printer count has been asked for

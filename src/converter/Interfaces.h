@@ -85,8 +85,10 @@ class ConverterView {
 public:
     virtual ~ConverterView() = default;
     // Filling a country list with names in table order; the list shows them
-    // in alphabetical order.
-    virtual void setCountries(ListId list, std::vector<std::string> names) = 0;
+    // in alphabetical order. shown: what it shows for each name instead, in the
+    // same order (the names in the user's language; an empty one: that name
+    // itself); no shown names at all: the names themselves.
+    virtual void setCountries(ListId list, std::vector<std::string> names, std::vector<std::string> shown) = 0;
     // The list shows the very names of another, already filled list.
     virtual void showSameCountries(ListId list, ListId from) = 0;
     virtual std::string selectedCountry(ListId list) const = 0;

@@ -2,6 +2,7 @@
 #include "converter/Converter.h"
 #include "platform/Translations.h"
 #include "converter/RateText.h"
+#include "data/LocalNames.h"
 
 #include <exception>
 #include <optional>
@@ -58,6 +59,11 @@ void Converter::writeHeader(int col, const std::string& name) {
     grid_.setCellText(0, col, name);
 }
 
+std::string Converter::shownName(const RecordCursor& cursor, const std::string& stored) const {
+    const auto rec = cursor.current();
+    return names_ && rec ? names_->country(*rec) : stored;
+}
+
 void Converter::clearColumn(int col) {
     for (int row = 1; row <= 20; ++row) grid_.setCellText(row, col, "");
 }
@@ -91,6 +97,8 @@ void Converter::originChosen(const std::string& name) {
         clearColumn(3);
         leaveRecord(RateBox::Origin);
         data1_.findFirst(name);
+        // Found: the heading names it as the lists do.
+        if (const std::string shown = shownName(data1_, name); shown != name) writeHeader(0, shown), writeHeader(2, shown);
         double r = leadingNumber(view_.rateText(RateBox::Origin), format_);
         if (int unit = ladderUnit(r)) writeLadder(unit);
         savedOrigin_ = generalNumber(leadingNumber(view_.rateText(RateBox::Origin), format_), format_);
@@ -106,8 +114,9 @@ void Converter::destinationChosen(const std::string& name) {
         leaveRecord(RateBox::Destination);
         data2_.findFirst(name);
         grid_.setWordWrap(true);
-        writeHeader(1, name);
-        writeHeader(3, name);
+        const std::string shown = shownName(data2_, name);
+        writeHeader(1, shown);
+        writeHeader(3, shown);
         clearColumn(1);
         clearColumn(3);
         view_.setRateBoxVisible(RateBox::Destination, true);

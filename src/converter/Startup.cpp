@@ -1,6 +1,7 @@
 // Window load: the program folder, the two country lists, the grid's layout and
 // the state of a window on which nothing has been chosen yet.
 #include "converter/Converter.h"
+#include "data/LocalNames.h"
 
 namespace quorvane {
 
@@ -21,24 +22,34 @@ void skipOnFailure(F&& step) {
 }  // namespace
 
 // Walks the cursor from its first record to end of table, reading each
-// Country. The names read stay in `names` when the walk fails part-way; a cursor
-// that cannot be read throws instead of answering the end-of-table test, so the
-// walk cannot run on forever.
-void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names) {
+// Country, and with `shown` each name in the user's language (empty for a row
+// without a country code: its stored name) in the same walk. What was read
+// stays when the walk fails part-way; a cursor that cannot be read throws
+// instead of answering the end-of-table test, so the walk cannot run on forever.
+void Converter::walkCountries(RecordCursor& cursor, std::vector<std::string>& names, std::vector<std::string>* shown) {
     cursor.refresh();
     cursor.moveFirst();
-    cursor.readCountriesToEnd(names);
+    if (!shown) {
+        cursor.readCountriesToEnd(names);
+        return;
+    }
+    cursor.readNamesToEnd([&](RateRecord& r) {
+        shown->push_back(r.alpha2.empty() ? std::string() : names_->country(r));
+        names.push_back(std::move(r.country));
+    });
 }
 
 void Converter::fillList(RecordCursor& cursor, ListId list) {
-    std::vector<std::string> names;
+    std::vector<std::string> names, shown;
+    // English reads the names alone, as it always has: start-up costs no more for it.
+    const bool translated = names_ && !names_->asStored();
     try {
-        walkCountries(cursor, names);
+        walkCountries(cursor, names, translated ? &shown : nullptr);
     } catch (...) {
-        view_.setCountries(list, std::move(names));
+        view_.setCountries(list, std::move(names), std::move(shown));
         throw;
     }
-    view_.setCountries(list, std::move(names));
+    view_.setCountries(list, std::move(names), std::move(shown));
 }
 
 void Converter::applyStartupLayout(GridOps& grid) {

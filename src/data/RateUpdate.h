@@ -28,7 +28,7 @@ struct IncomingRates {
 };
 
 // Reads a rate file: the daily JSON file {"date":"YYYY-MM-DD","usd":{"eur":0.88,...}},
-// or the project's CSV (header Country,Currency,Description,CODE,ROE), which
+// or the project's CSV (header Country,Currency,Description,CODE,ROE[,Alpha2]), which
 // carries no date of its own and takes csvDate. Throws RateFileError.
 IncomingRates parseRateFile(const std::string& bytes, const std::string& csvDate = {});
 

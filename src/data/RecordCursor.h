@@ -18,6 +18,7 @@ struct RateRecord {
     std::string description;  // the currency's name
     std::string code;         // ISO 4217 code
     double roe = 0.0;         // units of the currency for 1 US dollar
+    std::string alpha2 = {};  // ISO 3166-1 alpha-2 code of the country; empty when the table has none
 };
 
 // What the table records of a typed rate: whether the rate was typed, and the
@@ -68,6 +69,17 @@ public:
             auto rec = current();
             moveNext();
             names.push_back(rec ? rec->country : std::string());
+        }
+    }
+
+    // The same walk, handing `each` record's Country, Description, CODE and
+    // Alpha2 (what its name in the user's language is made of) as it passes;
+    // `each` may take the fields it is handed.
+    virtual void readNamesToEnd(const std::function<void(RateRecord&)>& each) {
+        while (!eof()) {
+            RateRecord rec = current().value_or(RateRecord{});
+            moveNext();
+            each(rec);
         }
     }
 

@@ -17,7 +17,10 @@
 namespace quorvane {
 namespace {
 
-constexpr const char* kColumns = "rowid, Country, Currency, Description, CODE, ROE";
+// A table of an older Quorvane has no Alpha2: it reads as empty.
+std::string columns(const Database& db) {
+    return std::string("rowid, Country, Currency, Description, CODE, ROE, ") + (hasAlpha2(db) ? "Alpha2" : "NULL");
+}
 
 // Splits RFC 4180 CSV into rows of fields.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
@@ -61,6 +64,15 @@ RateDatabase::RateDatabase(const std::string& path) : db_(path) {
     // a lookup then scans, which takes well under a millisecond at this size.
 }
 
+bool hasAlpha2(const Database& db) {
+    return Statement(db, "SELECT 1 FROM pragma_table_info('RATES') WHERE name = 'Alpha2'").row();
+}
+
+Statement& bindRate(Statement& insert, const RateRecord& r) {
+    return insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe)
+        .bind(6, r.alpha2);
+}
+
 namespace {
 bool recordsReplaced(const Database& db) {
     return Statement(db, "SELECT 1 FROM pragma_table_info('TYPED_RATES') WHERE name = 'ReplacedRoe'").row();
@@ -100,10 +112,13 @@ std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
     std::vector<RateRecord> out;
     for (size_t i = 1; i < rows.size(); ++i) {
         const auto& r = rows[i];
-        if (r.size() != 5)
-            throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) + " does not have 5 fields.");
+        // Alpha2 is a later, optional last column: rate files of older kinds lack it.
+        if (r.size() != 5 && r.size() != 6)
+            throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) +
+                                            " does not have 5 fields (Country,Currency,Description,CODE,ROE) "
+                                            "or 6 (with Alpha2).");
         const std::string line = "Rate data line " + std::to_string(i + 1);
-        RateRecord rec{r[0], r[1], r[2], r[3], 0};
+        RateRecord rec{r[0], r[1], r[2], r[3], 0, r.size() > 5 ? r[5] : std::string()};
         checkIncomingRow(rec, line);
         auto roe = parseStoredRate(r[4]);
         if (!roe) throw StoreError(kErrConversion, line + ": '" + r[4] + "' is not a number.");
@@ -122,10 +137,10 @@ void RateDatabase::createFromCsv(const std::string& path, const std::string& csv
     const bool made = publishNewFile(path, [&](const std::string& tmp) {
         Database db(tmp, true);
         Transaction t(db);
-        db.exec("CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL)");
-        Statement insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
-        for (const auto& r : rates)
-            insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
+        db.exec("CREATE TABLE RATES (Country TEXT NOT NULL, Currency TEXT, Description TEXT, CODE TEXT, ROE REAL, "
+                "Alpha2 TEXT)");
+        Statement insert(db, kInsertRate);
+        for (const auto& r : rates) bindRate(insert, r).run();
         db.exec("CREATE INDEX RATES_Country ON RATES(Country)");
         // Which rates the user typed, and what the rates are: what later merges go by.
         prepareTypedRates(db);
@@ -163,7 +178,7 @@ void SqliteCursor::refresh() {
         }
     }
     Database& db = db_->database();
-    const std::string select = std::string("SELECT ") + kColumns + " FROM RATES ";
+    const std::string select = "SELECT " + columns(db) + " FROM RATES ";
     auto prepare = [&](const char* rest) { return std::make_unique<Statement>(db, select + rest); };
     stFirst_ = prepare("ORDER BY rowid LIMIT 1");
     stNext_ = prepare("WHERE rowid > ?1 ORDER BY rowid LIMIT 1");
@@ -186,8 +201,8 @@ bool SqliteCursor::rereadIfChanged() {
     if (!row) return false;
     const RateRecord& a = row->rec;
     const RateRecord& b = cur_->rec;
-    if (std::tie(a.country, a.currency, a.description, a.code, a.roe) ==
-        std::tie(b.country, b.currency, b.description, b.code, b.roe))
+    if (std::tie(a.country, a.currency, a.description, a.code, a.roe, a.alpha2) ==
+        std::tie(b.country, b.currency, b.description, b.code, b.roe, b.alpha2))
         return false;
     cur_->rec = a;
     notifyMoved();
@@ -196,7 +211,7 @@ bool SqliteCursor::rereadIfChanged() {
 
 std::optional<SqliteCursor::Row> SqliteCursor::fetchOne(Statement& st) const {
     std::optional<Row> row;
-    if (st.row()) row = Row{st.integer(0), {st.text(1), st.text(2), st.text(3), st.text(4), st.real(5)}};
+    if (st.row()) row = Row{st.integer(0), {st.text(1), st.text(2), st.text(3), st.text(4), st.real(5), st.text(6)}};
     st.reset();
     return row;
 }
@@ -374,6 +389,22 @@ void SqliteCursor::readCountriesToEnd(std::vector<std::string>& names) {
     Statement st(db_->database(), "SELECT Country FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
     st.bind(1, cur_->rowid);
     while (st.row()) names.push_back(st.text(0));
+    arrive(std::nullopt);
+}
+
+void SqliteCursor::readNamesToEnd(const std::function<void(RateRecord&)>& each) {
+    requireOpen();
+    if (!cur_) return;
+    commitPending();
+    Database& db = db_->database();
+    Statement st(db, std::string("SELECT Country, Description, CODE, ") + (hasAlpha2(db) ? "Alpha2" : "NULL") +
+                         " FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
+    st.bind(1, cur_->rowid);
+    RateRecord r;  // one record for all: a table of 100,000 rows makes no 100,000 of them
+    while (st.row()) {
+        r.country = st.text(0), r.description = st.text(1), r.code = st.text(2), r.alpha2 = st.text(3);
+        each(r);
+    }
     arrive(std::nullopt);
 }
 

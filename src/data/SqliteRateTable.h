@@ -26,7 +26,7 @@ public:
     long long dataVersion() const { return db_.dataVersion(); }
 
     // Creates a new rate table file from CSV text (header line, then
-    // Country,Currency,Description,CODE,ROE rows), with the empty TYPED_RATES
+    // Country,Currency,Description,CODE,ROE[,Alpha2] rows), with the empty TYPED_RATES
     // and QUORVANE_INFO holding the rates' date (YYYY-MM-DD) and source when
     // given. Used by the build.
     static void createFromCsv(const std::string& path, const std::string& csvText,
@@ -40,6 +40,14 @@ private:
 // the columns for what they replaced to a TYPED_RATES of an older Quorvane.
 // Only ever called where something is written anyway.
 void prepareTypedRates(Database& db);
+
+// Whether RATES has the Alpha2 column, which older tables lack.
+bool hasAlpha2(const Database& db);
+
+// Adds a row to RATES, an empty Alpha2 as NULL: bindRate(Statement(db, kInsertRate), row).run().
+inline constexpr const char* kInsertRate =
+    "INSERT INTO RATES (Country, Currency, Description, CODE, ROE, Alpha2) VALUES (?1, ?2, ?3, ?4, ?5, NULLIF(?6, ''))";
+Statement& bindRate(Statement& insert, const RateRecord& r);
 
 // What the table records of the typed rate of country; reads only.
 TypedInfo readTypedInfo(const Database& db, const std::string& country);
@@ -71,6 +79,7 @@ public:
     std::optional<RateRecord> current() const override;
     // One read of the Country column instead of a move a record.
     void readCountriesToEnd(std::vector<std::string>& names) override;
+    void readNamesToEnd(const std::function<void(RateRecord&)>& each) override;
     void setPendingRate(const std::string& text) override;
     bool hasPendingEdit() const override { return pending_.has_value(); }
     void discardPendingEdit() override { pending_.reset(); }

@@ -38,11 +38,13 @@ RatesInfo readInfo(const Db& db) {
     return info;
 }
 
-// The index only comes with a merge, which rewrites rows anyway: preparing a
-// table for typed rates touches nothing the program reads.
+// The index and the Alpha2 column only come with a merge, which rewrites rows
+// anyway: preparing a table for typed rates touches nothing the program reads.
 void addSchema(Db& db, bool withIndex) {
     prepareTypedRates(db);
-    if (withIndex) db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
+    if (!withIndex) return;
+    db.exec("CREATE INDEX IF NOT EXISTS RATES_Country ON RATES(Country)");
+    if (!hasAlpha2(db)) db.exec("ALTER TABLE RATES ADD COLUMN Alpha2 TEXT");
 }
 
 bool sameFields(const RateRecord& a, const RateRecord& b) {
@@ -124,6 +126,11 @@ std::string rowProblem(const RateRecord& r) {
         if (characters(t) > kMaxFieldChars)
             return fillIn(trs("RateTable", "its %1 is longer than %2 characters"), {name, std::to_string(kMaxFieldChars)});
     }
+    // The country's code is looked up in files of names: nothing else may pass.
+    const std::string& a = r.alpha2;
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    if (!a.empty() && (a.size() != 2 || !capital(a[0]) || !capital(a[1])))
+        return trs("RateTable", "its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty");
     return {};
 }
 
@@ -153,8 +160,9 @@ RateSet readRateSet(const std::string& dbPath) {
     RatesInfo info = readInfo(db);
     set.date = info.date;
     set.source = info.source;
-    Stmt st(db, "SELECT Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
-    while (st.row()) set.rows.push_back({st.text(0), st.text(1), st.text(2), st.text(3), st.real(4)});
+    Stmt st(db, std::string("SELECT Country, Currency, Description, CODE, ROE, ") + (hasAlpha2(db) ? "Alpha2" : "NULL") +
+                    " FROM RATES ORDER BY rowid");
+    while (st.row()) set.rows.push_back({st.text(0), st.text(1), st.text(2), st.text(3), st.real(4), st.text(5)});
     return set;
 }
 
@@ -228,17 +236,21 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
             }
 
             std::set<std::string> present;
-            Stmt rows(db, "SELECT rowid, Country, Currency, Description, CODE, ROE FROM RATES ORDER BY rowid");
+            Stmt rows(db, "SELECT rowid, Country, Currency, Description, CODE, ROE, Alpha2 FROM RATES ORDER BY rowid");
             Stmt update(db, "UPDATE RATES SET Currency = ?1, Description = ?2, CODE = ?3, ROE = ?4 WHERE rowid = ?5");
+            Stmt setAlpha2(db, "UPDATE RATES SET Alpha2 = ?1 WHERE rowid = ?2");
             Stmt untype(db, "DELETE FROM TYPED_RATES WHERE Country = ?1");
             // A typed rate kept stands for the new rate now: that is the one to put back.
             Stmt replaced(db, "UPDATE TYPED_RATES SET ReplacedRoe = ?1, ReplacedDate = ?2 WHERE Country = ?3");
             while (rows.row()) {
-                RateRecord have{rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.real(5)};
+                RateRecord have{rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.real(5), rows.text(6)};
                 present.insert(have.country);
                 auto it = incoming.find(have.country);
                 if (it == incoming.end()) continue;
                 const RateRecord& want = *it->second;
+                // A country's code is kept unless the new rates bring one, typed rate or not.
+                if (!want.alpha2.empty() && want.alpha2 != have.alpha2)
+                    setAlpha2.bind(1, want.alpha2).bind(2, rows.integer(0)).run();
                 bool isTyped = typed.count(have.country) > 0;
                 if (isTyped && !replaceTyped) {
                     replaced.bind(1, want.roe).bind(2, rates.date).bind(3, have.country).run();
@@ -252,10 +264,10 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
                 ++sum.changed;
             }
 
-            Stmt insert(db, "INSERT INTO RATES (Country, Currency, Description, CODE, ROE) VALUES (?1, ?2, ?3, ?4, ?5)");
+            Stmt insert(db, kInsertRate);
             for (const auto& r : rates.rows) {
                 if (!present.insert(r.country).second) continue;
-                insert.bind(1, r.country).bind(2, r.currency).bind(3, r.description).bind(4, r.code).bind(5, r.roe).run();
+                bindRate(insert, r).run();
                 ++sum.added;
             }
 
@@ -276,9 +288,31 @@ MergeSummary mergeShipped(const std::string& userDbPath, const std::string& ship
     // Every start comes here: compare dates before reading all the rows.
     RatesInfo shipped = readRatesInfo(shippedDbPath);
     RatesInfo user = readRatesInfo(userDbPath);
-    if (!isIsoDate(shipped.date) || (!user.date.empty() && shipped.date <= user.date))
+    if (!isIsoDate(shipped.date) || (!user.date.empty() && shipped.date <= user.date)) {
+        try {
+            // Only a table without the column reads the shipped rows, once.
+            if (!hasAlpha2(Db(userDbPath)) && hasAlpha2(Db(shippedDbPath)))
+                addCountryCodes(userDbPath, readRateSet(shippedDbPath).rows);
+        } catch (const StoreError&) {
+            // A table that may not be written keeps its names as stored until it may.
+        }
         return MergeSummary{false, user.date};
+    }
     return mergeRates(userDbPath, readRateSet(shippedDbPath), replaceTyped);
+}
+
+bool addCountryCodes(const std::string& dbPath, const std::vector<RateRecord>& rows) {
+    Db db(dbPath);
+    if (hasAlpha2(db)) return false;
+    Transaction t(db);
+    db.exec("ALTER TABLE RATES ADD COLUMN Alpha2 TEXT");
+    {
+        Stmt set(db, "UPDATE RATES SET Alpha2 = ?1 WHERE Country = ?2");
+        for (const auto& r : rows)
+            if (!r.alpha2.empty() && rowProblem(r).empty()) set.bind(1, r.alpha2).bind(2, r.country).run();
+    }
+    t.commit();
+    return true;
 }
 
 bool copyRateTable(const std::string& fromPath, const std::string& toPath) {

@@ -83,6 +83,7 @@ void prepareRateTable(const std::string& dbPath);
 
 // Brings the table at userDbPath up to date with rates dated after its own:
 // rates the user never typed take all the fields of the new row of their country,
+// every row keeps its Alpha2 unless the new row of its country brings one,
 // typed rates stay whole and the new rate becomes the one they replaced (unless
 // replaceTyped, which also forgets they were typed and what they replaced),
 // countries new to the table are added at its end and nothing is removed.
@@ -95,6 +96,12 @@ MergeSummary mergeRates(const std::string& userDbPath, const RateSet& rates, boo
 // mergeRates with the rates of another table file, read only when they are newer.
 MergeSummary mergeShipped(const std::string& userDbPath, const std::string& shippedDbPath,
                           bool replaceTyped = false);
+
+// A table older than the Alpha2 column gets it, filled by Country from rows:
+// rates of the same date bring the countries' codes, and with them the names in
+// the user's language, all the same. Writes nothing to a table that has the
+// column; true when it wrote. mergeShipped does this with the shipped rows.
+bool addCountryCodes(const std::string& dbPath, const std::vector<RateRecord>& rows);
 
 // Copies the table at fromPath to toPath unless a file is already there, which
 // is never replaced. True when this call made the copy.

@@ -13,24 +13,32 @@ bool isAscii(const std::string& s) {
 }
 }  // namespace
 
-CountryListModel::CountryListModel(std::vector<std::string> names, QObject* parent) : QAbstractListModel(parent) {
+CountryListModel::CountryListModel(std::vector<std::string> names, std::vector<std::string> inLanguage, QObject* parent)
+    : QAbstractListModel(parent) {
+    const bool translated = inLanguage.size() == names.size() && !names.empty();
+    auto textOf = [&](size_t i) -> const std::string& {
+        return translated && !inLanguage[i].empty() ? inLanguage[i] : names[i];
+    };
     size_t bytes = 0;
-    for (const auto& n : names) bytes += n.size();
+    for (size_t i = 0; i < names.size(); ++i) bytes += textOf(i).size();
     text_.reserve(static_cast<qsizetype>(bytes));  // UTF-16 needs no more units than UTF-8 bytes
     rows_.reserve(names.size());
-    for (auto& n : names) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        std::string& n = names[i];
+        const std::string& t = textOf(i);
         const qsizetype start = text_.size();
-        if (isAscii(n)) {
-            text_.append(QLatin1String(n.data(), static_cast<qsizetype>(n.size())));
+        bool asShown = &n == &t || n == t;
+        if (isAscii(t)) {
+            text_.append(QLatin1String(t.data(), static_cast<qsizetype>(t.size())));
         } else {
-            const QString s = QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size()));
-            if (s.toUtf8() != QByteArrayView(n.data(), static_cast<qsizetype>(n.size())))
-                oddBytes_.emplace(start, std::move(n));
+            const QString s = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+            asShown = asShown && s.toUtf8() == QByteArrayView(t.data(), static_cast<qsizetype>(t.size()));
             text_.append(s);
         }
+        if (!asShown) storedBytes_.emplace(start, std::move(n));
         rows_.push_back({start, text_.size() - start});
     }
-    names = {};
+    names = {}, inLanguage = {};
 
     // ICU compares two names faster than it makes one sort key, so the sort
     // compares directly. A table kept in display order, with the names a merge
@@ -54,15 +62,19 @@ QVariant CountryListModel::data(const QModelIndex& index, int role) const {
     const Span& s = rows_[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return shown(s).toString();
     if (role == kStoredNameRole) {
-        auto odd = oddBytes_.find(s.start);
-        return odd != oddBytes_.end() ? QByteArray::fromStdString(odd->second) : shown(s).toUtf8();
+        auto stored = storedBytes_.find(s.start);
+        return stored != storedBytes_.end() ? QByteArray::fromStdString(stored->second) : shown(s).toUtf8();
     }
     return {};
 }
 
-int CountryListModel::rowOf(const QString& text) const {
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (shown(rows_[i]) == text) return static_cast<int>(i);
+int CountryListModel::rowOf(const QString& storedName) const {
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        auto stored = storedBytes_.find(rows_[i].start);
+        if (stored == storedBytes_.end() ? shown(rows_[i]) == storedName
+                                         : QString::fromStdString(stored->second) == storedName)
+            return static_cast<int>(i);
+    }
     return -1;
 }
 

@@ -19,14 +19,18 @@ public:
 
     // names: in table order. They are shown sorted by the user's collation; a
     // table already in that order, or one with new names appended to such a
-    // table, costs little more than a comparison a name.
-    explicit CountryListModel(std::vector<std::string> names, QObject* parent = nullptr);
+    // table, costs little more than a comparison a name. inLanguage, when not empty:
+    // what each name shows as instead (its name in the user's language; an empty
+    // one: the name itself), in the same order; the stored name stays what
+    // kStoredNameRole gives.
+    explicit CountryListModel(std::vector<std::string> names, std::vector<std::string> inLanguage = {},
+                              QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    // The first row showing text, or -1.
-    int rowOf(const QString& text) const;
+    // The first row of the stored name, or -1; never found by the name shown.
+    int rowOf(const QString& storedName) const;
 
 private:
     struct Span {
@@ -39,9 +43,9 @@ private:
     // name, which a table of 100,000 names feels in start-up time and memory.
     QString text_;
     std::vector<Span> rows_;  // in display order
-    // The table's bytes of the names that do not read back as shown (not valid
-    // UTF-8), by where they start in text_.
-    std::unordered_map<qsizetype, std::string> oddBytes_;
+    // The table's bytes of the names not shown as stored (not valid UTF-8, or
+    // shown in the user's language), by where their shown text starts in text_.
+    std::unordered_map<qsizetype, std::string> storedBytes_;
 };
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include "converter/CardFooter.h"
 #include "converter/ChartCells.h"
 #include "converter/RateText.h"
+#include "data/LocalNames.h"
 #include "data/RateUpdate.h"
 #include "data/SqliteRateTable.h"
 #include "data/UserRateTable.h"
@@ -152,15 +153,30 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     return kDone;
 }
 
+// The table's rows with each country's name as the user reads it.
+struct Countries {
+    RateSet set;
+    std::vector<QString> shown;  // by row
+    Countries(const std::string& table, const LocalNames& names) : set(readRateSet(table)) {
+        for (const RateRecord& r : set.rows) shown.push_back(qs(names.country(r)));
+    }
+    QString shownName(const RateRecord* r) const { return shown[static_cast<size_t>(r - set.rows.data())]; }
+};
+
 // A whole name in any letter case, else the names that begin with it: "Zimbabwe"
-// finds "Zimbabwe (US Dollar)" and "Zimbabwe (Zimbabwe Gold)".
-std::vector<const RateRecord*> matching(const RateSet& set, const QString& name) {
+// finds "Zimbabwe (US Dollar)" and "Zimbabwe (Zimbabwe Gold)". Stored names
+// first, then the names in the user's language: "Deutschland" is Germany.
+std::vector<const RateRecord*> matching(const Countries& countries, const QString& name, bool* whole = nullptr) {
     std::vector<const RateRecord*> rows;
-    for (int pass = 0; pass < 2 && rows.empty(); ++pass)
-        for (const RateRecord& r : set.rows)
-            if (pass ? qs(r.country).startsWith(name, Qt::CaseInsensitive)
-                     : qs(r.country).compare(name, Qt::CaseInsensitive) == 0)
-                rows.push_back(&r);
+    const auto& all = countries.set.rows;
+    for (int pass = 0; pass < 4 && rows.empty(); ++pass) {
+        for (size_t i = 0; i < all.size(); ++i) {
+            const QString n = pass % 2 ? countries.shown[i] : qs(all[i].country);
+            if (pass < 2 ? n.compare(name, Qt::CaseInsensitive) == 0 : n.startsWith(name, Qt::CaseInsensitive))
+                rows.push_back(&all[i]);
+        }
+        if (whole) *whole = pass < 2;
+    }
     return rows;
 }
 
@@ -170,15 +186,16 @@ void noSuchCountry(const QString& name, QTextStream& err) {
 
 // The one country a name stands for: a whole name (the first of equal names, as
 // the window finds it), or the only name that begins with it; said when none or many.
-const RateRecord* oneCountry(const RateSet& set, const QString& name, QTextStream& err) {
-    const auto rows = matching(set, name);
+const RateRecord* oneCountry(const Countries& countries, const QString& name, QTextStream& err) {
+    bool whole = false;
+    const auto rows = matching(countries, name, &whole);
     if (rows.empty()) {
         noSuchCountry(name, err);
         return nullptr;
     }
-    if (rows.size() == 1 || qs(rows[0]->country).compare(name, Qt::CaseInsensitive) == 0) return rows[0];
+    if (rows.size() == 1 || whole) return rows[0];
     QStringList names;
-    for (const RateRecord* r : rows) names << qs(r->country);
+    for (const RateRecord* r : rows) names << countries.shownName(r);
     err << kName << ": '" << name << "' could be any of " << names.join(", ") << "; give more of the name.\n";
     return nullptr;
 }
@@ -191,13 +208,15 @@ QString typedText(const TypedInfo& t) {
            (t.replacedDate.empty() ? QString() : " of " + qs(readableDate(t.replacedDate))) + ")";
 }
 
-int show(const QStringList& countries, const std::string& table, QTextStream& out, QTextStream& err) {
-    const RateSet set = readRateSet(table);
+int show(const QStringList& countries, const std::string& table, const LocalNames& names, QTextStream& out,
+         QTextStream& err) {
+    const Countries all(table, names);
+    const RateSet& set = all.set;
     const auto typed = readTypedRates(table);
     std::vector<const RateRecord*> rows;
     int status = kDone;
     for (const QString& name : countries) {
-        const auto found = matching(set, name);
+        const auto found = matching(all, name);
         rows.insert(rows.end(), found.begin(), found.end());
         if (found.empty()) {
             noSuchCountry(name, err);
@@ -212,7 +231,7 @@ int show(const QStringList& countries, const std::string& table, QTextStream& ou
     if (!set.source.empty()) out << ", " << qs(set.source);
     out << "\n";
     qsizetype width = 7;
-    for (const RateRecord* r : rows) width = std::max(width, qs(r->country).size());
+    for (const RateRecord* r : rows) width = std::max(width, all.shownName(r).size());
     auto line = [&](const QString& country, const QString& code, const QString& rate, const QString& isTyped) {
         out << (country.leftJustified(width + 2) + code.leftJustified(6) + rate.leftJustified(16) + isTyped).trimmed()
             << "\n";
@@ -220,15 +239,15 @@ int show(const QStringList& countries, const std::string& table, QTextStream& ou
     line("Country", "Code", "Rate per USD", "Typed");
     for (const RateRecord* r : rows) {
         const auto t = typed.find(r->country);
-        line(qs(r->country), qs(r->code), rateText(r->roe), t == typed.end() ? QString() : typedText(t->second));
+        line(all.shownName(r), qs(r->code), rateText(r->roe), t == typed.end() ? QString() : typedText(t->second));
     }
     return status;
 }
 
 // set COUNTRY RATE [--per OTHER]: a typed rate, as if typed into a rate box.
 int setRate(const QCommandLineParser& p, const QStringList& args, const std::string& table,
-            const RatesCommandContext& ctx, QTextStream& out, QTextStream& err) {
-    const RateSet set = readRateSet(table);
+            const RatesCommandContext& ctx, const LocalNames& names, QTextStream& out, QTextStream& err) {
+    const Countries set(table, names);
     const RateRecord* row = oneCountry(set, args[0], err);
     const RateRecord* per = p.isSet("per") ? oneCountry(set, p.value("per"), err) : nullptr;
     if (!row || (p.isSet("per") && !per)) return kFailed;
@@ -256,8 +275,9 @@ int setRate(const QCommandLineParser& p, const QStringList& args, const std::str
 }
 
 // reset COUNTRY... | --all: the rates typed rates replaced, put back.
-int reset(bool all, const QStringList& args, const std::string& table, QTextStream& out, QTextStream& err) {
-    const RateSet set = readRateSet(table);
+int reset(bool all, const QStringList& args, const std::string& table, const LocalNames& names, QTextStream& out,
+          QTextStream& err) {
+    const Countries set(table, names);
     SqliteCursor cursor(table);
     cursor.refresh();
     std::vector<std::pair<std::string, long long>> rows;
@@ -295,12 +315,15 @@ int reset(bool all, const QStringList& args, const std::string& table, QTextStre
 
 // chart ORIGIN DESTINATION: the chart Calculate shows for the two stored rates.
 // A printed form (--pdf) would take the same header and cells.
-int chart(const QStringList& args, const std::string& table, const RatesCommandContext& ctx, const QString& pdf,
-          QTextStream& out, QTextStream& err) {
-    const RateSet set = readRateSet(table);
-    const RateRecord* from = oneCountry(set, args[0], err);
-    const RateRecord* to = oneCountry(set, args[1], err);
+int chart(const QStringList& args, const std::string& table, const RatesCommandContext& ctx, const LocalNames& names,
+          const QString& pdf, QTextStream& out, QTextStream& err) {
+    const Countries countries(table, names);
+    const RateSet& set = countries.set;
+    const RateRecord* from = oneCountry(countries, args[0], err);
+    const RateRecord* to = oneCountry(countries, args[1], err);
     if (!from || !to) return kFailed;
+    // The headings the window's chart shows.
+    const QString fromName = countries.shownName(from), toName = countries.shownName(to);
     const auto cells = chartCells(from->roe, to->roe, ctx.format);
     if (!cells) {
         const RateRecord* bad = from->roe > 0 && from->roe < 1000000 ? to : from;
@@ -314,7 +337,7 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
         const CardFacts facts{from->code, to->code, from->roe, to->roe, set.date,
                               typed.count(from->country) > 0, typed.count(to->country) > 0};
         std::array<std::array<std::string, 4>, 21> page;
-        page[0] = {from->country, to->country, from->country, to->country};
+        page[0] = {fromName.toStdString(), toName.toStdString(), fromName.toStdString(), toName.toStdString()};
         for (size_t k = 0; k < cells->size() && k < 20; ++k) page[k + 1] = (*cells)[k];
         try {
             if (!ctx.writePdf) throw std::runtime_error("this build cannot write PDF files");
@@ -323,10 +346,10 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
             err << kName << ": the card was not written: " << e.what() << "\n";
             return kFailed;
         }
-        out << "The card of " << qs(from->country) << " to " << qs(to->country) << " is in " << pdf << ".\n";
+        out << "The card of " << fromName << " to " << toName << " is in " << pdf << ".\n";
         return kDone;
     }
-    std::vector<std::array<QString, 4>> lines{{qs(from->country), qs(to->country), qs(from->country), qs(to->country)}};
+    std::vector<std::array<QString, 4>> lines{{fromName, toName, fromName, toName}};
     for (const ChartRow& row : *cells) lines.push_back({qs(row[0]), qs(row[1]), qs(row[2]), qs(row[3])});
     qsizetype width[4] = {0, 0, 0, 0};
     for (const auto& l : lines)
@@ -438,10 +461,11 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     const std::string table = (folder.folder + "/" + kRateTableName).toStdString();
     try {
         if (command == "update") return update(p, table, context, out, err);
-        if (command == "set") return setRate(p, args, table, context, out, err);
-        if (command == "reset") return reset(all, args, table, out, err);
-        if (command == "chart") return chart(args, table, context, p.value("pdf"), out, err);
-        return show(args, table, out, err);
+        const LocalNames names(context.language);
+        if (command == "set") return setRate(p, args, table, context, names, out, err);
+        if (command == "reset") return reset(all, args, table, names, out, err);
+        if (command == "chart") return chart(args, table, context, names, p.value("pdf"), out, err);
+        return show(args, table, names, out, err);
     } catch (const StoreError& e) {
         err << kName << ": " << e.what() << "\n";
         return kFailed;

@@ -30,6 +30,8 @@ struct RatesCommandContext {
     std::function<void(const QString& file, const std::array<std::array<std::string, 4>, 21>& cells,
                        const std::string& footer)>
         writePdf;
+    // The language of the country names shown, and taken besides the stored ones (uiLanguage()).
+    std::string language = "en";
 };
 
 // Runs the command line (arguments[0] is the program's name); returns the exit status:

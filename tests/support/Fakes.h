@@ -200,8 +200,10 @@ public:
         d1.setMovedHandler([this] { bind(RateBox::Origin); });
         d2.setMovedHandler([this] { bind(RateBox::Destination); });
     }
-    void setCountries(ListId l, std::vector<std::string> names) override { lists[idx(l)] = names, ++finished[idx(l)]; }
-    void showSameCountries(ListId l, ListId from) override { setCountries(l, lists[idx(from)]); }
+    void setCountries(ListId l, std::vector<std::string> names, std::vector<std::string> shown) override {
+        lists[idx(l)] = names, shownLists[idx(l)] = shown, ++finished[idx(l)];
+    }
+    void showSameCountries(ListId l, ListId from) override { setCountries(l, lists[idx(from)], shownLists[idx(from)]); }
     std::string selectedCountry(ListId l) const override { return selected[idx(l)]; }
     std::string rateText(RateBox b) const override { return rate[bi(b)]; }
     // Also what the user does by typing into a box: a pending edit.
@@ -216,7 +218,7 @@ public:
     void setTitlesOpaque() override { titlesOpaque = true; }
     void focusOriginList() override { ++focusedOriginList; }
 
-    std::vector<std::string> lists[2];
+    std::vector<std::string> lists[2], shownLists[2];
     int finished[2] = {0, 0};
     std::string selected[2], rate[2];
     bool visible[2] = {true, true}, tabStop[2] = {true, true};
