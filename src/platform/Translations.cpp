@@ -7,15 +7,21 @@
 namespace quorvane {
 
 namespace {
-// Texts of Qt's own that our windows show: the buttons of message boxes and
-// dialogs and the rate boxes' edit menu. Listed here so the translation files
-// carry them; the Qt translations package is not needed.
+// Texts of Qt's own that we show: the buttons of message boxes and dialogs,
+// the rate boxes' edit menu, the command line's help. Listed here so the
+// translation files carry them; the Qt translations package is not needed.
 [[maybe_unused]] constexpr const char* kQtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),      QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),        QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
     QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),         QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),       QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    // quorvane-rates --help and its answers to wrong options.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"), QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
 };
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "rates/RatesCommand.h"
+#include "platform/Translations.h"
 
 #include "converter/CardFooter.h"
 #include "converter/ChartCells.h"
@@ -27,6 +28,7 @@ constexpr int kDone = 0, kFailed = 1, kUsage = 2;
 constexpr const char* kName = "quorvane-rates";
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString tryHelp() { return trq("RatesCommand", "Try %1 --help.").arg(kName); }
 QString rateText(double v) { return QString::number(v, 'g', 12); }
 
 // Where rates come from: an address, or a file on this machine.
@@ -44,14 +46,16 @@ struct Fetched {
 Fetched fetch(const Source& s, double timeout, bool terminal, QTextStream& err) {
     if (!s.file.isEmpty()) {
         const Download d = readLocalFile(s.file);
-        if (!d.error.isEmpty()) return {{}, d.error + ". Give a rate file that exists and you may read."};
+        if (!d.error.isEmpty()) return {{}, trq("RatesCommand", "%1. Give a rate file that exists and you may read.").arg(d.error)};
         return {d.body.toStdString(), {}};
     }
     DownloadProgress progress;
     if (terminal) {
         progress = [&](qint64 received, qint64 total) {
-            err << "\rDownloading " << s.name() << ": " << (received + 1023) / 1024 << " kB";
-            if (total > 0) err << " of " << (total + 1023) / 1024 << " kB";
+            const QString got = QString::number((received + 1023) / 1024), size = QString::number((total + 1023) / 1024);
+            err << '\r'
+                << (total > 0 ? trq("RatesCommand", "Downloading %1: %2 of %3 kB").arg(s.name(), got, size)
+                              : trq("RatesCommand", "Downloading %1: %2 kB").arg(s.name(), got));
             err << "\x1b[K" << Qt::flush;
         };
         progress(0, -1);
@@ -59,19 +63,20 @@ Fetched fetch(const Source& s, double timeout, bool terminal, QTextStream& err) 
     const Download d = downloadFile(s.url, std::chrono::milliseconds(qint64(timeout * 1000)), progress);
     if (terminal) err << "\r\x1b[K" << Qt::flush;
     if (d.error.isEmpty()) return {d.body.toStdString(), {}};
-    return {{}, d.error + ". Check your network connection and try again later, allow more time with "
-                          "--timeout SECONDS, or load rates from a file with --source FILE."};
+    return {{}, trq("RatesCommand", "%1. Check your network connection and try again later, allow more time with "
+                                    "--timeout SECONDS, or load rates from a file with --source FILE.")
+                    .arg(d.error)};
 }
 
 void listRate(QTextStream& out, const PlannedRate& r) {
     out << "  " << qs(r.country) << " (" << qs(r.code) << "): ";
     if (r.what == RateChange::Added) {
-        out << "new, " << rateText(r.newRate) << "\n";
+        out << trq("RatesCommand", "new, %1").arg(rateText(r.newRate)) << "\n";
         return;
     }
     out << rateText(r.oldRate) << " -> " << rateText(r.newRate);
-    if (r.what == RateChange::Refused) out << ", more than tenfold: left as it is (--force takes it)";
-    if (r.jump) out << ", more than tenfold: taken as forced";
+    if (r.what == RateChange::Refused) out << trq("RatesCommand", ", more than tenfold: left as it is (--force takes it)");
+    if (r.jump) out << trq("RatesCommand", ", more than tenfold: taken as forced");
     out << "\n";
 }
 
@@ -80,13 +85,15 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     bool ok = false;
     const double timeout = p.value("timeout").toDouble(&ok);
     if (!ok || timeout <= 0 || timeout > 3600) {
-        err << kName << ": --timeout takes a number of seconds above 0, at most 3600, not '" << p.value("timeout")
-            << "'.\n";
+        err << kName << ": "
+            << trq("RatesCommand", "--timeout takes a number of seconds above 0, at most 3600, not '%1'.").arg(p.value("timeout"))
+            << "\n";
         return kUsage;
     }
     const std::string csvDate = p.value("date").toStdString();
     if (p.isSet("date") && !isIsoDate(csvDate)) {
-        err << kName << ": --date takes a date of the form YYYY-MM-DD, not '" << p.value("date") << "'.\n";
+        err << kName << ": " << trq("RatesCommand", "--date takes a date of the form YYYY-MM-DD, not '%1'.").arg(p.value("date"))
+            << "\n";
         return kUsage;
     }
     std::vector<Source> sources;
@@ -100,7 +107,7 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
         } else if (url.isLocalFile() || url.scheme().size() <= 1) {  // a path, or a file: address
             sources.push_back({{}, QFileInfo(url.isLocalFile() ? url.toLocalFile() : given).absoluteFilePath()});
         } else {
-            err << kName << ": --source takes an http or https address or a file, not '" << given << "'.\n";
+            err << kName << ": " << trq("RatesCommand", "--source takes an http or https address or a file, not '%1'.").arg(given) << "\n";
             return kUsage;
         }
     }
@@ -113,21 +120,25 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
         Fetched f = fetch(s, timeout, ctx.terminal, err);
         if (f.error.isEmpty()) {
             try {
-                const QString label = (s.file.isEmpty() ? "daily rates file " : "file ") + s.name();
+                const QString label = (s.file.isEmpty() ? trq("RatesCommand", "daily rates file %1")
+                                                        : trq("RatesCommand", "file %1")).arg(s.name());
                 plan = planRateUpdate(have, typed, parseRateFile(f.bytes, csvDate), label.toStdString(), options);
                 break;
             } catch (const RateFileError& e) {
-                f.error = QString("The rates from %1 cannot be used: %2. %3")
-                              .arg(s.name(), e.what(), s.file.isEmpty()
-                                                           ? "Try again later or give another rate file with --source."
-                                                           : "Give another rate file with --source.");
+                // A reason that ends its own sentence gets no second full stop.
+                QString why = e.what();
+                if (why.endsWith('.')) why.chop(1);
+                f.error = trq("RatesCommand", "The rates from %1 cannot be used: %2. %3")
+                              .arg(s.name(), why, s.file.isEmpty()
+                                                      ? trq("RatesCommand", "Try again later or give another rate file with --source.")
+                                                      : trq("RatesCommand", "Give another rate file with --source."));
             }
         }
         // Said at once: the fallback may take a while.
         err << kName << ": " << f.error << "\n" << Qt::flush;
     }
     if (!plan) {
-        err << kName << ": the rate table " << qs(table) << " was not changed.\n";
+        err << kName << ": " << trq("RatesCommand", "the rate table %1 was not changed.").arg(qs(table)) << "\n";
         return kFailed;
     }
 
@@ -138,17 +149,18 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
             (dryRun && (r.what == RateChange::Update || r.what == RateChange::Added)))
             listRate(out, r);
     const int skipped = plan->count(RateChange::NoRate) + plan->count(RateChange::Refused);
-    out << "Rates of " << qs(readableDate(plan->date)) << " from " << qs(plan->toMerge.source) << ": ";
+    const auto n = [](int count) { return QString::number(count); };
+    out << trq("RatesCommand", "Rates of %1 from %2: ").arg(qs(readableDate(plan->date)), qs(plan->toMerge.source));
     if (dryRun) {
-        out << plan->count(RateChange::Update) << " would change, " << plan->count(RateChange::KeptTyped)
-            << " kept as typed, " << skipped << " skipped";
-        if (int added = plan->count(RateChange::Added)) out << ", " << added << " would be added";
-        out << ". Dry run: nothing was written.\n";
+        out << trq("RatesCommand", "%1 would change, %2 kept as typed, %3 skipped")
+                   .arg(n(plan->count(RateChange::Update)), n(plan->count(RateChange::KeptTyped)), n(skipped));
+        if (int added = plan->count(RateChange::Added)) out << trq("RatesCommand", ", %1 would be added").arg(n(added));
+        out << trq("RatesCommand", ". Dry run: nothing was written.") << "\n";
         return kDone;
     }
     const MergeSummary sum = mergeRates(table, plan->toMerge, options.replaceTyped, true);
-    out << sum.changed << " changed, " << sum.keptTyped << " kept as typed, " << skipped << " skipped";
-    if (sum.added) out << ", " << sum.added << " added";
+    out << trq("RatesCommand", "%1 changed, %2 kept as typed, %3 skipped").arg(n(sum.changed), n(sum.keptTyped), n(skipped));
+    if (sum.added) out << trq("RatesCommand", ", %1 added").arg(n(sum.added));
     out << ".\n";
     return kDone;
 }
@@ -181,7 +193,7 @@ std::vector<const RateRecord*> matching(const Countries& countries, const QStrin
 }
 
 void noSuchCountry(const QString& name, QTextStream& err) {
-    err << kName << ": the table has no country '" << name << "'; " << kName << " show lists them all.\n";
+    err << kName << ": " << trq("RatesCommand", "the table has no country '%1'; %2 show lists them all.").arg(name, kName) << "\n";
 }
 
 // The one country a name stands for: a whole name (the first of equal names, as
@@ -196,16 +208,16 @@ const RateRecord* oneCountry(const Countries& countries, const QString& name, QT
     if (rows.size() == 1 || whole) return rows[0];
     QStringList names;
     for (const RateRecord* r : rows) names << countries.shownName(r);
-    err << kName << ": '" << name << "' could be any of " << names.join(", ") << "; give more of the name.\n";
+    err << kName << ": " << trq("RatesCommand", "'%1' could be any of %2; give more of the name.").arg(name, names.join(", ")) << "\n";
     return nullptr;
 }
 
 // "typed (was 157.477 of 29 September 2026)": what a typed rate replaced, as far as the table knows.
 QString typedText(const TypedInfo& t) {
     if (!t.typed) return {};
-    if (!t.replacedRoe) return "typed";
-    return "typed (was " + rateText(*t.replacedRoe) +
-           (t.replacedDate.empty() ? QString() : " of " + qs(readableDate(t.replacedDate))) + ")";
+    if (!t.replacedRoe) return trq("RatesCommand", "typed");
+    if (t.replacedDate.empty()) return trq("RatesCommand", "typed (was %1)").arg(rateText(*t.replacedRoe));
+    return trq("RatesCommand", "typed (was %1 of %2)").arg(rateText(*t.replacedRoe), qs(readableDate(t.replacedDate)));
 }
 
 int show(const QStringList& countries, const std::string& table, const LocalNames& names, QTextStream& out,
@@ -226,8 +238,9 @@ int show(const QStringList& countries, const std::string& table, const LocalName
     if (countries.isEmpty())
         for (const RateRecord& r : set.rows) rows.push_back(&r);
 
-    out << "Rate table " << qs(table) << "\n"
-        << "Rates of " << (set.date.empty() ? QString("an unknown date") : qs(readableDate(set.date)));
+    out << trq("RatesCommand", "Rate table %1").arg(qs(table)) << "\n"
+        << trq("RatesCommand", "Rates of %1")
+               .arg(set.date.empty() ? trq("RatesCommand", "an unknown date") : qs(readableDate(set.date)));
     if (!set.source.empty()) out << ", " << qs(set.source);
     out << "\n";
     qsizetype width = 7;
@@ -236,7 +249,8 @@ int show(const QStringList& countries, const std::string& table, const LocalName
         out << (country.leftJustified(width + 2) + code.leftJustified(6) + rate.leftJustified(16) + isTyped).trimmed()
             << "\n";
     };
-    line("Country", "Code", "Rate per USD", "Typed");
+    line(trq("RatesCommand", "Country"), trq("RatesCommand", "Code"), trq("RatesCommand", "Rate per USD"),
+         trq("RatesCommand", "Typed"));
     for (const RateRecord* r : rows) {
         const auto t = typed.find(r->country);
         line(all.shownName(r), qs(r->code), rateText(r->roe), t == typed.end() ? QString() : typedText(t->second));
@@ -255,8 +269,10 @@ int setRate(const QCommandLineParser& p, const QStringList& args, const std::str
     std::optional<double> rate = numericValue(args[1].toStdString(), ctx.format);
     if (rate && per) rate = crossRate(*rate, per->roe);
     if (!rate || !(*rate > 0) || !std::isfinite(*rate)) {
-        err << kName << ": Please check the Exchange Rate! You entered " << args[1] << "; the rate of "
-            << qs(row->country) << " stays " << rateText(row->roe) << ".\n";
+        err << kName << ": "
+            << trq("RatesCommand", "Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.")
+                   .arg(args[1], qs(row->country), rateText(row->roe))
+            << "\n";
         return kFailed;
     }
     SqliteCursor cursor(table);
@@ -269,8 +285,10 @@ int setRate(const QCommandLineParser& p, const QStringList& args, const std::str
         return kFailed;
     }
     const QString typed = typedText(cursor.typedInfo(at));
-    out << qs(row->country) << ": " << rateText(cursor.current()->roe) << " per US dollar"
-        << (typed.isEmpty() ? QString(", as it was") : ", " + typed) << ".\n";
+    const QString now = rateText(cursor.current()->roe);
+    out << (typed.isEmpty() ? trq("RatesCommand", "%1: %2 per US dollar, as it was.").arg(qs(row->country), now)
+                            : trq("RatesCommand", "%1: %2 per US dollar, %3.").arg(qs(row->country), now, typed))
+        << "\n";
     return kDone;
 }
 
@@ -285,7 +303,7 @@ int reset(bool all, const QStringList& args, const std::string& table, const Loc
     if (all) {
         for (cursor.moveFirst(); !cursor.eof(); cursor.moveNext())
             if (cursor.typedInfo(*cursor.currentRow()).typed) rows.emplace_back(cursor.current()->country, *cursor.currentRow());
-        if (rows.empty()) out << "No rate is typed; there is nothing to put back.\n";
+        if (rows.empty()) out << trq("RatesCommand", "No rate is typed; there is nothing to put back.") << "\n";
     }
     for (const QString& name : args) {
         const RateRecord* r = oneCountry(set, name, err);
@@ -300,9 +318,12 @@ int reset(bool all, const QStringList& args, const std::string& table, const Loc
         const TypedInfo before = cursor.typedInfo(row);
         const auto done = cursor.restoreRate(row);
         if (done.what == RecordCursor::RestoreResult::Restored) {
-            out << qs(country) << ": " << rateText(*before.replacedRoe) << " per US dollar again"
-                << (before.replacedDate.empty() ? QString() : ", the rate of " + qs(readableDate(before.replacedDate)))
-                << ".\n";
+            const QString was = rateText(*before.replacedRoe);
+            out << (before.replacedDate.empty()
+                        ? trq("RatesCommand", "%1: %2 per US dollar again.").arg(qs(country), was)
+                        : trq("RatesCommand", "%1: %2 per US dollar again, the rate of %3.")
+                              .arg(qs(country), was, qs(readableDate(before.replacedDate))))
+                << "\n";
         } else if (!before.typed) {
             out << qs(done.message) << "\n";  // untyped already: what was asked for
         } else {
@@ -327,8 +348,10 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
     const auto cells = chartCells(from->roe, to->roe, ctx.format);
     if (!cells) {
         const RateRecord* bad = from->roe > 0 && from->roe < 1000000 ? to : from;
-        err << kName << ": Please check the Exchange Rate! The rate of " << qs(bad->country) << ", "
-            << rateText(bad->roe) << " per US dollar, makes no chart.\n";
+        err << kName << ": "
+            << trq("RatesCommand", "Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.")
+                   .arg(qs(bad->country), rateText(bad->roe))
+            << "\n";
         return kFailed;
     }
     if (!pdf.isEmpty()) {
@@ -340,13 +363,13 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
         page[0] = {fromName.toStdString(), toName.toStdString(), fromName.toStdString(), toName.toStdString()};
         for (size_t k = 0; k < cells->size() && k < 20; ++k) page[k + 1] = (*cells)[k];
         try {
-            if (!ctx.writePdf) throw std::runtime_error("this build cannot write PDF files");
+            if (!ctx.writePdf) throw std::runtime_error(trs("RatesCommand", "this build cannot write PDF files"));
             ctx.writePdf(pdf, page, cardFooter(facts, ctx.format));
         } catch (const std::exception& e) {
-            err << kName << ": the card was not written: " << e.what() << "\n";
+            err << kName << ": " << trq("RatesCommand", "the card was not written: %1").arg(e.what()) << "\n";
             return kFailed;
         }
-        out << "The card of " << fromName << " to " << toName << " is in " << pdf << ".\n";
+        out << trq("RatesCommand", "The card of %1 to %2 is in %3.").arg(fromName, toName, pdf) << "\n";
         return kDone;
     }
     std::vector<std::array<QString, 4>> lines{{fromName, toName, fromName, toName}};
@@ -367,7 +390,7 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
 int runRatesCommand(const QStringList& arguments, const RatesCommandContext& context, QTextStream& out,
                     QTextStream& err) {
     QCommandLineParser p;
-    p.setApplicationDescription(
+    p.setApplicationDescription(trq("RatesCommand",
         "Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,\n"
         "puts back and charts rates.\n\n"
         "Commands:\n"
@@ -385,21 +408,21 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         "                         program's Calculate shows it; with --pdf, write the card that\n"
         "                         Print would print as a one-page PDF file instead.\n"
         "A COUNTRY that is no whole name stands for the countries whose names begin with it;\n"
-        "set, reset and chart take it only when it begins one name.");
-    const QCommandLineOption help({"h", "help"}, "Show this help.");
-    const QCommandLineOption version({"v", "version"}, "Show the version.");
+        "set, reset and chart take it only when it begins one name."));
+    const QCommandLineOption help({"h", "help"}, trq("RatesCommand", "Show this help."));
+    const QCommandLineOption version({"v", "version"}, trq("RatesCommand", "Show the version."));
     p.addOption(help);
     p.addOption(version);
-    p.addOption({"source", "update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.",
+    p.addOption({"source", trq("RatesCommand", "update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file."),
                  "URL|FILE"});
-    p.addOption({"date", "update: the date of the rates in a CSV file, which carries none.", "YYYY-MM-DD"});
-    p.addOption({"dry-run", "update: show what would change and write nothing."});
-    p.addOption({"all", "update: replace the rates you typed too. reset: put back every typed rate."});
-    p.addOption({"force", "update: also take rates that change more than tenfold."});
-    p.addOption({"timeout", "update: give up a download after this many seconds (default 20).", "SECONDS", "20"});
-    p.addOption({"per", "set: RATE is the worth of 1 unit of OTHER's currency.", "OTHER"});
-    p.addOption({"pdf", "chart: write the card Print would print, as a one-page PDF file.", "FILE"});
-    p.addPositionalArgument("command", "update, show, set, reset or chart",
+    p.addOption({"date", trq("RatesCommand", "update: the date of the rates in a CSV file, which carries none."), "YYYY-MM-DD"});
+    p.addOption({"dry-run", trq("RatesCommand", "update: show what would change and write nothing.")});
+    p.addOption({"all", trq("RatesCommand", "update: replace the rates you typed too. reset: put back every typed rate.")});
+    p.addOption({"force", trq("RatesCommand", "update: also take rates that change more than tenfold.")});
+    p.addOption({"timeout", trq("RatesCommand", "update: give up a download after this many seconds (default 20)."), "SECONDS", "20"});
+    p.addOption({"per", trq("RatesCommand", "set: RATE is the worth of 1 unit of OTHER's currency."), "OTHER"});
+    p.addOption({"pdf", trq("RatesCommand", "chart: write the card Print would print, as a one-page PDF file."), "FILE"});
+    p.addPositionalArgument("command", trq("RatesCommand", "update, show, set, reset or chart"),
                             "update|show [COUNTRY...]|set COUNTRY RATE|reset COUNTRY...|chart ORIGIN DESTINATION [--pdf FILE]");
 
     // A negative rate would read as an option; it is kept as a word and refused as a rate.
@@ -409,13 +432,13 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
         if (words[i].size() > 1 && words[i][0] == '-' && (words[i][1].isDigit() || words[i][1] == '.' || words[i][1] == ','))
             negatives << words[i], words[i] = QString("\x1fnegative-%1").arg(negatives.size() - 1);
     if (!p.parse(words)) {
-        err << kName << ": " << p.errorText() << "\nTry " << kName << " --help.\n";
+        err << kName << ": " << p.errorText() << "\n" << tryHelp() << "\n";
         return kUsage;
     }
     if (p.isSet(help)) {
         // The usage line names the command as it is installed, not the path it was started by.
         QString text = p.helpText();
-        out << text.replace(0, text.indexOf(" [options]"), QString("Usage: ") + kName);
+        out << text.replace(0, text.indexOf(" [options]"), trq("RatesCommand", "Usage: %1").arg(kName));
         return kDone;
     }
     if (p.isSet(version)) {
@@ -429,25 +452,30 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     static const QMap<QString, QStringList> kOptions{{"update", {"source", "date", "dry-run", "all", "force", "timeout"}},
                                                      {"show", {}}, {"set", {"per"}}, {"reset", {"all"}}, {"chart", {"pdf"}}};
     if (!kOptions.contains(command)) {
-        err << kName << ": say update, show, set, reset or chart"
-            << (command.isEmpty() ? "" : ", not '" + command + "'") << ". Try " << kName << " --help.\n";
+        err << kName << ": "
+            << (command.isEmpty() ? trq("RatesCommand", "say update, show, set, reset or chart.")
+                                  : trq("RatesCommand", "say update, show, set, reset or chart, not '%1'.").arg(command))
+            << " " << tryHelp() << "\n";
         return kUsage;
     }
     for (const QString& option : p.optionNames()) {
         if (kOptions[command].contains(option)) continue;
-        err << kName << ": " << command << " takes " << (kOptions[command].isEmpty() ? "no options" : "no --" + option)
-            << ". Try " << kName << " --help.\n";
+        err << kName << ": "
+            << (kOptions[command].isEmpty() ? trq("RatesCommand", "%1 takes no options.").arg(command)
+                                            : trq("RatesCommand", "%1 takes no --%2.").arg(command, option))
+            << " " << tryHelp() << "\n";
         return kUsage;
     }
     const bool all = p.isSet("all");
     const qsizetype n = args.size();
-    const char* wrong = command == "update" && n > 0 ? "update takes no countries; it brings all the table's rates up to date"
-                        : command == "set" && n != 2 ? "set takes a country and a rate"
-                        : command == "reset" && (n > 0) == all ? "reset takes countries or --all"
-                        : command == "chart" && n != 2 ? "chart takes an origin and a destination country"
-                                                       : nullptr;
-    if (wrong) {
-        err << kName << ": " << wrong << ". Try " << kName << " --help.\n";
+    const QString wrong =
+        command == "update" && n > 0 ? trq("RatesCommand", "update takes no countries; it brings all the table's rates up to date.")
+        : command == "set" && n != 2 ? trq("RatesCommand", "set takes a country and a rate.")
+        : command == "reset" && (n > 0) == all ? trq("RatesCommand", "reset takes countries or --all.")
+        : command == "chart" && n != 2 ? trq("RatesCommand", "chart takes an origin and a destination country.")
+                                       : QString();
+    if (!wrong.isEmpty()) {
+        err << kName << ": " << wrong << " " << tryHelp() << "\n";
         return kUsage;
     }
 
@@ -455,7 +483,8 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     const RateFolder folder = chooseRateFolder(context.programFolder, context.userFolder);
     if (!folder.problem.isEmpty()) err << kName << ": " << folder.problem << "\n";
     if (folder.readOnly && (command == "update" || command == "set" || command == "reset")) {
-        err << kName << ": nothing was " << (command == "update" ? "updated" : "changed") << ".\n";
+        err << kName << ": " << (command == "update" ? trq("RatesCommand", "nothing was updated.") : trq("RatesCommand", "nothing was changed."))
+            << "\n";
         return kFailed;
     }
     const std::string table = (folder.folder + "/" + kRateTableName).toStdString();
