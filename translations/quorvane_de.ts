@@ -81,11 +81,11 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     </message>
     <message>
         <source>Rate per 1 unit of the other currency…</source>
-        <translation>Kurs für 1 Einheit der anderen Währung …</translation>
+        <translation>Kurs für 1 Einheit der anderen Währung&#xa0;…</translation>
     </message>
     <message>
         <source>Rate per 1 %1…</source>
-        <translation>Kurs für 1 %1 …</translation>
+        <translation>Kurs für 1 %1&#xa0;…</translation>
     </message>
     <message>
         <source>Rate per 1 %1</source>
@@ -196,6 +196,33 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -235,6 +262,57 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>RateDownload</name>
+    <message>
+        <source>a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a rate file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, which no rate file is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer from %1 within %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file at %1 is larger than %2 MB, which no rate file is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not download %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not download %1: the server answered %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -442,6 +520,10 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
         <source>Your copy of the rate table &apos;%1&apos; could not be made: %2</source>
         <translation>Ihre Kopie der Kurstabelle &apos;%1&apos; konnte nicht angelegt werden: %2</translation>
     </message>
+    <message>
+        <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RateText</name>
@@ -456,6 +538,299 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
         <source>d MMMM yyyy</source>
         <comment>date pattern</comment>
         <translation>d. MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>RatesCommand</name>
+    <message>
+        <source>Try %1 --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Give a rate file that exists and you may read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1: %2 of %3 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1: %2 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Check your network connection and try again later, allow more time with --timeout SECONDS, or load rates from a file with --source FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, more than tenfold: left as it is (--force takes it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, more than tenfold: taken as forced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--timeout takes a number of seconds above 0, at most 3600, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--date takes a date of the form YYYY-MM-DD, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--source takes an http or https address or a file, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>daily rates file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates from %1 cannot be used: %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try again later or give another rate file with --source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give another rate file with --source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rate table %1 was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates of %1 from %2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would change, %2 kept as typed, %3 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 would be added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Dry run: nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed, %2 kept as typed, %3 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has no country &apos;%1&apos;; %2 show lists them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be any of %2; give more of the name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed (was %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed (was %1 of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate per USD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar, as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rate is typed; there is nothing to put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar again, the rate of %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this build cannot write PDF files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the card was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card of %1 to %2 is in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,
+puts back and charts rates.
+
+Commands:
+  update                 Fetch the day&apos;s rates per US dollar and merge them into the table:
+                         rates you never typed take the new value, typed rates stay.
+  show [COUNTRY...]      List each country&apos;s currency code and rate, whether you typed it
+                         and what it replaced, and the date and source of the table&apos;s rates.
+  set COUNTRY RATE       Type a rate: RATE units of COUNTRY&apos;s currency for 1 US dollar,
+                         written as in the program&apos;s rate boxes (e.g. 158,2 in German
+                         settings). With --per OTHER: 1 unit of OTHER&apos;s currency is worth
+                         RATE units of COUNTRY&apos;s currency.
+  reset COUNTRY...|--all Put back the rates typed rates replaced.
+  chart ORIGIN DESTINATION [--pdf FILE]
+                         Print the conversion chart of the two countries&apos; rates as the
+                         program&apos;s Calculate shows it; with --pdf, write the card that
+                         Print would print as a one-page PDF file instead.
+A COUNTRY that is no whole name stands for the countries whose names begin with it;
+set, reset and chart take it only when it begins one name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: the date of the rates in a CSV file, which carries none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: show what would change and write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: replace the rates you typed too. reset: put back every typed rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: also take rates that change more than tenfold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: give up a download after this many seconds (default 20).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set: RATE is the worth of 1 unit of OTHER&apos;s currency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart: write the card Print would print, as a one-page PDF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update, show, set, reset or chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say update, show, set, reset or chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say update, show, set, reset or chart, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no --%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update takes no countries; it brings all the table&apos;s rates up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set takes a country and a rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reset takes countries or --all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart takes an origin and a destination country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

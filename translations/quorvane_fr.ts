@@ -35,7 +35,7 @@
     <name>CardPdf</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -63,7 +63,7 @@
         <source>Please check the Exchange Rate! You entered <byte value="xd"/>
 %1<byte value="xd"/>
 Original Rate of %2 will be entered.</source>
-        <translation>Veuillez vérifier le taux de change ! Vous avez saisi <byte value="xd"/>
+        <translation>Veuillez vérifier le taux de change&#xa0;! Vous avez saisi <byte value="xd"/>
 %1<byte value="xd"/>
 Le taux initial de %2 sera saisi.</translation>
     </message>
@@ -73,11 +73,11 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Origin Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation>Vous avez laissé vide le champ de taux du pays d&apos;origine ! Le taux de %1 sera saisi à votre place.</translation>
+        <translation>Vous avez laissé vide le champ de taux du pays d&apos;origine&#xa0;! Le taux de %1 sera saisi à votre place.</translation>
     </message>
     <message>
         <source>You&apos;ve left the Destination Country Rate Area blank! The Rate of %1 will be entered for you.</source>
-        <translation>Vous avez laissé vide le champ de taux du pays de destination ! Le taux de %1 sera saisi à votre place.</translation>
+        <translation>Vous avez laissé vide le champ de taux du pays de destination&#xa0;! Le taux de %1 sera saisi à votre place.</translation>
     </message>
     <message>
         <source>Rate per 1 unit of the other currency…</source>
@@ -99,7 +99,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation>Oups !</translation>
+        <translation>Oups&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -157,11 +157,11 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>Quorvane: rates of %1 — newer ones: quorvane-rates update</source>
-        <translation>Quorvane : taux du %1 — plus récents : quorvane-rates update</translation>
+        <translation>Quorvane&#xa0;: taux du %1 — plus récents&#xa0;: quorvane-rates update</translation>
     </message>
     <message>
         <source>Quorvane - pick two countries, choose Calculate, then Print a chart to carry on your trip</source>
-        <translation>Quorvane - choisissez deux pays, puis Calculer, puis Imprimer : un tableau à emporter en voyage</translation>
+        <translation>Quorvane - choisissez deux pays, puis Calculer, puis Imprimer&#xa0;: un tableau à emporter en voyage</translation>
     </message>
 </context>
 <context>
@@ -184,15 +184,42 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>The folder %1 for your own rate table could not be made; showing the shipped rates, and rates you type are not kept.</source>
-        <translation>Le dossier %1 destiné à votre propre table des taux n&apos;a pas pu être créé ; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
+        <translation>Le dossier %1 destiné à votre propre table des taux n&apos;a pas pu être créé&#xa0;; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
     </message>
     <message>
         <source>Your rate table %1 cannot be used: %2; showing the shipped rates, and rates you type are not kept.</source>
-        <translation>Votre table des taux %1 est inutilisable : %2 ; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
+        <translation>Votre table des taux %1 est inutilisable&#xa0;: %2&#xa0;; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
     </message>
     <message>
         <source>%1; showing the shipped rates, and rates you type are not kept.</source>
-        <translation>%1 ; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
+        <translation>%1&#xa0;; les taux fournis avec Quorvane sont affichés, et les taux que vous saisissez ne sont pas conservés.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -238,6 +265,57 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
 </context>
 <context>
+    <name>RateDownload</name>
+    <message>
+        <source>a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a rate file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, which no rate file is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer from %1 within %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file at %1 is larger than %2 MB, which no rate file is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not download %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not download %1: the server answered %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RateFile</name>
     <message>
         <source>it is not valid JSON (%1 at byte %2)</source>
@@ -269,7 +347,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>a CSV file carries no date; give the date of its rates with --date YYYY-MM-DD</source>
-        <translation>un fichier CSV ne contient pas de date ; indiquez la date de ses taux avec --date YYYY-MM-DD</translation>
+        <translation>un fichier CSV ne contient pas de date&#xa0;; indiquez la date de ses taux avec --date YYYY-MM-DD</translation>
     </message>
     <message>
         <source>its rates are of %1, older than the table&apos;s of %2</source>
@@ -288,7 +366,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>The rate table file &apos;%1&apos; could not be opened: %2</source>
-        <translation>Le fichier de la table des taux &apos;%1&apos; n&apos;a pas pu être ouvert : %2</translation>
+        <translation>Le fichier de la table des taux &apos;%1&apos; n&apos;a pas pu être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>out of memory</source>
@@ -300,7 +378,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>another program is using the rate table; close it and try again</source>
-        <translation>un autre programme utilise la table des taux ; fermez-le et réessayez</translation>
+        <translation>un autre programme utilise la table des taux&#xa0;; fermez-le et réessayez</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -332,11 +410,11 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could not be created: %2.</source>
-        <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être créé : %2.</translation>
+        <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; holds no usable rate table RATES: %2</source>
-        <translation>Le fichier &apos;%1&apos; ne contient pas de table des taux RATES utilisable : %2</translation>
+        <translation>Le fichier &apos;%1&apos; ne contient pas de table des taux RATES utilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; was left half-changed by a program that stopped while changing it, and it cannot be put right here because the file or its folder may not be written. Let someone who may write it run quorvane-rates show once, or copy the file together with &apos;%1-journal&apos; beside it into a folder you may write.</source>
@@ -344,7 +422,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; already exists; an existing rate table is never replaced.</source>
-        <translation>Le fichier &apos;%1&apos; existe déjà ; une table des taux existante n&apos;est jamais remplacée.</translation>
+        <translation>Le fichier &apos;%1&apos; existe déjà&#xa0;; une table des taux existante n&apos;est jamais remplacée.</translation>
     </message>
     <message>
         <source>The rate table &apos;%1&apos; is not open.</source>
@@ -356,27 +434,27 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number; the rate of %2 was left as it was.</source>
-        <translation>&apos;%1&apos; n&apos;est pas un nombre ; le taux de %2 n&apos;a pas été modifié.</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre&#xa0;; le taux de %2 n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The rate could not be saved: its record is no longer in the rate table.</source>
-        <translation>Le taux n&apos;a pas pu être enregistré : sa ligne ne figure plus dans la table des taux.</translation>
+        <translation>Le taux n&apos;a pas pu être enregistré&#xa0;: sa ligne ne figure plus dans la table des taux.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be saved: %2.</source>
-        <translation>Le taux de %1 n&apos;a pas pu être enregistré : %2.</translation>
+        <translation>Le taux de %1 n&apos;a pas pu être enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The rate could not be put back: its record is no longer in the rate table.</source>
-        <translation>Le taux n&apos;a pas pu être rétabli : sa ligne ne figure plus dans la table des taux.</translation>
+        <translation>Le taux n&apos;a pas pu être rétabli&#xa0;: sa ligne ne figure plus dans la table des taux.</translation>
     </message>
     <message>
         <source>The rate of %1 was not typed; there is nothing to put back.</source>
-        <translation>Le taux de %1 n&apos;a pas été saisi ; il n&apos;y a rien à rétablir.</translation>
+        <translation>Le taux de %1 n&apos;a pas été saisi&#xa0;; il n&apos;y a rien à rétablir.</translation>
     </message>
     <message>
         <source>The rate of %1 was typed, but the rate it replaced is not known; type the rate you want instead.</source>
-        <translation>Le taux de %1 a été saisi, mais le taux qu&apos;il a remplacé est inconnu ; saisissez plutôt le taux voulu.</translation>
+        <translation>Le taux de %1 a été saisi, mais le taux qu&apos;il a remplacé est inconnu&#xa0;; saisissez plutôt le taux voulu.</translation>
     </message>
     <message>
         <source>The rate of %1 is no longer typed.</source>
@@ -384,11 +462,11 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>The rate of %1 could not be put back: %2.</source>
-        <translation>Le taux de %1 n&apos;a pas pu être rétabli : %2.</translation>
+        <translation>Le taux de %1 n&apos;a pas pu être rétabli&#xa0;: %2.</translation>
     </message>
     <message>
         <source>There is no current record: the cursor is past the last rate.</source>
-        <translation>Il n&apos;y a pas de ligne courante : le curseur est après le dernier taux.</translation>
+        <translation>Il n&apos;y a pas de ligne courante&#xa0;: le curseur est après le dernier taux.</translation>
     </message>
     <message>
         <source>There is no record before the first rate.</source>
@@ -396,7 +474,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>No country named &quot;%1&quot; is in the rate table.</source>
-        <translation>Aucun pays nommé « %1 » ne figure dans la table des taux.</translation>
+        <translation>Aucun pays nommé «&#xa0;%1&#xa0;» ne figure dans la table des taux.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no date of the calendar of the form YYYY-MM-DD</source>
@@ -404,7 +482,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>their date %1 lies in the future (today is %2); rates of the future do not exist</source>
-        <translation>leur date, %1, est dans l&apos;avenir (nous sommes le %2) ; il n&apos;existe pas de taux à venir</translation>
+        <translation>leur date, %1, est dans l&apos;avenir (nous sommes le %2)&#xa0;; il n&apos;existe pas de taux à venir</translation>
     </message>
     <message>
         <source>its %1 holds a control character</source>
@@ -412,7 +490,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>its %1 holds text that looks like markup (&quot;%2&quot;)</source>
-        <translation>son champ %1 contient du texte qui ressemble à du balisage (« %2 »)</translation>
+        <translation>son champ %1 contient du texte qui ressemble à du balisage («&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>its %1 is longer than %2 characters</source>
@@ -420,11 +498,11 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>%1 cannot be taken: %2.</source>
-        <translation>%1 ne peut pas être acceptée : %2.</translation>
+        <translation>%1 ne peut pas être acceptée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The new rates cannot be taken: %1. The rate table &apos;%2&apos; was left as it was.</source>
-        <translation>Les nouveaux taux ne peuvent pas être acceptés : %1. La table des taux &apos;%2&apos; n&apos;a pas été modifiée.</translation>
+        <translation>Les nouveaux taux ne peuvent pas être acceptés&#xa0;: %1. La table des taux &apos;%2&apos; n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>Row %1 (%2) of the new rates from %3</source>
@@ -440,7 +518,11 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>Your copy of the rate table &apos;%1&apos; could not be made: %2</source>
-        <translation>Votre copie de la table des taux &apos;%1&apos; n&apos;a pas pu être créée : %2</translation>
+        <translation>Votre copie de la table des taux &apos;%1&apos; n&apos;a pas pu être créée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -456,6 +538,299 @@ Le taux initial de %2 sera saisi.</translation>
         <source>d MMMM yyyy</source>
         <comment>date pattern</comment>
         <translation>d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>RatesCommand</name>
+    <message>
+        <source>Try %1 --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Give a rate file that exists and you may read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1: %2 of %3 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1: %2 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Check your network connection and try again later, allow more time with --timeout SECONDS, or load rates from a file with --source FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, more than tenfold: left as it is (--force takes it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, more than tenfold: taken as forced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--timeout takes a number of seconds above 0, at most 3600, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--date takes a date of the form YYYY-MM-DD, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--source takes an http or https address or a file, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>daily rates file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates from %1 cannot be used: %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try again later or give another rate file with --source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give another rate file with --source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rate table %1 was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates of %1 from %2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would change, %2 kept as typed, %3 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 would be added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Dry run: nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed, %2 kept as typed, %3 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has no country &apos;%1&apos;; %2 show lists them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be any of %2; give more of the name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed (was %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed (was %1 of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate per USD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar, as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rate is typed; there is nothing to put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 per US dollar again, the rate of %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this build cannot write PDF files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the card was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card of %1 to %2 is in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,
+puts back and charts rates.
+
+Commands:
+  update                 Fetch the day&apos;s rates per US dollar and merge them into the table:
+                         rates you never typed take the new value, typed rates stay.
+  show [COUNTRY...]      List each country&apos;s currency code and rate, whether you typed it
+                         and what it replaced, and the date and source of the table&apos;s rates.
+  set COUNTRY RATE       Type a rate: RATE units of COUNTRY&apos;s currency for 1 US dollar,
+                         written as in the program&apos;s rate boxes (e.g. 158,2 in German
+                         settings). With --per OTHER: 1 unit of OTHER&apos;s currency is worth
+                         RATE units of COUNTRY&apos;s currency.
+  reset COUNTRY...|--all Put back the rates typed rates replaced.
+  chart ORIGIN DESTINATION [--pdf FILE]
+                         Print the conversion chart of the two countries&apos; rates as the
+                         program&apos;s Calculate shows it; with --pdf, write the card that
+                         Print would print as a one-page PDF file instead.
+A COUNTRY that is no whole name stands for the countries whose names begin with it;
+set, reset and chart take it only when it begins one name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: the date of the rates in a CSV file, which carries none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: show what would change and write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: replace the rates you typed too. reset: put back every typed rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: also take rates that change more than tenfold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update: give up a download after this many seconds (default 20).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set: RATE is the worth of 1 unit of OTHER&apos;s currency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart: write the card Print would print, as a one-page PDF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update, show, set, reset or chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say update, show, set, reset or chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say update, show, set, reset or chart, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no --%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update takes no countries; it brings all the table&apos;s rates up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set takes a country and a rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reset takes countries or --all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart takes an origin and a destination country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -478,21 +853,21 @@ The window takes no arguments of its own.
 
 Rates: quorvane-rates show | update (see quorvane-rates(1)); more in quorvane(1).
 </source>
-        <translation>Utilisation : quorvane
-Ouvre la fenêtre de Quorvane : choisissez le pays d&apos;où vous partez et celui
-où vous allez, puis Calculer, puis Imprimer : un tableau à emporter en voyage.
+        <translation>Utilisation&#xa0;: quorvane
+Ouvre la fenêtre de Quorvane&#xa0;: choisissez le pays d&apos;où vous partez et celui
+où vous allez, puis Calculer, puis Imprimer&#xa0;: un tableau à emporter en voyage.
 La fenêtre elle-même n&apos;accepte aucun argument.
 
   -h, --help     afficher cette aide et quitter
   --version      afficher la version et quitter
 
-Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1).
+Taux&#xa0;: quorvane-rates show | update (voir quorvane-rates(1))&#xa0;; voir quorvane(1).
 </translation>
     </message>
     <message>
         <source>quorvane: no X or Wayland display: run it inside a desktop session.
 </source>
-        <translation>quorvane : aucun affichage X ou Wayland ; lancez le programme dans une session de bureau.
+        <translation>quorvane&#xa0;: aucun affichage X ou Wayland&#xa0;; lancez le programme dans une session de bureau.
 </translation>
     </message>
 </context>
@@ -508,7 +883,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
     </message>
     <message>
         <source>Warning: this computer program is free software, released under the GNU General Public License, version 3 or (at your option) any later version. Copying or distributing this program, or any part of it, in a way that breaks that licence is not authorised.</source>
-        <translation>Avertissement : ce programme est un logiciel libre, publié sous la licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure. Toute copie ou distribution de ce programme, en tout ou en partie, qui enfreint cette licence est interdite.</translation>
+        <translation>Avertissement&#xa0;: ce programme est un logiciel libre, publié sous la licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure. Toute copie ou distribution de ce programme, en tout ou en partie, qui enfreint cette licence est interdite.</translation>
     </message>
     <message>
         <source>About Quorvane</source>
@@ -531,11 +906,11 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
     <name>quorvane::FrmConvert</name>
     <message>
         <source>Select Country to convert from:</source>
-        <translation>Choisir le pays d&apos;origine :</translation>
+        <translation>Choisir le pays d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <source>Select Country to convert to:</source>
-        <translation>Choisir le pays de destination :</translation>
+        <translation>Choisir le pays de destination&#xa0;:</translation>
     </message>
     <message>
         <source>Origin country</source>
@@ -614,7 +989,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
     <name>quorvane::FrmMarquee</name>
     <message>
         <source>Thank you to everyone who made Quorvane: its developers, their families and friends who carried its charts on their travels and told us what was wrong with them, the testers, the keepers of the rate tables, and the many more whom there are far too many to thank here!</source>
-        <translation>Merci à toutes celles et à tous ceux qui ont fait Quorvane : ses développeurs, leurs familles et leurs amis qui ont emporté ses tableaux en voyage et nous ont dit ce qui n&apos;allait pas, les testeurs, les gardiens des tables des taux, et tous les autres, bien trop nombreux pour être remerciés ici !</translation>
+        <translation>Merci à toutes celles et à tous ceux qui ont fait Quorvane&#xa0;: ses développeurs, leurs familles et leurs amis qui ont emporté ses tableaux en voyage et nous ont dit ce qui n&apos;allait pas, les testeurs, les gardiens des tables des taux, et tous les autres, bien trop nombreux pour être remerciés ici&#xa0;!</translation>
     </message>
     <message>
         <source>Credits</source>
@@ -631,7 +1006,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
         <source>The help file %1 is too large to show: %2 MB, where Quorvane shows up to %3 MB.
 
 %4</source>
-        <translation>Le fichier d&apos;aide %1 est trop volumineux pour être affiché : %2 Mo, alors que Quorvane en affiche au plus %3 Mo.
+        <translation>Le fichier d&apos;aide %1 est trop volumineux pour être affiché&#xa0;: %2 Mo, alors que Quorvane en affiche au plus %3 Mo.
 
 %4</translation>
     </message>
@@ -647,7 +1022,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
         <source>The help file %1 could not be read: %2.
 
 %3</source>
-        <translation>Le fichier d&apos;aide %1 n&apos;a pas pu être lu : %2.
+        <translation>Le fichier d&apos;aide %1 n&apos;a pas pu être lu&#xa0;: %2.
 
 %3</translation>
     </message>
@@ -655,7 +1030,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
         <source>The help file %1 contains no help topics; it may be damaged.
 
 %2</source>
-        <translation>Le fichier d&apos;aide %1 ne contient aucune rubrique d&apos;aide ; il est peut-être endommagé.
+        <translation>Le fichier d&apos;aide %1 ne contient aucune rubrique d&apos;aide&#xa0;; il est peut-être endommagé.
 
 %2</translation>
     </message>
@@ -665,7 +1040,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
     </message>
     <message>
         <source>&amp;Type the first few letters of the word you&apos;re looking for:</source>
-        <translation>&amp;Tapez les premières lettres du mot recherché :</translation>
+        <translation>&amp;Tapez les premières lettres du mot recherché&#xa0;:</translation>
     </message>
     <message>
         <source>Contents</source>
@@ -677,7 +1052,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
     </message>
     <message>
         <source>Type the &amp;words to find in the topics:</source>
-        <translation>Tapez les &amp;mots à chercher dans les rubriques :</translation>
+        <translation>Tapez les &amp;mots à chercher dans les rubriques&#xa0;:</translation>
     </message>
     <message>
         <source>Topics found</source>
@@ -721,7 +1096,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
     </message>
     <message>
         <source>The topic “%1” is too large to show: it has a %2 of %3 characters, where Quorvane shows up to %4.</source>
-        <translation>La rubrique « %1 » est trop volumineuse pour être affichée : elle contient un %2 de %3 caractères, alors que Quorvane en affiche au plus %4.</translation>
+        <translation>La rubrique «&#xa0;%1&#xa0;» est trop volumineuse pour être affichée&#xa0;: elle contient un %2 de %3 caractères, alors que Quorvane en affiche au plus %4.</translation>
     </message>
     <message>
         <source>word</source>
@@ -735,7 +1110,7 @@ Taux : quorvane-rates show | update (voir quorvane-rates(1)) ; voir quorvane(1
         <source>This topic is nested too deeply to be laid out; here is its text.
 
 </source>
-        <translation>Cette rubrique est trop imbriquée pour être mise en page ; voici son texte.
+        <translation>Cette rubrique est trop imbriquée pour être mise en page&#xa0;; voici son texte.
 
 </translation>
     </message>
