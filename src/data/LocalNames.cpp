@@ -20,7 +20,7 @@ QByteArray readSmallFile(const std::string& path) {
 }
 
 // Each entry of the JSON list `key` whose code field `code` has a translation:
-// code -> translated name, the first of `nameFields` the entry has being the one translated.
+// code -> translated name, from the first of `nameFields` the entry has with a translation.
 std::unordered_map<std::string, std::string> translatedNames(const std::string& jsonPath, const char* key,
                                                              const char* code,
                                                              std::initializer_list<const char*> nameFields,
@@ -33,8 +33,10 @@ std::unordered_map<std::string, std::string> translatedNames(const std::string& 
         const std::string id = entry.value(code).toString().toStdString();
         for (const char* field : nameFields) {
             if (!entry.contains(field)) continue;
+            // A common name without a translation falls back to the official one.
             auto it = mo.find(entry.value(field).toString().toStdString());
-            if (!id.empty() && it != mo.end()) names.emplace(id, it->second);
+            if (id.empty() || it == mo.end()) continue;
+            names.emplace(id, it->second);
             break;
         }
     }
