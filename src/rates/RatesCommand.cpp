@@ -271,7 +271,7 @@ int setRate(const QCommandLineParser& p, const QStringList& args, const std::str
     if (!rate || !(*rate > 0) || !std::isfinite(*rate)) {
         err << kName << ": "
             << trq("RatesCommand", "Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.")
-                   .arg(args[1], qs(row->country), rateText(row->roe))
+                   .arg(args[1], qs(names.country(*row)), rateText(row->roe))
             << "\n";
         return kFailed;
     }
@@ -286,8 +286,8 @@ int setRate(const QCommandLineParser& p, const QStringList& args, const std::str
     }
     const QString typed = typedText(cursor.typedInfo(at));
     const QString now = rateText(cursor.current()->roe);
-    out << (typed.isEmpty() ? trq("RatesCommand", "%1: %2 per US dollar, as it was.").arg(qs(row->country), now)
-                            : trq("RatesCommand", "%1: %2 per US dollar, %3.").arg(qs(row->country), now, typed))
+    out << (typed.isEmpty() ? trq("RatesCommand", "%1: %2 per US dollar, as it was.").arg(qs(names.country(*row)), now)
+                            : trq("RatesCommand", "%1: %2 per US dollar, %3.").arg(qs(names.country(*row)), now, typed))
         << "\n";
     return kDone;
 }
@@ -298,11 +298,11 @@ int reset(bool all, const QStringList& args, const std::string& table, const Loc
     const Countries set(table, names);
     SqliteCursor cursor(table);
     cursor.refresh();
-    std::vector<std::pair<std::string, long long>> rows;
+    std::vector<std::pair<std::string, long long>> rows;  // shown name, row
     int status = kDone;
     if (all) {
         for (cursor.moveFirst(); !cursor.eof(); cursor.moveNext())
-            if (cursor.typedInfo(*cursor.currentRow()).typed) rows.emplace_back(cursor.current()->country, *cursor.currentRow());
+            if (cursor.typedInfo(*cursor.currentRow()).typed) rows.emplace_back(names.country(*cursor.current()), *cursor.currentRow());
         if (rows.empty()) out << trq("RatesCommand", "No rate is typed; there is nothing to put back.") << "\n";
     }
     for (const QString& name : args) {
@@ -312,7 +312,7 @@ int reset(bool all, const QStringList& args, const std::string& table, const Loc
             continue;
         }
         cursor.findFirst(r->country);
-        rows.emplace_back(r->country, *cursor.currentRow());
+        rows.emplace_back(names.country(*r), *cursor.currentRow());
     }
     for (const auto& [country, row] : rows) {
         const TypedInfo before = cursor.typedInfo(row);
@@ -350,7 +350,7 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
         const RateRecord* bad = from->roe > 0 && from->roe < 1000000 ? to : from;
         err << kName << ": "
             << trq("RatesCommand", "Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.")
-                   .arg(qs(bad->country), rateText(bad->roe))
+                   .arg(qs(names.country(*bad)), rateText(bad->roe))
             << "\n";
         return kFailed;
     }
