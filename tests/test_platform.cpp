@@ -195,7 +195,7 @@ TEST(LocalNames, TranslatesWhatIsoCodesKnowsAndKeepsTheRest) {
                                 catalogue({{"US Dollar", "US-Dollar"}}, false)));
     const RateRecord germany{"Germany", "c", "Euro", "EUR", 0.9, "DE"}, france{"France", "c", "Euro", "EUR", 0.9, "FR"},
         taiwan{"Taiwan", "c", "New Taiwan Dollar", "TWD", 30, "TW"}, kosovo{"Kosovo", "c", "Euro", "EUR", 0.9, "XK"},
-        zimbabwe{"Zimbabwe (US Dollar)", "c", "US Dollar", "USD", 1, "ZW"}, nameless{"Zimbabwe", "c", "Gold", "USD", 1};
+        zimbabwe{"Zimbabwe (US Dollar)", "1 US Dollar = 100 Cents", "US Dollar", "USD", 1, "ZW"}, nameless{"Zimbabwe", "c", "Gold", "USD", 1};
     const struct { const char* lang; RateRecord row; const char* country; const char* currency; } cases[] = {
         {"xx", germany, "Deutschland", "Euro"}, {"xx", zimbabwe, "Simbabwe (US-Dollar)", "US-Dollar"},
         {"xx", taiwan, "Taiwan (Insel)", "New Taiwan Dollar"}, {"xx", france, "France", "Euro"},
@@ -209,6 +209,13 @@ TEST(LocalNames, TranslatesWhatIsoCodesKnowsAndKeepsTheRest) {
         EXPECT_EQ(names.currency(c.row), c.currency) << c.lang;
         EXPECT_EQ(names.asStored(), std::string(c.lang) != "xx" && std::string(c.lang) != "yy") << c.lang;
     }
+    // The unit information names the currency as the label beside it does.
+    const LocalNames xx("xx", json, locale), yy("yy", json, locale);
+    const RateRecord whole{"Panama", "1 US Dollar, no minor unit", "US Dollar", "USD", 1, "PA"};
+    EXPECT_EQ(xx.unit(zimbabwe), "1 US-Dollar = 100 Cents");
+    EXPECT_EQ(xx.unit(whole), "1 US-Dollar, no minor unit");  // the words come from the program's translation
+    EXPECT_EQ(yy.unit(zimbabwe), "1 US Dollar = 100 Cents");
+    EXPECT_EQ(xx.unit(germany), "c");
     // The system's own catalogues, where iso-codes is installed.
     if (QFile::exists("/usr/share/locale/de/LC_MESSAGES/iso_3166-1.mo")) {
         EXPECT_EQ(LocalNames("de").country(zimbabwe), "Simbabwe (US-Dollar)");

@@ -391,7 +391,7 @@ void FrmConvert::showRecord(ListId side) {
     bool origin = side == ListId::Origin;
     auto text = [&rec](std::string RateRecord::*field) { return rec ? QString::fromStdString((*rec).*field) : QString(); };
     (origin ? Text1 : Text2)->setText(text(&RateRecord::country));
-    (origin ? lblTitle1 : lblTitle2)->setText(text(&RateRecord::currency));
+    (origin ? lblTitle1 : lblTitle2)->setText(rec ? QString::fromStdString(names_.unit(*rec)) : QString());
     (origin ? Label1 : Label2)->setText(rec ? QString::fromStdString(names_.currency(*rec)) : QString());
     (origin ? lblCodeFrom : lblCodeTo)->setText(text(&RateRecord::code));
     // A rate being typed stays when the record is read again.

@@ -1,5 +1,7 @@
 #include "data/LocalNames.h"
 
+#include "platform/Translations.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -102,6 +104,14 @@ std::string LocalNames::country(const RateRecord& row) const {
 std::string LocalNames::currency(const RateRecord& row) const {
     const auto it = row.code.empty() ? currencies_.end() : currencies_.find(row.code);
     return it == currencies_.end() ? row.description : it->second;
+}
+
+std::string LocalNames::unit(const RateRecord& row) const {
+    const std::string shown = currency(row), named = "1 " + row.description;
+    if (shown == row.description || !row.currency.starts_with(named)) return row.currency;
+    if (row.currency == named + ", no minor unit") return fillIn(trs("LocalNames", "1 %1, no minor unit"), {shown});
+    if (row.currency.compare(named.size(), 3, " = ") == 0) return "1 " + shown + row.currency.substr(named.size());
+    return row.currency;
 }
 
 }  // namespace quorvane

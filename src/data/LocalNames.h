@@ -30,6 +30,10 @@ public:
     std::string country(const RateRecord& row) const;
     // The translated name of the row's CODE, or its stored Description.
     std::string currency(const RateRecord& row) const;
+    // The row's unit information with the currency's name translated: "1 Euro =
+    // 100 Cents" keeps its minor unit's name (iso-codes has none), "1 Japanese Yen,
+    // no minor unit" is said in the language. Anything else as stored.
+    std::string unit(const RateRecord& row) const;
 
 private:
     std::unordered_map<std::string, std::string> countries_;   // alpha-2 code -> translated name
