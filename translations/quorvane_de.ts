@@ -199,27 +199,27 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumente:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Optionen: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlender Wert nach &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Wert nach &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -268,51 +268,51 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     <name>RateDownload</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>no regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is %2, not a rate file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2 und damit keine Kursdatei</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, which no rate file is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MB; so groß ist keine Kursdatei</translation>
     </message>
     <message>
         <source>No answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort von %1 innerhalb von %2 s</translation>
     </message>
     <message>
         <source>The file at %1 is larger than %2 MB, which no rate file is</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei unter %1 ist größer als %2 MB; so groß ist keine Kursdatei</translation>
     </message>
     <message>
         <source>Could not download %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht heruntergeladen werden: %2</translation>
     </message>
     <message>
         <source>Could not download %1: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht heruntergeladen werden: Der Server antwortete mit %2</translation>
     </message>
 </context>
 <context>
@@ -522,7 +522,7 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     </message>
     <message>
         <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld Alpha2 ist weder leer noch ein Code aus zwei Großbuchstaben A bis Z (ISO 3166-1, etwa DE)</translation>
     </message>
 </context>
 <context>
@@ -544,183 +544,183 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     <name>RatesCommand</name>
     <message>
         <source>Try %1 --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen: %1 --help.</translation>
     </message>
     <message>
         <source>%1. Give a rate file that exists and you may read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Geben Sie eine vorhandene Kursdatei an, die Sie lesen dürfen.</translation>
     </message>
     <message>
         <source>Downloading %1: %2 of %3 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen: %2 von %3 kB</translation>
     </message>
     <message>
         <source>Downloading %1: %2 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen: %2 kB</translation>
     </message>
     <message>
         <source>%1. Check your network connection and try again later, allow more time with --timeout SECONDS, or load rates from a file with --source FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Prüfen Sie Ihre Netzwerkverbindung und versuchen Sie es später erneut, lassen Sie mit --timeout SECONDS mehr Zeit, oder laden Sie die Kurse mit --source FILE aus einer Datei.</translation>
     </message>
     <message>
         <source>new, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>neu, %1</translation>
     </message>
     <message>
         <source>, more than tenfold: left as it is (--force takes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>, mehr als das Zehnfache: bleibt, wie er ist (--force übernimmt ihn)</translation>
     </message>
     <message>
         <source>, more than tenfold: taken as forced</source>
-        <translation type="unfinished"></translation>
+        <translation>, mehr als das Zehnfache: mit --force übernommen</translation>
     </message>
     <message>
         <source>--timeout takes a number of seconds above 0, at most 3600, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--timeout erwartet eine Anzahl Sekunden über 0 und höchstens 3600, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--date takes a date of the form YYYY-MM-DD, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--date erwartet ein Datum der Form YYYY-MM-DD, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--source takes an http or https address or a file, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--source erwartet eine http- oder https-Adresse oder eine Datei, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>daily rates file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesdatei %1</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1</translation>
     </message>
     <message>
         <source>The rates from %1 cannot be used: %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse aus %1 können nicht verwendet werden: %2. %3</translation>
     </message>
     <message>
         <source>Try again later or give another rate file with --source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie es später erneut, oder geben Sie mit --source eine andere Kursdatei an.</translation>
     </message>
     <message>
         <source>Give another rate file with --source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie mit --source eine andere Kursdatei an.</translation>
     </message>
     <message>
         <source>the rate table %1 was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kurstabelle %1 wurde nicht geändert.</translation>
     </message>
     <message>
         <source>Rates of %1 from %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse vom %1 aus der %2: </translation>
     </message>
     <message>
         <source>%1 would change, %2 kept as typed, %3 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu ändern, %2 als eingegeben zu behalten, %3 zu überspringen</translation>
     </message>
     <message>
         <source>, %1 would be added</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 hinzuzufügen</translation>
     </message>
     <message>
         <source>. Dry run: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Probelauf: Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 changed, %2 kept as typed, %3 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geändert, %2 als eingegeben behalten, %3 übersprungen</translation>
     </message>
     <message>
         <source>, %1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 hinzugefügt</translation>
     </message>
     <message>
         <source>the table has no country &apos;%1&apos;; %2 show lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kurstabelle enthält kein Land &apos;%1&apos;; %2 show listet alle auf.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could be any of %2; give more of the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; passt auf mehrere Länder: %2; geben Sie mehr vom Namen an.</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>eingegeben</translation>
     </message>
     <message>
         <source>typed (was %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>eingegeben (vorher %1)</translation>
     </message>
     <message>
         <source>typed (was %1 of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>eingegeben (vorher %1 vom %2)</translation>
     </message>
     <message>
         <source>Rate table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurstabelle %1</translation>
     </message>
     <message>
         <source>Rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse vom %1</translation>
     </message>
     <message>
         <source>an unknown date</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannten Datum</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Rate per USD</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs je USD</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingegeben</translation>
     </message>
     <message>
         <source>Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie den Wechselkurs! Ihre Eingabe: %1; der Kurs von %2 bleibt %3.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar, as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 je US-Dollar, wie bisher.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 je US-Dollar, %3.</translation>
     </message>
     <message>
         <source>No rate is typed; there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Kurs eingegeben; es gibt nichts wiederherzustellen.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wieder %2 je US-Dollar.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar again, the rate of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wieder %2 je US-Dollar, der Kurs vom %3.</translation>
     </message>
     <message>
         <source>Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie den Wechselkurs! Aus dem Kurs von %1, %2 je US-Dollar, lässt sich keine Umrechnungstabelle erstellen.</translation>
     </message>
     <message>
         <source>this build cannot write PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Programmversion kann keine PDF-Dateien schreiben</translation>
     </message>
     <message>
         <source>the card was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Karte wurde nicht geschrieben: %1</translation>
     </message>
     <message>
         <source>The card of %1 to %2 is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte von %1 nach %2 ist in %3 gespeichert.</translation>
     </message>
     <message>
         <source>Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,
@@ -742,95 +742,116 @@ Commands:
                          Print would print as a one-page PDF file instead.
 A COUNTRY that is no whole name stands for the countries whose names begin with it;
 set, reset and chart take it only when it begins one name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Kurstabelle, die Quorvane öffnet, aktualisiert sie mit neueren Kursen, gibt Kurse
+ein, stellt sie wieder her und gibt Umrechnungstabellen aus.
+
+Befehle:
+  update                 Die Tageskurse je US-Dollar herunterladen und in die Kurstabelle
+                         übernehmen: Nie eingegebene Kurse erhalten den neuen Wert,
+                         eingegebene Kurse bleiben.
+  show [COUNTRY...]      Für jedes Land Währungscode und Kurs auflisten, ob Sie den Kurs
+                         eingegeben haben und welchen er ersetzt hat, dazu Datum und Quelle
+                         der Kurse der Kurstabelle.
+  set COUNTRY RATE       Einen Kurs eingeben: RATE Einheiten der Währung von COUNTRY für
+                         1 US-Dollar, geschrieben wie in den Kursfeldern des Programms
+                         (z. B. 158,2 bei deutschen Einstellungen). Mit --per OTHER: Eine
+                         Einheit der Währung von OTHER ist RATE Einheiten der Währung von
+                         COUNTRY wert.
+  reset COUNTRY...|--all Die Kurse wiederherstellen, die eingegebene Kurse ersetzt haben.
+  chart ORIGIN DESTINATION [--pdf FILE]
+                         Die Umrechnungstabelle der Kurse beider Länder ausgeben, wie
+                         Berechnen im Programm sie zeigt; mit --pdf stattdessen die Karte,
+                         die Drucken senden würde, als einseitige PDF-Datei schreiben.
+Ein COUNTRY, das kein vollständiger Name ist, steht für alle Länder, deren Name damit
+beginnt; set, reset und chart nehmen es nur an, wenn genau ein Name damit beginnt.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version anzeigen.</translation>
     </message>
     <message>
         <source>update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: Kurse aus URL oder FILE laden: einer Tagesdatei (JSON) oder einer CSV-Datei von Quorvane.</translation>
     </message>
     <message>
         <source>update: the date of the rates in a CSV file, which carries none.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: das Datum der Kurse einer CSV-Datei, die selbst keines enthält.</translation>
     </message>
     <message>
         <source>update: show what would change and write nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: anzeigen, was sich ändern würde, und nichts schreiben.</translation>
     </message>
     <message>
         <source>update: replace the rates you typed too. reset: put back every typed rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: auch die eingegebenen Kurse ersetzen. reset: alle ersetzten Kurse wiederherstellen.</translation>
     </message>
     <message>
         <source>update: also take rates that change more than tenfold.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: auch Kurse übernehmen, die sich um mehr als das Zehnfache ändern.</translation>
     </message>
     <message>
         <source>update: give up a download after this many seconds (default 20).</source>
-        <translation type="unfinished"></translation>
+        <translation>update: einen Download nach SECONDS Sekunden abbrechen (Standard: 20).</translation>
     </message>
     <message>
         <source>set: RATE is the worth of 1 unit of OTHER&apos;s currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>set: RATE ist der Wert von 1 Einheit der Währung von OTHER.</translation>
     </message>
     <message>
         <source>chart: write the card Print would print, as a one-page PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>chart: die Karte, die Drucken senden würde, als einseitige PDF-Datei schreiben.</translation>
     </message>
     <message>
         <source>update, show, set, reset or chart</source>
-        <translation type="unfinished"></translation>
+        <translation>update, show, set, reset oder chart</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie update, show, set, reset oder chart an.</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie update, show, set, reset oder chart an, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1 takes no options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 akzeptiert keine Optionen.</translation>
     </message>
     <message>
         <source>%1 takes no --%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 akzeptiert kein --%2.</translation>
     </message>
     <message>
         <source>update takes no countries; it brings all the table&apos;s rates up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>update akzeptiert keine Länder; der Befehl aktualisiert alle Kurse der Kurstabelle.</translation>
     </message>
     <message>
         <source>set takes a country and a rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>set erwartet ein Land und einen Kurs.</translation>
     </message>
     <message>
         <source>reset takes countries or --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>reset erwartet Länder oder --all.</translation>
     </message>
     <message>
         <source>chart takes an origin and a destination country.</source>
-        <translation type="unfinished"></translation>
+        <translation>chart erwartet ein Ausgangs- und ein Zielland.</translation>
     </message>
     <message>
         <source>nothing was updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde nichts aktualisiert.</translation>
     </message>
     <message>
         <source>nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
