@@ -108,20 +108,20 @@ std::string halfWrittenMessage(const std::string& path) {
 
 std::vector<RateRecord> ratesFromCsv(const std::string& csvText) {
     auto rows = parseCsv(csvText);
-    if (rows.empty()) throw StoreError(kErrStore, "The rate data is empty.");
+    if (rows.empty()) throw StoreError(kErrStore, trs("RateTable", "The rate data is empty."));
     std::vector<RateRecord> out;
     for (size_t i = 1; i < rows.size(); ++i) {
         const auto& r = rows[i];
+        const std::string line = fillIn(trs("RateTable", "Rate data line %1"), {std::to_string(i + 1)});
         // Alpha2 is a later, optional last column: rate files of older kinds lack it.
         if (r.size() != 5 && r.size() != 6)
-            throw StoreError(kErrStore, "Rate data line " + std::to_string(i + 1) +
-                                            " does not have 5 fields (Country,Currency,Description,CODE,ROE) "
-                                            "or 6 (with Alpha2).");
-        const std::string line = "Rate data line " + std::to_string(i + 1);
+            throw StoreError(kErrStore, fillIn(trs("RateTable", "%1 does not have 5 fields (Country,Currency,Description,"
+                                                                "CODE,ROE) or 6 (with Alpha2)."),
+                                               {line}));
         RateRecord rec{r[0], r[1], r[2], r[3], 0, r.size() > 5 ? r[5] : std::string()};
         checkIncomingRow(rec, line);
         auto roe = parseStoredRate(r[4]);
-        if (!roe) throw StoreError(kErrConversion, line + ": '" + r[4] + "' is not a number.");
+        if (!roe) throw StoreError(kErrConversion, fillIn(trs("RateTable", "%1: '%2' is not a number."), {line, r[4]}));
         rec.roe = *roe;
         out.push_back(std::move(rec));
     }
