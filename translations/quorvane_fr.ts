@@ -199,27 +199,27 @@ Le taux initial de %2 sera saisi.</translation>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments&#xa0;:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur manquante après &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur inattendue après &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -268,51 +268,51 @@ Le taux initial de %2 sera saisi.</translation>
     <name>RateDownload</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>no regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier spécial</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is %2, not a rate file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2, et non un fichier de taux</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, which no rate file is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait plus de %2 Mo, ce qui est trop pour un fichier de taux</translation>
     </message>
     <message>
         <source>No answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse de %1 en %2 s</translation>
     </message>
     <message>
         <source>The file at %1 is larger than %2 MB, which no rate file is</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier à l&apos;adresse %1 fait plus de %2 Mo, ce qui est trop pour un fichier de taux</translation>
     </message>
     <message>
         <source>Could not download %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de télécharger %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not download %1: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de télécharger %1&#xa0;: le serveur a répondu %2</translation>
     </message>
 </context>
 <context>
@@ -522,7 +522,7 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
     <message>
         <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ Alpha2 n&apos;est ni vide ni formé de deux lettres majuscules de A à Z (un code ISO 3166-1 comme DE)</translation>
     </message>
 </context>
 <context>
@@ -544,183 +544,183 @@ Le taux initial de %2 sera saisi.</translation>
     <name>RatesCommand</name>
     <message>
         <source>Try %1 --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez %1 --help.</translation>
     </message>
     <message>
         <source>%1. Give a rate file that exists and you may read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Indiquez un fichier de taux qui existe et que vous pouvez lire.</translation>
     </message>
     <message>
         <source>Downloading %1: %2 of %3 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1&#xa0;: %2 sur %3 ko</translation>
     </message>
     <message>
         <source>Downloading %1: %2 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1&#xa0;: %2 ko</translation>
     </message>
     <message>
         <source>%1. Check your network connection and try again later, allow more time with --timeout SECONDS, or load rates from a file with --source FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Vérifiez votre connexion réseau et réessayez plus tard, accordez plus de temps avec --timeout SECONDS, ou chargez les taux depuis un fichier avec --source FILE.</translation>
     </message>
     <message>
         <source>new, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nouveau, %1</translation>
     </message>
     <message>
         <source>, more than tenfold: left as it is (--force takes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>, multiplié ou divisé par plus de dix&#xa0;: laissé tel quel (--force l&apos;accepte)</translation>
     </message>
     <message>
         <source>, more than tenfold: taken as forced</source>
-        <translation type="unfinished"></translation>
+        <translation>, multiplié ou divisé par plus de dix&#xa0;: accepté avec --force</translation>
     </message>
     <message>
         <source>--timeout takes a number of seconds above 0, at most 3600, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--timeout attend un nombre de secondes supérieur à 0 et au plus égal à 3600, et non &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--date takes a date of the form YYYY-MM-DD, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--date attend une date au format YYYY-MM-DD, et non &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--source takes an http or https address or a file, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--source attend une adresse http ou https ou un fichier, et non &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>daily rates file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier des taux du jour %1</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier %1</translation>
     </message>
     <message>
         <source>The rates from %1 cannot be used: %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser les taux du fichier %1&#xa0;: %2. %3</translation>
     </message>
     <message>
         <source>Try again later or give another rate file with --source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayez plus tard ou indiquez un autre fichier de taux avec --source.</translation>
     </message>
     <message>
         <source>Give another rate file with --source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez un autre fichier de taux avec --source.</translation>
     </message>
     <message>
         <source>the rate table %1 was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>la table des taux %1 n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>Rates of %1 from %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Taux du %1 (%2)&#xa0;: </translation>
     </message>
     <message>
         <source>%1 would change, %2 kept as typed, %3 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>à modifier&#xa0;: %1, conservés tels que saisis&#xa0;: %2, ignorés&#xa0;: %3</translation>
     </message>
     <message>
         <source>, %1 would be added</source>
-        <translation type="unfinished"></translation>
+        <translation>, à ajouter&#xa0;: %1</translation>
     </message>
     <message>
         <source>. Dry run: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Simulation&#xa0;: rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>%1 changed, %2 kept as typed, %3 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>modifiés&#xa0;: %1, conservés tels que saisis&#xa0;: %2, ignorés&#xa0;: %3</translation>
     </message>
     <message>
         <source>, %1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>, ajoutés&#xa0;: %1</translation>
     </message>
     <message>
         <source>the table has no country &apos;%1&apos;; %2 show lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pays nommé &apos;%1&apos; ne figure dans la table&#xa0;; %2 show les affiche tous.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could be any of %2; give more of the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; peut désigner plusieurs pays&#xa0;: %2&#xa0;; précisez le nom.</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>saisi</translation>
     </message>
     <message>
         <source>typed (was %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>saisi (avant&#xa0;: %1)</translation>
     </message>
     <message>
         <source>typed (was %1 of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>saisi (avant&#xa0;: %1, taux du %2)</translation>
     </message>
     <message>
         <source>Rate table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des taux %1</translation>
     </message>
     <message>
         <source>Rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date des taux&#xa0;: %1</translation>
     </message>
     <message>
         <source>an unknown date</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnue</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Rate per USD</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux par USD</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisi</translation>
     </message>
     <message>
         <source>Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier le taux de change&#xa0;! Vous avez saisi %1&#xa0;; le taux de %2 reste %3.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar, as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 par dollar américain, comme avant.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 par dollar américain, %3.</translation>
     </message>
     <message>
         <source>No rate is typed; there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun taux n&apos;est saisi&#xa0;; il n&apos;y a rien à rétablir.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: de nouveau %2 par dollar américain.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar again, the rate of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: de nouveau %2 par dollar américain, le taux du %3.</translation>
     </message>
     <message>
         <source>Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier le taux de change&#xa0;! Le taux de %1, %2 par dollar américain, ne permet pas de faire un tableau.</translation>
     </message>
     <message>
         <source>this build cannot write PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>cette version du programme ne peut pas écrire de fichiers PDF</translation>
     </message>
     <message>
         <source>the card was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la fiche n&apos;a pas été écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>The card of %1 to %2 is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche %1 → %2 a été écrite dans %3.</translation>
     </message>
     <message>
         <source>Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,
@@ -742,95 +742,116 @@ Commands:
                          Print would print as a one-page PDF file instead.
 A COUNTRY that is no whole name stands for the countries whose names begin with it;
 set, reset and chart take it only when it begins one name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la table des taux qu&apos;ouvre Quorvane, la met à jour avec des taux plus récents,
+saisit et rétablit des taux et en fait des tableaux de conversion.
+
+Commandes&#xa0;:
+  update                 Télécharge les taux du jour par dollar américain et les fusionne
+                         dans la table&#xa0;: les taux que vous n&apos;avez jamais saisis prennent la
+                         nouvelle valeur, les taux saisis restent.
+  show [COUNTRY...]      Affiche pour chaque pays le code de sa devise et son taux, si vous
+                         l&apos;avez saisi et ce qu&apos;il a remplacé, ainsi que la date et la source
+                         des taux de la table.
+  set COUNTRY RATE       Saisit un taux&#xa0;: RATE unités de la devise de COUNTRY pour 1 dollar
+                         américain, écrit comme dans les champs de taux du programme (par
+                         exemple 158,2 avec des paramètres français). Avec --per OTHER&#xa0;:
+                         1 unité de la devise de OTHER vaut RATE unités de la devise de
+                         COUNTRY.
+  reset COUNTRY...|--all Rétablit les taux que des taux saisis ont remplacés.
+  chart ORIGIN DESTINATION [--pdf FILE]
+                         Affiche le tableau de conversion des taux des deux pays tel que
+                         Calculer l&apos;affiche dans la fenêtre&#xa0;; avec --pdf, écrit plutôt la
+                         fiche qu&apos;enverrait Imprimer, sous forme de fichier PDF d&apos;une page.
+Un COUNTRY qui n&apos;est pas un nom complet désigne les pays dont le nom commence ainsi&#xa0;;
+set, reset et chart ne l&apos;acceptent que s&apos;il est le début d&apos;un seul nom.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version.</translation>
     </message>
     <message>
         <source>update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>update&#xa0;: prendre les taux dans URL ou FILE&#xa0;: un fichier des taux du jour (JSON) ou un fichier CSV de Quorvane.</translation>
     </message>
     <message>
         <source>update: the date of the rates in a CSV file, which carries none.</source>
-        <translation type="unfinished"></translation>
+        <translation>update&#xa0;: la date des taux d&apos;un fichier CSV, qui n&apos;en contient pas.</translation>
     </message>
     <message>
         <source>update: show what would change and write nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>update&#xa0;: afficher ce qui changerait, sans rien écrire.</translation>
     </message>
     <message>
         <source>update: replace the rates you typed too. reset: put back every typed rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>update&#xa0;: remplacer aussi les taux que vous avez saisis. reset&#xa0;: rétablir tous les taux saisis.</translation>
     </message>
     <message>
         <source>update: also take rates that change more than tenfold.</source>
-        <translation type="unfinished"></translation>
+        <translation>update&#xa0;: accepter aussi les taux multipliés ou divisés par plus de dix.</translation>
     </message>
     <message>
         <source>update: give up a download after this many seconds (default 20).</source>
-        <translation type="unfinished"></translation>
+        <translation>update&#xa0;: abandonner un téléchargement après ce nombre de secondes (20 par défaut).</translation>
     </message>
     <message>
         <source>set: RATE is the worth of 1 unit of OTHER&apos;s currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>set&#xa0;: 1 unité de la devise de OTHER vaut RATE.</translation>
     </message>
     <message>
         <source>chart: write the card Print would print, as a one-page PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>chart&#xa0;: écrire la fiche qu&apos;enverrait Imprimer, sous forme de fichier PDF d&apos;une page.</translation>
     </message>
     <message>
         <source>update, show, set, reset or chart</source>
-        <translation type="unfinished"></translation>
+        <translation>update, show, set, reset ou chart</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez update, show, set, reset ou chart.</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez update, show, set, reset ou chart, et non &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1 takes no options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;accepte aucune option.</translation>
     </message>
     <message>
         <source>%1 takes no --%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;accepte pas l&apos;option --%2.</translation>
     </message>
     <message>
         <source>update takes no countries; it brings all the table&apos;s rates up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>update n&apos;accepte aucun pays&#xa0;; la commande met à jour tous les taux de la table.</translation>
     </message>
     <message>
         <source>set takes a country and a rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>set attend un pays et un taux.</translation>
     </message>
     <message>
         <source>reset takes countries or --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>reset attend des pays ou --all.</translation>
     </message>
     <message>
         <source>chart takes an origin and a destination country.</source>
-        <translation type="unfinished"></translation>
+        <translation>chart attend un pays d&apos;origine et un pays de destination.</translation>
     </message>
     <message>
         <source>nothing was updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a été mis à jour.</translation>
     </message>
     <message>
         <source>nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
