@@ -199,27 +199,27 @@ Se introducirá el tipo original de %2.</translation>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones desconocidas: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta valor tras «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor inesperado tras «%1».</translation>
     </message>
 </context>
 <context>
@@ -268,51 +268,51 @@ Se introducirá el tipo original de %2.</translation>
     <name>RateDownload</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería con nombre</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>no regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>%1 is %2, not a rate file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2, no un archivo de tipos</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, which no rate file is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MB, y ningún archivo de tipos es tan grande</translation>
     </message>
     <message>
         <source>No answer from %1 within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no respondió en %2 s</translation>
     </message>
     <message>
         <source>The file at %1 is larger than %2 MB, which no rate file is</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de %1 ocupa más de %2 MB, y ningún archivo de tipos es tan grande</translation>
     </message>
     <message>
         <source>Could not download %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo descargar %1: %2</translation>
     </message>
     <message>
         <source>Could not download %1: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo descargar %1: el servidor respondió con el código %2</translation>
     </message>
 </context>
 <context>
@@ -506,11 +506,11 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>Row %1 (%2) of the new rates from %3</source>
-        <translation>La fila %1 (%2) de los tipos nuevos procedentes de %3</translation>
+        <translation>La fila %1 (%2) de los tipos nuevos procedentes del %3</translation>
     </message>
     <message>
         <source>Row %1 of the new rates from %2</source>
-        <translation>La fila %1 de los tipos nuevos procedentes de %2</translation>
+        <translation>La fila %1 de los tipos nuevos procedentes del %2</translation>
     </message>
     <message>
         <source>%1. The rate table was left as it was.</source>
@@ -522,7 +522,7 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
-        <translation type="unfinished"></translation>
+        <translation>su campo Alpha2 no está vacío ni consta de dos letras mayúsculas de la A a la Z (un código ISO 3166-1, como DE)</translation>
     </message>
 </context>
 <context>
@@ -544,183 +544,183 @@ Se introducirá el tipo original de %2.</translation>
     <name>RatesCommand</name>
     <message>
         <source>Try %1 --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe %1 --help.</translation>
     </message>
     <message>
         <source>%1. Give a rate file that exists and you may read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Indique un archivo de tipos que exista y que pueda leer.</translation>
     </message>
     <message>
         <source>Downloading %1: %2 of %3 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1: %2 de %3 kB</translation>
     </message>
     <message>
         <source>Downloading %1: %2 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1: %2 kB</translation>
     </message>
     <message>
         <source>%1. Check your network connection and try again later, allow more time with --timeout SECONDS, or load rates from a file with --source FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Compruebe su conexión de red y vuelva a intentarlo más tarde, dé más tiempo con --timeout SECONDS o cargue los tipos de un archivo con --source FILE.</translation>
     </message>
     <message>
         <source>new, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo, %1</translation>
     </message>
     <message>
         <source>, more than tenfold: left as it is (--force takes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>, cambio de más de diez veces: se deja como está (--force lo acepta)</translation>
     </message>
     <message>
         <source>, more than tenfold: taken as forced</source>
-        <translation type="unfinished"></translation>
+        <translation>, cambio de más de diez veces: se acepta por --force</translation>
     </message>
     <message>
         <source>--timeout takes a number of seconds above 0, at most 3600, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--timeout admite un número de segundos mayor que 0 y de 3600 como máximo, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--date takes a date of the form YYYY-MM-DD, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--date admite una fecha con el formato YYYY-MM-DD, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--source takes an http or https address or a file, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--source admite una dirección http o https o un archivo, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>daily rates file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo diario de tipos %1</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo %1</translation>
     </message>
     <message>
         <source>The rates from %1 cannot be used: %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden usar los tipos de %1: %2. %3</translation>
     </message>
     <message>
         <source>Try again later or give another rate file with --source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a intentarlo más tarde o indique otro archivo de tipos con --source.</translation>
     </message>
     <message>
         <source>Give another rate file with --source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique otro archivo de tipos con --source.</translation>
     </message>
     <message>
         <source>the rate table %1 was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla de tipos %1 no se ha modificado.</translation>
     </message>
     <message>
         <source>Rates of %1 from %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos del %1 procedentes del %2: </translation>
     </message>
     <message>
         <source>%1 would change, %2 kept as typed, %3 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambiarían, %2 introducidos se conservarían, %3 se omitirían</translation>
     </message>
     <message>
         <source>, %1 would be added</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 se añadirían</translation>
     </message>
     <message>
         <source>. Dry run: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Simulación: no se ha escrito nada.</translation>
     </message>
     <message>
         <source>%1 changed, %2 kept as typed, %3 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambiados, %2 introducidos conservados, %3 omitidos</translation>
     </message>
     <message>
         <source>, %1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 añadidos</translation>
     </message>
     <message>
         <source>the table has no country &apos;%1&apos;; %2 show lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún país llamado &apos;%1&apos; en la tabla; %2 show los muestra todos.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could be any of %2; give more of the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; puede ser cualquiera de estos países: %2; escriba más letras del nombre.</translation>
     </message>
     <message>
         <source>typed</source>
-        <translation type="unfinished"></translation>
+        <translation>introducido</translation>
     </message>
     <message>
         <source>typed (was %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>introducido (antes %1)</translation>
     </message>
     <message>
         <source>typed (was %1 of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>introducido (antes %1, del %2)</translation>
     </message>
     <message>
         <source>Rate table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de tipos %1</translation>
     </message>
     <message>
         <source>Rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos con fecha %1</translation>
     </message>
     <message>
         <source>an unknown date</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocida</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Cód.</translation>
     </message>
     <message>
         <source>Rate per USD</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo por USD</translation>
     </message>
     <message>
         <source>Typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducido</translation>
     </message>
     <message>
         <source>Please check the Exchange Rate! You entered %1; the rate of %2 stays %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Compruebe el tipo de cambio! Ha introducido %1; el tipo de %2 sigue siendo %3.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar, as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 por dólar estadounidense, como estaba.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 por dólar estadounidense, %3.</translation>
     </message>
     <message>
         <source>No rate is typed; there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha introducido ningún tipo; no hay nada que restaurar.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de nuevo %2 por dólar estadounidense.</translation>
     </message>
     <message>
         <source>%1: %2 per US dollar again, the rate of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de nuevo %2 por dólar estadounidense, el tipo del %3.</translation>
     </message>
     <message>
         <source>Please check the Exchange Rate! The rate of %1, %2 per US dollar, makes no chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Compruebe el tipo de cambio! Con el tipo de %1, %2 por dólar estadounidense, no se puede hacer ninguna tabla.</translation>
     </message>
     <message>
         <source>this build cannot write PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>esta compilación no puede escribir archivos PDF</translation>
     </message>
     <message>
         <source>the card was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha escrito la tarjeta: %1</translation>
     </message>
     <message>
         <source>The card of %1 to %2 is in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta de %1 a %2 está en %3.</translation>
     </message>
     <message>
         <source>Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,
@@ -742,95 +742,117 @@ Commands:
                          Print would print as a one-page PDF file instead.
 A COUNTRY that is no whole name stands for the countries whose names begin with it;
 set, reset and chart take it only when it begins one name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la tabla de tipos que abre Quorvane, la actualiza con tipos más recientes,
+introduce y restaura tipos y hace tablas de conversión con ellos.
+
+Órdenes:
+  update                 Descarga los tipos del día por dólar estadounidense y los incorpora
+                         a la tabla: los tipos que nunca introdujo toman el valor nuevo y los
+                         tipos introducidos se quedan como están.
+  show [COUNTRY...]      Muestra el código de moneda y el tipo de cada país, si lo introdujo
+                         usted y a qué tipo sustituyó, y la fecha y la fuente de los tipos
+                         de la tabla.
+  set COUNTRY RATE       Introduce un tipo: RATE unidades de la moneda de COUNTRY por 1 dólar
+                         estadounidense, escrito como en las casillas del tipo del programa
+                         (p. ej. 158,2 con la configuración de números española). Con
+                         --per OTHER: 1 unidad de la moneda de OTHER vale RATE unidades de
+                         la moneda de COUNTRY.
+  reset COUNTRY...|--all Restaura los tipos a los que sustituyeron los tipos introducidos.
+  chart ORIGIN DESTINATION [--pdf FILE]
+                         Escribe la tabla de conversión de los tipos de los dos países tal
+                         como la muestra Calcular en el programa; con --pdf, escribe en su
+                         lugar la tarjeta que imprimiría Imprimir, como archivo PDF de una
+                         sola página.
+Un COUNTRY que no es un nombre completo representa a los países cuyo nombre empieza por él;
+set, reset y chart solo lo aceptan cuando es el principio de un único nombre.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
     <message>
         <source>update: take the rates from URL or FILE: a daily rates file (JSON) or a Quorvane CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: toma los tipos de URL o FILE: un archivo diario de tipos (JSON) o un archivo CSV de Quorvane.</translation>
     </message>
     <message>
         <source>update: the date of the rates in a CSV file, which carries none.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: la fecha de los tipos de un archivo CSV, que no la lleva.</translation>
     </message>
     <message>
         <source>update: show what would change and write nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: muestra lo que cambiaría y no escribe nada.</translation>
     </message>
     <message>
         <source>update: replace the rates you typed too. reset: put back every typed rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: sustituye también los tipos que introdujo. reset: restaura todos los tipos introducidos.</translation>
     </message>
     <message>
         <source>update: also take rates that change more than tenfold.</source>
-        <translation type="unfinished"></translation>
+        <translation>update: acepta también los tipos que cambian más de diez veces.</translation>
     </message>
     <message>
         <source>update: give up a download after this many seconds (default 20).</source>
-        <translation type="unfinished"></translation>
+        <translation>update: abandona una descarga pasados SECONDS segundos (20 de forma predeterminada).</translation>
     </message>
     <message>
         <source>set: RATE is the worth of 1 unit of OTHER&apos;s currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>set: RATE es el valor de 1 unidad de la moneda de OTHER.</translation>
     </message>
     <message>
         <source>chart: write the card Print would print, as a one-page PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>chart: escribe la tarjeta que imprimiría Imprimir, como archivo PDF de una sola página.</translation>
     </message>
     <message>
         <source>update, show, set, reset or chart</source>
-        <translation type="unfinished"></translation>
+        <translation>update, show, set, reset o chart</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique update, show, set, reset o chart.</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique update, show, set, reset o chart, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1 takes no options.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite opciones.</translation>
     </message>
     <message>
         <source>%1 takes no --%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite --%2.</translation>
     </message>
     <message>
         <source>update takes no countries; it brings all the table&apos;s rates up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>update no admite países; actualiza todos los tipos de la tabla.</translation>
     </message>
     <message>
         <source>set takes a country and a rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>set necesita un país y un tipo.</translation>
     </message>
     <message>
         <source>reset takes countries or --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>reset necesita países o --all.</translation>
     </message>
     <message>
         <source>chart takes an origin and a destination country.</source>
-        <translation type="unfinished"></translation>
+        <translation>chart necesita un país de origen y uno de destino.</translation>
     </message>
     <message>
         <source>nothing was updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha actualizado nada.</translation>
     </message>
     <message>
         <source>nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha modificado nada.</translation>
     </message>
 </context>
 <context>
