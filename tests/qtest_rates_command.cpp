@@ -152,7 +152,7 @@ private slots:
         row("set again keeps the first", {"set", "Japan", "150"}, 0, "150 per US dollar, typed (was 157 of", 150);
         row("set per", {"set", "Japan", "2", "--per", "Austria"}, 0, "Japan: 1.76 per US dollar", 1.76);
         row("set the same", {"set", "Tuvalu", "1.5"}, 0, "Tuvalu: 1.5 per US dollar, as it was");
-        row("set under LANG=de_DE.UTF-8", {"set", "Deutschland", "1.1"}, 0, "Germany: 1.1 per US dollar");
+        row("set under LANG=de_DE.UTF-8", {"set", "Deutschland", "1.1"}, 0, "Deutschland: 1.1 per US dollar");
         row("set zero", {"set", "Japan", "0"}, 1, "Please check the Exchange Rate! You entered 0");
         row("set negative", {"set", "Japan", "-5"}, 1, "You entered -5;");
         row("set no number", {"set", "Japan", "abc"}, 1, "You entered abc;");

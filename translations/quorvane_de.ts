@@ -165,6 +165,13 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     </message>
 </context>
 <context>
+    <name>LocalNames</name>
+    <message>
+        <source>1 %1, no minor unit</source>
+        <translation>1 %1, ohne Untereinheit</translation>
+    </message>
+</context>
+<context>
     <name>ProgramFolder</name>
     <message>
         <source>The folder %1 could not be made current.</source>
@@ -523,6 +530,22 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     <message>
         <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
         <translation>Das Feld Alpha2 ist weder leer noch ein Code aus zwei Großbuchstaben A bis Z (ISO 3166-1, etwa DE)</translation>
+    </message>
+    <message>
+        <source>The rate data is empty.</source>
+        <translation>Die Kursdaten sind leer.</translation>
+    </message>
+    <message>
+        <source>Rate data line %1</source>
+        <translation>Zeile %1 der Kursdaten</translation>
+    </message>
+    <message>
+        <source>%1 does not have 5 fields (Country,Currency,Description,CODE,ROE) or 6 (with Alpha2).</source>
+        <translation>%1 hat nicht 5 Felder (Country,Currency,Description,CODE,ROE) oder 6 (mit Alpha2).</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number.</source>
+        <translation>%1: &apos;%2&apos; ist keine Zahl.</translation>
     </message>
 </context>
 <context>

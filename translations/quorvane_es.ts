@@ -165,6 +165,13 @@ Se introducirá el tipo original de %2.</translation>
     </message>
 </context>
 <context>
+    <name>LocalNames</name>
+    <message>
+        <source>1 %1, no minor unit</source>
+        <translation>1 %1, sin subdivisión</translation>
+    </message>
+</context>
+<context>
     <name>ProgramFolder</name>
     <message>
         <source>The folder %1 could not be made current.</source>
@@ -523,6 +530,22 @@ Se introducirá el tipo original de %2.</translation>
     <message>
         <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
         <translation>su campo Alpha2 no está vacío ni consta de dos letras mayúsculas de la A a la Z (un código ISO 3166-1, como DE)</translation>
+    </message>
+    <message>
+        <source>The rate data is empty.</source>
+        <translation>Los datos de tipos están vacíos.</translation>
+    </message>
+    <message>
+        <source>Rate data line %1</source>
+        <translation>La fila %1 de los datos de tipos</translation>
+    </message>
+    <message>
+        <source>%1 does not have 5 fields (Country,Currency,Description,CODE,ROE) or 6 (with Alpha2).</source>
+        <translation>%1 no tiene 5 campos (Country,Currency,Description,CODE,ROE) ni 6 (con Alpha2).</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number.</source>
+        <translation>%1: &apos;%2&apos; no es un número.</translation>
     </message>
 </context>
 <context>

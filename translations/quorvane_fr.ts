@@ -165,6 +165,13 @@ Le taux initial de %2 sera saisi.</translation>
     </message>
 </context>
 <context>
+    <name>LocalNames</name>
+    <message>
+        <source>1 %1, no minor unit</source>
+        <translation>1 %1, sans subdivision</translation>
+    </message>
+</context>
+<context>
     <name>ProgramFolder</name>
     <message>
         <source>The folder %1 could not be made current.</source>
@@ -523,6 +530,22 @@ Le taux initial de %2 sera saisi.</translation>
     <message>
         <source>its Alpha2 is not two capital letters A to Z (an ISO 3166-1 code such as DE) nor empty</source>
         <translation>son champ Alpha2 n&apos;est ni vide ni formé de deux lettres majuscules de A à Z (un code ISO 3166-1 comme DE)</translation>
+    </message>
+    <message>
+        <source>The rate data is empty.</source>
+        <translation>Les données de taux sont vides.</translation>
+    </message>
+    <message>
+        <source>Rate data line %1</source>
+        <translation>La ligne %1 des données de taux</translation>
+    </message>
+    <message>
+        <source>%1 does not have 5 fields (Country,Currency,Description,CODE,ROE) or 6 (with Alpha2).</source>
+        <translation>%1 n&apos;a pas 5 champs (Country,Currency,Description,CODE,ROE) ni 6 (avec Alpha2).</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number.</source>
+        <translation>%1&#xa0;: &apos;%2&apos; n&apos;est pas un nombre.</translation>
     </message>
 </context>
 <context>
