@@ -80,6 +80,9 @@ bare() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quorv
 msg=$(bare); [ $? = 1 ] && [ "$msg" = "quorvane: no X or Wayland display: run it inside a desktop session." ] || fail "no display: $msg"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ "$(bare --version) $(bare --help | head -1)" = "quorvane $version Usage: quorvane" ] || fail "--version or --help"
+# In the user's language, as the installed programs speak it.
+[[ "$(LANGUAGE=de bare --help | head -1) | $(LANGUAGE=fr "$prefix/bin/quorvane-rates" --help 2>&1 | head -1)" == \
+   "Aufruf: quorvane | Utilisation"?": quorvane-rates "* ]] || fail "--help in German or French"
 
 cp "$shipped" "$work/shipped.before"
 session type_rate

@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$work"/quorvane_*.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || fail "cpack made no quorvane_*.deb"
 files=$(dpkg-deb -c "$deb" | awk '{print $6 $7 $8}')
-for f in bin/quorvane{'->../lib/quorvane/quorvane','-rates->../lib/quorvane/quorvane-rates'} lib/quorvane/{quorvane{,-help,-rates},Zelvik.MDB,zelvik.hlp,installed-folder} \
+for f in bin/quorvane{'->../lib/quorvane/quorvane','-rates->../lib/quorvane/quorvane-rates'} lib/quorvane/{quorvane{,-help,-rates},Zelvik.MDB,zelvik{,.de,.fr,.es}.hlp,installed-folder} \
          share/{doc/quorvane/copyright,applications/org.quorvane.Quorvane.desktop,man/man1/quorvane{,-rates}.1.gz} \
          share/icons/hicolor/{scalable/apps/org.quorvane.Quorvane.svg,256x256/apps/org.quorvane.Quorvane.png}; do
     grep -qxF -- "./usr/$f" <<<"$files" || fail "the package lacks /usr/$f"

@@ -328,7 +328,7 @@ TEST_F(Chart, RateCheckNamesTheBoxLastFocusedAndPutsItsRateBack) {
 
     // Blanks, zero, negative, unreadable and too large rates all take the rate-check path.
     // A rate put back is written back at once, over the one left in the table.
-    for (const char* bad : {"   ", "0", "-5", "1e-400x", "1000000"}) {
+    for (const char* bad : {"   ", "0", "-5", "1e-400x", "1000000", "%2"}) {  // what was typed is quoted as it is
         SCOPED_TRACE(bad);
         type(O, bad), type(D, "3");
         conv.rateBoxFocusOut(O);
@@ -348,7 +348,7 @@ TEST_F(Chart, RateCheckNamesTheBoxLastFocusedAndPutsItsRateBack) {
     type(O, "1E-300"), type(D, "1E+300");  // overflows: no converted cell of this run is written
     conv.calculate();
     EXPECT_EQ(grid.column(1), kEmpty);
-    EXPECT_EQ(ui.messages.size(), 8u);
+    EXPECT_EQ(ui.messages.size(), 9u);
     EXPECT_FALSE(ui.busy);
 }
 
@@ -596,4 +596,7 @@ TEST(HelpPath, JoinsTheFolderAsItIsAndFindsTheFileWhateverItsLetterCase) {
     EXPECT_EQ(findIgnoringCase(helpFilePath(dir.path() + "/")), dir.path() + "//Zelvik.hlp");  // folder part kept
     ASSERT_TRUE(make("zelvik.hlp"));
     EXPECT_EQ(findIgnoringCase(built), built);  // the exact name wins
+    ASSERT_TRUE(make("Zelvik.DE.hlp"));  // the help in German; none in French
+    EXPECT_EQ(QStringList({helpFileIn(dir.path(), "de"), helpFileIn(dir.path(), "fr"), helpFileIn(dir.path(), "en")}),
+              QStringList({dir.path() + "/Zelvik.DE.hlp", built, built}));
 }
