@@ -387,13 +387,16 @@ private slots:
         QCOMPARE(v.windowTitle(), "Quorvane Help - " + found->item(0)->text());
     }
 
-    // In each language: the help explains every message as the window words it; the menus are
+    // In each language: the help explains every message as the window words it and finds words typed
+    // without accents; the menus are
     // translated with access keys unique in each menu; the lists, their type-ahead and the chart's
     // headings go by the country's name in that language (sorted by its collation), while the table
     // keeps its own; a message comes in that language.
     void speaksEachLanguageItsHelpAlike() {
         const QString english = QCoreApplication::translate("Converter", "You've picked the same country for Origin and Destination. Please try again.");
-        for (auto [lang, germany] : {std::pair{"en", "Germany"}, {"de", "Deutschland"}, {"fr", "Allemagne"}, {"es", "Alemania"}}) {
+        const struct { const char *lang, *germany, *unaccented; } languages[] = {
+            {"en", "Germany", "chart"}, {"de", "Deutschland", "wahrung"}, {"fr", "Allemagne", "systeme"}, {"es", "Alemania", "pais"}};
+        for (auto [lang, germany, unaccented] : languages) {
             QTranslator translator;
             QVERIFY(lang == QString("en") || translator.load(QString(":/i18n/quorvane_%1.qm").arg(lang)));
             QCoreApplication::installTranslator(&translator);
@@ -406,6 +409,7 @@ private slots:
                 QVERIFY(v.showTopic(t.id));
                 all += v.pageText() + "\n";
             }
+            QVERIFY2(!v.search(unaccented).isEmpty(), unaccented);  // a word typed without its accents is found
             for (auto [context, m] : {std::pair{"Converter", "Whoops!"}, {"Converter", "Error Number %1\r\n%2"},
                                       {"Converter", "You've picked the same country for Origin and Destination. Please try again."},
                                       {"Converter", "You've left the Origin Country Rate Area blank! The Rate of %1 will be entered for you."},
