@@ -447,6 +447,12 @@ private slots:
             trigger(w, "mnuCalculate");
             QCOMPARE(ui_.messages.size(), size_t(1));
             QCOMPARE(QString::fromStdString(ui_.messages[0].text) == english, lang == QString("en"));
+            // The band and the label name the currency alike; so does the hint, in the language.
+            QVERIFY(w.chooseCountry(ListId::Destination, "United States"));
+            const QString dollar = child<QLabel>("Label2", &w)->text();
+            QCOMPARE(child<QLabel>("lblTitle2", &w)->text(), "1 " + dollar + " = 100 Cents");
+            QCOMPARE(dollar == "US Dollar", lang == QString("en"));
+            QCOMPARE(hintAfterMove(list), QCoreApplication::translate("Hints", "Choose origin country from this list"));
         }
     }
 
