@@ -42,14 +42,14 @@ export DISPLAY=":$display"
 session() {
     local user=("${as_user[@]}"); [ "$1" = --root ] && { user=(); shift; }
     (cd / && exec "${user[@]}" env HOME="$HOME" DISPLAY="$DISPLAY" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
-        QT_QPA_PLATFORM=xcb "$prefix/bin/quorvane") >>"$out/quorvane-install.log" 2>&1 &
+        LANGUAGE="${LANGUAGE:-}" QT_QPA_PLATFORM=xcb "$prefix/bin/quorvane") >>"$out/quorvane-install.log" 2>&1 &
     app_pid=$!
     local win
     win=$(timeout 15 xdotool search --sync --onlyvisible --name '^Quorvane$' | head -1)
     [ -n "$win" ] || fail "no Quorvane window within 15 s"
     xdotool windowfocus --sync "$win" || fail "the window did not take the focus"
     "$@"
-    xdotool key alt+x
+    xdotool key "${EXIT_KEY:-alt+x}"
     timeout 15 tail --pid="$app_pid" -f /dev/null || fail "Exit did not end the program"
     app_pid=""
 }
@@ -100,7 +100,7 @@ echo 'Zedland,1 Zed = 100 Zents,Zed,ZZD,3.5' >>"$work/newer.csv"
 chmod -R u+w "$prefix" && rm -f "$shipped"
 "$build/make_rate_table" "$work/newer.csv" "$shipped" 2026-10-30 "newer test rates" >/dev/null || fail "make_rate_table"
 [ "$(id -u)" -eq 0 ] || chmod -R a-w "$prefix"
-session true
+LANGUAGE=de EXIT_KEY=alt+b session true  # the window speaks German: Beenden is Alt+B
 [ "$(roe "$other") $(roe Zedland)" = "77.5 3.5" ] || fail "untyped rate of $other not updated or Zedland not added"
 [ "$(q "SELECT Value FROM QUORVANE_INFO WHERE Key = 'rates_date'")" = 2026-10-30 ] || fail "rates date"
 [ "$(roe "$typed")" = 1.2345 ] || fail "typed rate replaced"
