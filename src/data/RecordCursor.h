@@ -126,11 +126,17 @@ public:
     // can show it.
     void setMovedHandler(std::function<void()> handler) { moved_ = std::move(handler); }
 
+    // How messages name a record's country: as the window or command shows it
+    // (in the user's language); as stored when not set.
+    void setCountryNamer(std::function<std::string(const RateRecord&)> namer) { namer_ = std::move(namer); }
+
 protected:
     void notifyMoved() const { if (moved_) moved_(); }
+    std::string nameOf(const RateRecord& r) const { return namer_ ? namer_(r) : r.country; }
 
 private:
     std::function<void()> moved_;
+    std::function<std::string(const RateRecord&)> namer_;
 };
 
 }  // namespace quorvane

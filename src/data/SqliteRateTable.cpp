@@ -245,7 +245,7 @@ RecordCursor::SaveResult SqliteCursor::saveRate(long long rowid, const std::stri
     } catch (const StoreError&) {
         if (isCurrent) now = cur_;
     }
-    const std::string country = now ? now->rec.country : trs("RateTable", "this country");
+    const std::string country = now ? nameOf(now->rec) : trs("RateTable", "this country");
     auto value = parser_(text);
     if (!value)
         return {SaveResult::NotANumber,
@@ -296,25 +296,26 @@ RecordCursor::RestoreResult SqliteCursor::restoreRate(long long rowid) {
     }
     if (!row) return {R::NotSaved, trs("RateTable", "The rate could not be put back: its record is no longer in the rate table.")};
     const std::string& country = row->rec.country;
+    const std::string shown = nameOf(row->rec);
     // Asked before writing: a table that may not be written can still say so.
     const TypedInfo asked = readTypedInfo(db, country);
     if (!asked.typed) return {R::NothingToRestore,
-                fillIn(trs("RateTable", "The rate of %1 was not typed; there is nothing to put back."), {country})};
+                fillIn(trs("RateTable", "The rate of %1 was not typed; there is nothing to put back."), {shown})};
     if (!asked.replacedRoe)
         return {R::NothingToRestore, fillIn(trs("RateTable", "The rate of %1 was typed, but the rate it replaced is not "
                                                        "known; type the rate you want instead."),
-                                            {country})};
+                                            {shown})};
     try {
         Transaction t(db);
         const TypedInfo info = readTypedInfo(db, country);  // as it is now
-        if (!info.replacedRoe) return {R::NothingToRestore, fillIn(trs("RateTable", "The rate of %1 is no longer typed."), {country})};
+        if (!info.replacedRoe) return {R::NothingToRestore, fillIn(trs("RateTable", "The rate of %1 is no longer typed."), {shown})};
         Statement(db, "UPDATE RATES SET ROE = ?1 WHERE rowid = ?2").bind(1, *info.replacedRoe).bind(2, rowid).run();
         Statement(db, "DELETE FROM TYPED_RATES WHERE Country = ?1").bind(1, country).run();
         t.commit();
         row->rec.roe = *info.replacedRoe;
     } catch (const StoreError&) {
         return {R::NotSaved,
-                fillIn(trs("RateTable", "The rate of %1 could not be put back: %2."), {country, db.whyNotWritten()})};
+                fillIn(trs("RateTable", "The rate of %1 could not be put back: %2."), {shown, db.whyNotWritten()})};
     }
     if (cur_ && cur_->rowid == rowid) {
         cur_->rec = row->rec;

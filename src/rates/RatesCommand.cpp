@@ -16,6 +16,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <optional>
@@ -28,6 +29,19 @@ constexpr int kDone = 0, kFailed = 1, kUsage = 2;
 constexpr const char* kName = "quorvane-rates";
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+// Where a table's rates came from, as the table keeps it: in English, the
+// patterns below, or whatever an older table holds.
+constexpr const char* kSources[] = {QT_TRANSLATE_NOOP("RatesCommand", "daily rates file %1"),
+                                    QT_TRANSLATE_NOOP("RatesCommand", "file %1"),
+                                    QT_TRANSLATE_NOOP("RatesCommand", "rates shipped with Quorvane %1")};
+QString sourceText(const std::string& stored) {
+    const QString s = qs(stored);
+    for (const char* pattern : kSources)
+        if (const QString head = QString(pattern).section("%1", 0, 0); s.startsWith(head))
+            return trq("RatesCommand", pattern).arg(s.mid(head.size()));
+    return s;
+}
+
 QString tryHelp() { return trq("RatesCommand", "Try %1 --help.").arg(kName); }
 QString rateText(double v) { return QString::number(v, 'g', 12); }
 
@@ -68,8 +82,8 @@ Fetched fetch(const Source& s, double timeout, bool terminal, QTextStream& err) 
                     .arg(d.error)};
 }
 
-void listRate(QTextStream& out, const PlannedRate& r) {
-    out << "  " << qs(r.country) << " (" << qs(r.code) << "): ";
+void listRate(QTextStream& out, const PlannedRate& r, const QString& country) {
+    out << "  " << country << " (" << qs(r.code) << "): ";
     if (r.what == RateChange::Added) {
         out << trq("RatesCommand", "new, %1").arg(rateText(r.newRate)) << "\n";
         return;
@@ -113,6 +127,10 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     }
 
     const RateSet have = readRateSet(table);
+    const LocalNames names(ctx.language);  // the table's rows as the user reads them
+    std::map<std::string, QString> shown;
+    if (!names.asStored())
+        for (const RateRecord& r : have.rows) shown.emplace(r.country, qs(names.country(r)));
     const std::set<std::string> typed = readTypedCountries(table);
     const PlanOptions options{p.isSet("all"), p.isSet("force")};
     std::optional<RatePlan> plan;
@@ -120,8 +138,8 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
         Fetched f = fetch(s, timeout, ctx.terminal, err);
         if (f.error.isEmpty()) {
             try {
-                const QString label = (s.file.isEmpty() ? trq("RatesCommand", "daily rates file %1")
-                                                        : trq("RatesCommand", "file %1")).arg(s.name());
+                // Kept in the table in English, whoever updates it; shown in each reader's language.
+                const QString label = QString(s.file.isEmpty() ? kSources[0] : kSources[1]).arg(s.name());
                 plan = planRateUpdate(have, typed, parseRateFile(f.bytes, csvDate), label.toStdString(), options);
                 break;
             } catch (const RateFileError& e) {
@@ -147,10 +165,10 @@ int update(const QCommandLineParser& p, const std::string& table, const RatesCom
     for (const PlannedRate& r : plan->rates)
         if (r.what == RateChange::Refused || r.jump ||
             (dryRun && (r.what == RateChange::Update || r.what == RateChange::Added)))
-            listRate(out, r);
+            listRate(out, r, shown.count(r.country) ? shown.at(r.country) : qs(r.country));
     const int skipped = plan->count(RateChange::NoRate) + plan->count(RateChange::Refused);
     const auto n = [](int count) { return QString::number(count); };
-    out << trq("RatesCommand", "Rates of %1 from %2: ").arg(qs(readableDate(plan->date)), qs(plan->toMerge.source));
+    out << trq("RatesCommand", "Rates of %1 from %2: ").arg(qs(readableDate(plan->date)), sourceText(plan->toMerge.source));
     if (dryRun) {
         out << trq("RatesCommand", "%1 would change, %2 kept as typed, %3 skipped")
                    .arg(n(plan->count(RateChange::Update)), n(plan->count(RateChange::KeptTyped)), n(skipped));
@@ -241,7 +259,7 @@ int show(const QStringList& countries, const std::string& table, const LocalName
     out << trq("RatesCommand", "Rate table %1").arg(qs(table)) << "\n"
         << trq("RatesCommand", "Rates of %1")
                .arg(set.date.empty() ? trq("RatesCommand", "an unknown date") : qs(readableDate(set.date)));
-    if (!set.source.empty()) out << ", " << qs(set.source);
+    if (!set.source.empty()) out << ", " << sourceText(set.source);
     out << "\n";
     qsizetype width = 7;
     for (const RateRecord* r : rows) width = std::max(width, all.shownName(r).size());
@@ -276,6 +294,7 @@ int setRate(const QCommandLineParser& p, const QStringList& args, const std::str
         return kFailed;
     }
     SqliteCursor cursor(table);
+    cursor.setCountryNamer([&names](const RateRecord& r) { return names.country(r); });
     cursor.refresh();
     cursor.findFirst(row->country);
     const long long at = *cursor.currentRow();
@@ -297,6 +316,7 @@ int reset(bool all, const QStringList& args, const std::string& table, const Loc
           QTextStream& err) {
     const Countries set(table, names);
     SqliteCursor cursor(table);
+    cursor.setCountryNamer([&names](const RateRecord& r) { return names.country(r); });
     cursor.refresh();
     std::vector<std::pair<std::string, long long>> rows;  // shown name, row
     int status = kDone;
