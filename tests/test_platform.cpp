@@ -150,6 +150,14 @@ TEST(CountryListModel, ShowsTableNamesInDisplayOrder) {
         for (int r = 0; r < model.rowCount(); ++r)
             EXPECT_EQ(model.index(r).data(CountryListModel::kStoredNameRole).toByteArray().toStdString(), shown[r]);
     }
+    // Type-ahead: the first letters of a name whatever their accents, else of a word within one, from a row on,
+    // in the order Åland, Federación Rusa, Macao, México, Ruanda.
+    CountryListModel model({"Macao", "M\xc3\xa9xico", "Ruanda", "Federaci\xc3\xb3n Rusa", "\xc3\x85land"});
+    for (auto [typed, from, found] : {std::tuple{"mexi", 0, 3}, {"Ru", 0, 4}, {"rusa", 0, 1}, {"aLa", 3, 0}, {"M", 4, 2},
+                                      {"zz", 0, -1}}) {
+        const QModelIndexList hit = model.match(model.index(from), Qt::DisplayRole, QString(typed));
+        EXPECT_EQ(hit.isEmpty() ? -1 : hit[0].row(), found) << typed;
+    }
 }
 
 namespace {

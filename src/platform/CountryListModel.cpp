@@ -1,5 +1,7 @@
 #include "platform/CountryListModel.h"
 
+#include "platform/Translations.h"
+
 #include <QCollator>
 #include <QLocale>
 
@@ -64,6 +66,32 @@ QVariant CountryListModel::data(const QModelIndex& index, int role) const {
     if (role == kStoredNameRole) {
         auto stored = storedBytes_.find(s.start);
         return stored != storedBytes_.end() ? QByteArray::fromStdString(stored->second) : shown(s).toUtf8();
+    }
+    return {};
+}
+
+QModelIndexList CountryListModel::match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                                        Qt::MatchFlags flags) const {
+    if (role != Qt::DisplayRole || hits != 1 || flags != Qt::MatchFlags(Qt::MatchStartsWith | Qt::MatchWrap) ||
+        rows_.empty())
+        return QAbstractListModel::match(start, role, value, hits, flags);
+    const QString typed = withoutAccents(value.toString());
+    auto begins = [&](QStringView name, bool anyWord) {
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            const bool wordStart = i == 0 || (!name[i - 1].isLetterOrNumber() && name[i].isLetterOrNumber());
+            if (wordStart && name.sliced(i).startsWith(typed, Qt::CaseInsensitive)) return true;
+            if (!anyWord) return false;
+        }
+        return false;
+    };
+    const int n = rowCount(), first = std::clamp(start.row(), 0, n - 1);
+    for (bool anyWord : {false, true}) {
+        for (int k = 0; k < n; ++k) {
+            const int row = (first + k) % n;
+            const QStringView name = shown(rows_[static_cast<size_t>(row)]);
+            const bool ascii = std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+            if (ascii ? begins(name, anyWord) : begins(withoutAccents(name.toString()), anyWord)) return {index(row)};
+        }
     }
     return {};
 }

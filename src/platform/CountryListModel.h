@@ -29,6 +29,13 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
+    // Type-ahead (a view's keyboard search): the first name from `start` on,
+    // wrapping, that begins with what was typed, whatever its letter case and
+    // accents ("mexi" finds "México"); where none does, the first with a word
+    // that begins so ("Rusa" finds "Federación Rusa"). Other searches as Qt's.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
+                          Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith | Qt::MatchWrap)) const override;
+
     // The first row of the stored name, or -1; never found by the name shown.
     int rowOf(const QString& storedName) const;
 

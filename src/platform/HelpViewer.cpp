@@ -1,5 +1,7 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/Translations.h"
+
 #include "resources/AppIcon.h"
 
 #include <QCoreApplication>
@@ -321,24 +323,14 @@ void HelpViewer::updateHistoryActions() {
     forward_->setEnabled(!forwardStack_.isEmpty());
 }
 
-namespace {
-// Without accents: the letters with their marks taken off.
-QString folded(const QString& text) {
-    QString out;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing) out += c;
-    return out;
-}
-}  // namespace
-
 QStringList HelpViewer::search(const QString& text) {
     if (topicText_.isEmpty())
         for (const HelpTopic& t : file_.topics)
-            topicText_ << folded(t.title + QLatin1Char(' ') + t.keywords.join(QLatin1Char(' ')) + QLatin1Char(' ') +
+            topicText_ << withoutAccents(t.title + QLatin1Char(' ') + t.keywords.join(QLatin1Char(' ')) + QLatin1Char(' ') +
                                  QTextDocumentFragment::fromHtml(withoutMarkup(t.html).left(kMaxParagraph)).toPlainText());
     // Words of any script; "pais" finds "país", "francais" finds "français".
     static const QRegularExpression kNonWord(QStringLiteral("\\W+"), QRegularExpression::UseUnicodePropertiesOption);
-    const QStringList words = folded(text).split(kNonWord, Qt::SkipEmptyParts);
+    const QStringList words = withoutAccents(text).split(kNonWord, Qt::SkipEmptyParts);
     searchResults_->clear();
     QStringList found;
     for (qsizetype i = 0; i < file_.topics.size() && !words.isEmpty(); ++i) {
@@ -402,7 +394,8 @@ bool HelpViewer::showTopic(const QString& id) {
 
 void HelpViewer::filterIndex(const QString& text) {
     for (int i = 0; i < index_->count(); ++i)
-        index_->item(i)->setHidden(!index_->item(i)->text().startsWith(text.trimmed(), Qt::CaseInsensitive));
+        index_->item(i)->setHidden(
+            !withoutAccents(index_->item(i)->text()).startsWith(withoutAccents(text.trimmed()), Qt::CaseInsensitive));
 }
 
 void HelpViewer::linkClicked(const QUrl& url) {

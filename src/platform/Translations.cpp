@@ -39,6 +39,13 @@ std::string fillIn(const std::string& text, std::initializer_list<std::string> a
     return out;
 }
 
+QString withoutAccents(const QString& text) {
+    QString out;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing) out += c;
+    return out;
+}
+
 std::string installTranslations() {
     const std::string language = uiLanguage();
     if (language == "en") return language;

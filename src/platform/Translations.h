@@ -23,6 +23,10 @@ inline QString trq(const char* context, const char* sourceText) {
 // holds "%2" (a country name, what the user typed) is never replaced itself.
 std::string fillIn(const std::string& text, std::initializer_list<std::string> args);
 
+// The text with the marks taken off its letters ("é" reads "e"), so that a
+// word typed without its accents is found.
+QString withoutAccents(const QString& text);
+
 // Installs the translation of uiLanguage(), where there is one; English needs
 // none. Returns the language spoken. Call once the application object exists.
 std::string installTranslations();
