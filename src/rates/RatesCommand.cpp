@@ -43,7 +43,13 @@ QString sourceText(const std::string& stored) {
 }
 
 QString tryHelp() { return trq("RatesCommand", "Try %1 --help.").arg(kName); }
-QString rateText(double v) { return QString::number(v, 'g', 12); }
+// Rates with the decimal symbol of the user's settings and no thousands
+// separators, as the rate boxes show them: a rate shown can be typed back.
+NumberFormat shownFormat;  // set by each run, from its context
+QString rateText(double v) {
+    QString text = QString::number(v, 'g', 12).replace('.', qs(shownFormat.decimal));
+    return text.startsWith('-') ? text.replace(0, 1, qs(shownFormat.minus)) : text;
+}
 
 // Where rates come from: an address, or a file on this machine.
 struct Source {
@@ -409,6 +415,7 @@ int chart(const QStringList& args, const std::string& table, const RatesCommandC
 
 int runRatesCommand(const QStringList& arguments, const RatesCommandContext& context, QTextStream& out,
                     QTextStream& err) {
+    shownFormat = context.format;
     QCommandLineParser p;
     p.setApplicationDescription(trq("RatesCommand",
         "Shows the rate table Quorvane opens, brings it up to date with newer rates, and types,\n"
