@@ -11,10 +11,13 @@
 #include "platform/ProgramFolder.h"
 #include "rates/RateDownload.h"
 
+#include <QCollator>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -259,8 +262,16 @@ int show(const QStringList& countries, const std::string& table, const LocalName
             status = kFailed;
         }
     }
-    if (countries.isEmpty())
+    if (countries.isEmpty()) {
         for (const RateRecord& r : set.rows) rows.push_back(&r);
+        // The whole table as the window lists it: in the user's language, in its order.
+        if (!names.asStored()) {
+            QCollator collator(QLocale::system());
+            std::stable_sort(rows.begin(), rows.end(), [&](const RateRecord* a, const RateRecord* b) {
+                return collator.compare(all.shownName(a), all.shownName(b)) < 0;
+            });
+        }
+    }
 
     out << trq("RatesCommand", "Rate table %1").arg(qs(table)) << "\n"
         << trq("RatesCommand", "Rates of %1")
