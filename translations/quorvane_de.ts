@@ -228,6 +228,14 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -237,7 +245,7 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>Wieder&amp;herstellen</translation>
+        <translation>Wieder&amp;holen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -269,6 +277,17 @@ Der ursprüngliche Kurs von %2 wird eingetragen.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
     </message>
 </context>
 <context>
@@ -833,10 +852,6 @@ beginnt; set, reset und chart nehmen es nur an, wenn genau ein Name damit beginn
         <translation>update, show, set, reset oder chart</translation>
     </message>
     <message>
-        <source>Usage: %1</source>
-        <translation>Aufruf: %1</translation>
-    </message>
-    <message>
         <source>say update, show, set, reset or chart.</source>
         <translation>geben Sie update, show, set, reset oder chart an.</translation>
     </message>
@@ -875,6 +890,10 @@ beginnt; set, reset und chart nehmen es nur an, wenn genau ein Name damit beginn
     <message>
         <source>nothing was changed.</source>
         <translation>es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>rates shipped with Quorvane %1</source>
+        <translation>mit Quorvane %1 gelieferte Kurse</translation>
     </message>
 </context>
 <context>

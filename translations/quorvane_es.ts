@@ -228,6 +228,14 @@ Se introducirá el tipo original de %2.</translation>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado tras «%1».</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -269,6 +277,17 @@ Se introducirá el tipo original de %2.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayús</translation>
     </message>
 </context>
 <context>
@@ -591,11 +610,11 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>, more than tenfold: left as it is (--force takes it)</source>
-        <translation>, cambio de más de diez veces: se deja como está (--force lo acepta)</translation>
+        <translation>, se multiplica o divide por más de diez: se deja como está (--force lo acepta)</translation>
     </message>
     <message>
         <source>, more than tenfold: taken as forced</source>
-        <translation>, cambio de más de diez veces: se acepta por --force</translation>
+        <translation>, se multiplica o divide por más de diez: se acepta por --force</translation>
     </message>
     <message>
         <source>--timeout takes a number of seconds above 0, at most 3600, not &apos;%1&apos;.</source>
@@ -639,11 +658,11 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>%1 would change, %2 kept as typed, %3 skipped</source>
-        <translation>%1 cambiarían, %2 introducidos se conservarían, %3 se omitirían</translation>
+        <translation>cambiarían: %1, introducidos que se conservarían: %2, se omitirían: %3</translation>
     </message>
     <message>
         <source>, %1 would be added</source>
-        <translation>, %1 se añadirían</translation>
+        <translation>, se añadirían: %1</translation>
     </message>
     <message>
         <source>. Dry run: nothing was written.</source>
@@ -651,11 +670,11 @@ Se introducirá el tipo original de %2.</translation>
     </message>
     <message>
         <source>%1 changed, %2 kept as typed, %3 skipped</source>
-        <translation>%1 cambiados, %2 introducidos conservados, %3 omitidos</translation>
+        <translation>cambiados: %1, introducidos conservados: %2, omitidos: %3</translation>
     </message>
     <message>
         <source>, %1 added</source>
-        <translation>, %1 añadidos</translation>
+        <translation>, añadidos: %1</translation>
     </message>
     <message>
         <source>the table has no country &apos;%1&apos;; %2 show lists them all.</source>
@@ -815,7 +834,7 @@ set, reset y chart solo lo aceptan cuando es el principio de un único nombre.</
     </message>
     <message>
         <source>update: also take rates that change more than tenfold.</source>
-        <translation>update: acepta también los tipos que cambian más de diez veces.</translation>
+        <translation>update: acepta también los tipos que se multiplican o dividen por más de diez.</translation>
     </message>
     <message>
         <source>update: give up a download after this many seconds (default 20).</source>
@@ -832,10 +851,6 @@ set, reset y chart solo lo aceptan cuando es el principio de un único nombre.</
     <message>
         <source>update, show, set, reset or chart</source>
         <translation>update, show, set, reset o chart</translation>
-    </message>
-    <message>
-        <source>Usage: %1</source>
-        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>say update, show, set, reset or chart.</source>
@@ -876,6 +891,10 @@ set, reset y chart solo lo aceptan cuando es el principio de un único nombre.</
     <message>
         <source>nothing was changed.</source>
         <translation>no se ha modificado nada.</translation>
+    </message>
+    <message>
+        <source>rates shipped with Quorvane %1</source>
+        <translation>tipos incluidos con Quorvane %1</translation>
     </message>
 </context>
 <context>

@@ -228,6 +228,14 @@ Le taux initial de %2 sera saisi.</translation>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -269,6 +277,17 @@ Le taux initial de %2 sera saisi.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
     </message>
 </context>
 <context>
@@ -833,10 +852,6 @@ set, reset et chart ne l&apos;acceptent que s&apos;il est le début d&apos;un se
         <translation>update, show, set, reset ou chart</translation>
     </message>
     <message>
-        <source>Usage: %1</source>
-        <translation>Utilisation&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>say update, show, set, reset or chart.</source>
         <translation>indiquez update, show, set, reset ou chart.</translation>
     </message>
@@ -875,6 +890,10 @@ set, reset et chart ne l&apos;acceptent que s&apos;il est le début d&apos;un se
     <message>
         <source>nothing was changed.</source>
         <translation>rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>rates shipped with Quorvane %1</source>
+        <translation>taux fournis avec Quorvane %1</translation>
     </message>
 </context>
 <context>
@@ -1022,11 +1041,11 @@ Taux&#xa0;: quorvane-rates show | update (voir quorvane-rates(1))&#xa0;; voir qu
     </message>
     <message>
         <source>Restore the rate it replaced</source>
-        <translation>Rétablir le taux remplacé</translation>
+        <translation>Revenir au taux remplacé</translation>
     </message>
     <message>
         <source>Restore the rate of %1</source>
-        <translation>Rétablir le taux du %1</translation>
+        <translation>Revenir au taux du %1</translation>
     </message>
 </context>
 <context>

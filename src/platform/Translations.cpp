@@ -16,7 +16,9 @@ namespace {
     QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),         QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),       QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    QT_TRANSLATE_NOOP("QShortcut", "Ctrl"), QT_TRANSLATE_NOOP("QShortcut", "Shift"),
     // quorvane-rates --help and its answers to wrong options.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"), QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"), QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),

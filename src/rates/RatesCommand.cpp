@@ -476,7 +476,9 @@ int runRatesCommand(const QStringList& arguments, const RatesCommandContext& con
     if (p.isSet(help)) {
         // The usage line names the command as it is installed, not the path it was started by.
         QString text = p.helpText();
-        out << text.replace(0, text.indexOf(" [options]"), trq("RatesCommand", "Usage: %1").arg(kName));
+        const QString started = QCoreApplication::arguments().value(0);
+        if (const qsizetype at = text.indexOf(started); at >= 0 && !started.isEmpty()) text.replace(at, started.size(), kName);
+        out << text;
         return kDone;
     }
     if (p.isSet(version)) {
