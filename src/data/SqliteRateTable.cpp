@@ -398,8 +398,10 @@ void SqliteCursor::readNamesToEnd(const std::function<void(RateRecord&)>& each) 
     if (!cur_) return;
     commitPending();
     Database& db = db_->database();
-    Statement st(db, std::string("SELECT Country, Description, CODE, ") + (hasAlpha2(db) ? "Alpha2" : "NULL") +
-                         " FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
+    // A row without a country code shows its stored name: it needs nothing more read.
+    Statement st(db, hasAlpha2(db) ? "SELECT Country, iif(Alpha2 <> '', Description, NULL), iif(Alpha2 <> '', CODE, NULL), "
+                                     "Alpha2 FROM RATES WHERE rowid >= ?1 ORDER BY rowid"
+                                   : "SELECT Country, NULL, NULL, NULL FROM RATES WHERE rowid >= ?1 ORDER BY rowid");
     st.bind(1, cur_->rowid);
     RateRecord r;  // one record for all: a table of 100,000 rows makes no 100,000 of them
     while (st.row()) {
