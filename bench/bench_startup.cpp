@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -98,6 +99,8 @@ int child(const std::string& mode, const std::string& folder) {
     double shown = monotonicMs();
     if (auto* l1 = w->findChild<QListView*>("List1"))
         entries = l1->model()->rowCount() + w->findChild<QListView*>("List2")->model()->rowCount();
+    // Read back by the parent in the C locale, whatever the window was started in.
+    std::setlocale(LC_NUMERIC, "C");
     std::printf("%.3f %ld %d\n", shown, peakKiB(), entries);
     std::fflush(stdout);
     char c;
