@@ -15,6 +15,18 @@ bool startsWith(std::string_view s, size_t at, const std::string& what) {
     return !what.empty() && s.substr(at, what.size()) == what;
 }
 
+// The length of the thousands separator at `at`, or 0. Where the locale groups
+// with a space (French: a narrow no-break space, which no keyboard types), the
+// plain and the no-break space stand for it too.
+size_t groupAt(std::string_view s, size_t at, const std::string& group) {
+    if (startsWith(s, at, group)) return group.size();
+    static const std::string kSpaces[] = {" ", "\u00a0", "\u202f"};
+    if (std::find(std::begin(kSpaces), std::end(kSpaces), group) == std::end(kSpaces)) return 0;
+    for (const std::string& space : kSpaces)
+        if (startsWith(s, at, space)) return space.size();
+    return 0;
+}
+
 // The power of ten of a plain number's first significant digit (saturating),
 // or a very small value when it has none.
 long long decimalMagnitude(const std::string& s) {
@@ -126,9 +138,9 @@ std::optional<double> whole(std::string_view text, const NumberFormat& fmt, bool
             if (!groupsEnd()) return std::nullopt;
             plain += '.'; point = true; i += fmt.decimal.size();
         }
-        else if (!point && digits && startsWith(text, i, fmt.group) && fmt.group != fmt.decimal) {
+        else if (const size_t sep = !point && digits && fmt.group != fmt.decimal ? groupAt(text, i, fmt.group) : 0) {
             if (grouped ? run != 3 : run > 3) return std::nullopt;
-            grouped = true, run = 0, i += fmt.group.size();
+            grouped = true, run = 0, i += sep;
         }
         else break;
     }
