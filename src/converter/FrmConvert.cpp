@@ -386,14 +386,30 @@ void FrmConvert::addRateBoxActions(QMenu* menu, RateBox b) {
     connect(undo, &QAction::triggered, this, [this, b] { converter_->restoreRate(b); });
 }
 
+namespace {
+// A table text in its label, in a smaller font where it would not fit (some
+// languages' currency names are long): the window's layout stays as it is.
+void showFitted(QLabel* label, const QString& text) {
+    QFont font = arial(8.25);
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    for (; font.pointSizeF() > 6; font.setPointSizeF(font.pointSizeF() - 0.25)) {
+        const QRect needed = QFontMetrics(font).boundingRect(room, flags, text);
+        if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+}  // namespace
+
 // Bound controls show the cursor's current record.
 void FrmConvert::showRecord(ListId side) {
     auto rec = cursor(side).current();
     bool origin = side == ListId::Origin;
     auto text = [&rec](std::string RateRecord::*field) { return rec ? QString::fromStdString((*rec).*field) : QString(); };
     (origin ? Text1 : Text2)->setText(text(&RateRecord::country));
-    (origin ? lblTitle1 : lblTitle2)->setText(rec ? QString::fromStdString(names_.unit(*rec)) : QString());
-    (origin ? Label1 : Label2)->setText(rec ? QString::fromStdString(names_.currency(*rec)) : QString());
+    showFitted(origin ? lblTitle1 : lblTitle2, rec ? QString::fromStdString(names_.unit(*rec)) : QString());
+    showFitted(origin ? Label1 : Label2, rec ? QString::fromStdString(names_.currency(*rec)) : QString());
     (origin ? lblCodeFrom : lblCodeTo)->setText(text(&RateRecord::code));
     // A rate being typed stays when the record is read again.
     if (!cursor(side).hasPendingEdit())
