@@ -166,7 +166,8 @@ FrmConvert::FrmConvert(ConverterFolders folders, UiServices* ui, Printers* print
     buildControls();
     Data1->setMovedHandler([this] { showRecord(ListId::Origin); });
     Data2->setMovedHandler([this] { showRecord(ListId::Destination); });
-    for (SqliteCursor* c : {Data1.get(), Data2.get()}) c->setCountryNamer([this](const RateRecord& r) { return names_.country(r); });
+    for (SqliteCursor* c : {Data1.get(), Data2.get()})
+        c->setCountryNamer([this](const RateRecord& r) { return names_.country(r); });
     buildMenu();
     installHints();
     watchPrinters();

@@ -28,8 +28,8 @@ QString findIgnoringCase(const QString& path) {
 
 QString helpFileIn(const QString& programFolder, const std::string& language) {
     if (language != "en") {
-        const QString own = findIgnoringCase(programFolder + QLatin1Char('/') +
-                                             QString::fromLatin1(kHelpFileName).replace(".hlp", "." + QString::fromStdString(language) + ".hlp"));
+        const QString name = QString::fromLatin1(kHelpFileName).replace(".hlp", QString(".%1.hlp").arg(language.c_str()));
+        const QString own = findIgnoringCase(programFolder + QLatin1Char('/') + name);
         if (QFileInfo(own).isFile()) return own;
     }
     return findIgnoringCase(helpFilePath(programFolder));
